@@ -1,0 +1,38 @@
+#pragma once
+
+#include "CConsolePrompter.h"
+#include "CDbConnection.h"
+#include "CInventoryDoc.h"
+
+#include <QString>
+#include <QTextStream>
+
+// What one run of quillet-cli works on: the data file's connection, the document over it, the
+// console prompter, and the output streams.
+class CCliContext
+{
+public:
+    static constexpr int kFailed = 1;
+    static constexpr int kUsage = 2;
+
+    CCliContext(const QString& dataFile, bool assumeYes);
+
+    CInventoryDoc& Doc() { return m_doc; }
+    CConsolePrompter& Prompter() { return m_prompter; }
+    CDbConnection& Connection() { return m_connection; }
+    QTextStream& Out() { return m_out; }
+
+    // The start-up load: creates the file when missing, then loads every list. Prints each status
+    // text on its own line when asked. False when the file could not be created or a list failed.
+    bool LoadCatalogue(bool printStatus);
+    // Writes the message on stderr and gives the exit code of a failed command.
+    int Fail(const QString& message);
+    int Usage(const QString& usage);
+
+private:
+    CDbConnection m_connection;
+    CConsolePrompter m_prompter;
+    CInventoryDoc m_doc;
+    QTextStream m_out;
+    QTextStream m_err;
+};

@@ -1,0 +1,51 @@
+#include "CCsvWriter.h"
+
+#include "DateText.h"
+#include "NumberText.h"
+
+#include <QTextStream>
+
+CCsvWriter& CCsvWriter::Text(const QString& value)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    const bool quote = std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); });
+    if (!quote) {
+        m_fields << value;
+    } else {
+        QString escaped = value;
+        m_fields << QLatin1Char('"') + escaped.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    }
+    return *this;
+}
+
+CCsvWriter& CCsvWriter::Number(double value)
+{
+    m_fields << ShortestNumberText(value);
+    return *this;
+}
+
+CCsvWriter& CCsvWriter::Integer(qint64 value)
+{
+    m_fields << QString::number(value);
+    return *this;
+}
+
+CCsvWriter& CCsvWriter::Date(const QDateTime& value)
+{
+    m_fields << (value.isValid() ? StoreDateText(value) : QString());
+    return *this;
+}
+
+void CCsvWriter::EndRow()
+{
+    m_out << m_fields.join(QLatin1Char(',')) << '\n';
+    m_fields.clear();
+}
+
+void CCsvWriter::Row(const QStringList& texts)
+{
+    for (const QString& text : texts) {
+        Text(text);
+    }
+    EndRow();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "AutoNumberCounters.h"
+#include "CategoryRecord.h"
+#include "ItemRecord.h"
+#include "PayeeRecord.h"
+#include "TaxRecord.h"
+#include "VersionRecord.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+class CDbConnection;
+class CDbRecordset;
+class CPrompter;
+
+// The one document of the program: the catalogue held in memory (categories, products, taxes,
+// vendors, customers, the own company, the identifier counters, the version row) and the
+// operations that load it from the data file or rebuild the file.
+//
+// Loaders empty their list and refill it in the order their SELECT returns; each returns false
+// (after showing its message through the prompter) when its SELECT does not open, leaving the
+// list empty. The document does not own the connection or the prompter.
+class CInventoryDoc
+{
+public:
+    static constexpr int32_t kOwnCompanyPayeeID = -100;
+
+    enum class CatalogueLoad
+    {
+        Loaded,           // every list loaded
+        LoadedWithErrors, // some loader failed and showed its message; the rest are loaded
+        CreateFailed      // a new data file could not be created; nothing was loaded
+    };
+
+    CInventoryDoc(CDbConnection& connection, CPrompter& prompter);
+
+    CDbConnection& Connection() { return m_connection; }
+    CPrompter& Prompter() { return m_prompter; }
+    const QString& DataFilePath() const { return m_dataFilePath; }
+    void SetDataFilePath(const QString& path) { m_dataFilePath = path; }
+
+    const QList<CategoryRecord>& Categories() const { return m_categories; }
+    const QList<ItemRecord>& Products() const { return m_products; }
+    const QList<TaxRecord>& Taxes() const { return m_taxes; }
+    const QList<PayeeRecord>& Vendors() const { return m_vendors; }
+    const QList<PayeeRecord>& Customers() const { return m_customers; }
+    const PayeeRecord& OwnCompany() const { return m_ownCompany; }
+    const VersionRecord& Version() const { return m_version; }
+    const AutoNumberCounters& Counters() const { return m_counters; }
+    AutoNumberCounters& Counters() { return m_counters; }
+    // For a change made in memory alone (a quantity set from the product list).
+    ItemRecord& ProductAt(int index) { return m_products[index]; }
+
+    bool LoadCategories();
+    bool LoadTaxes();
+    bool LoadProducts();
+    // Vendors by company name; the own-company row goes to OwnCompany(), never into the list.
+    bool LoadVendors();
+    // Every vendor row, the own company included, by ascending id (for FindVendorById).
+    bool LoadVendorsById();
+    bool LoadCustomers();
+    // False without a message when AutoNumber has no row; the counters then stay as they were.
+    bool LoadCounters();
+    bool LoadVersion();
+
+    // Writes TransID..CategoryID of the counters into the AutoNumber row; false when it has none.
+    bool SaveAutoNumber();
+    // The next TransactionID: the counter is taken, incremented and saved before any row of the
+    // transaction is written, so identifiers are never reused.
+    int32_t TakeNextTransactionId();
+    // Binary search of a vendor list loaded by id.
+    bool FindVendorById(int32_t payeeID, PayeeRecord& vendor) const;
+
+    // Creates the data file (createFile) or resets every table but Version, seeds the rows and
+    // reloads the catalogue. Shows "Create database fail (%d)" and returns false when a
+    // statement other than a DROP fails.
+    bool RunSchemaScripts(bool createFile);
+
+    // Start-up: creates the data file when it is missing, then loads every list, reporting
+    // each step's text ("Load Category List ....", then an empty text) through status.
+    CatalogueLoad LoadCatalogue(const std::function<void(const QString&)>& status);
+
+    // The current local time to the second; replaceable so that tests can fix it.
+    QDateTime Now() const;
+    void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+private:
+    bool OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure);
+    bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany);
+    bool RunSchemaScript(int number);
+
+    CDbConnection& m_connection;
+    CPrompter& m_prompter;
+    QString m_dataFilePath;
+    QList<CategoryRecord> m_categories;
+    QList<ItemRecord> m_products;
+    QList<TaxRecord> m_taxes;
+    QList<PayeeRecord> m_vendors;
+    QList<PayeeRecord> m_customers;
+    PayeeRecord m_ownCompany;
+    AutoNumberCounters m_counters;
+    VersionRecord m_version;
+    std::function<QDateTime()> m_clock;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "CFileChoice.h"
+
+#include <QString>
+
+#include <optional>
+
+// Everything the program asks of or tells the user goes through here: message boxes with an OK
+// button, Yes/No questions, file choosers, the number pad and the wait cursor. The programs show
+// real dialogs; tests script the answers and record what was shown.
+class CPrompter
+{
+public:
+    enum class Icon
+    {
+        Information,
+        Question,
+        Warning
+    };
+
+    virtual ~CPrompter() = default;
+
+    virtual void ShowMessage(const QString& text) = 0;
+    // True only for Yes.
+    virtual bool AskYesNo(const QString& question, Icon icon) = 0;
+    // The chosen path; empty when the user cancels.
+    virtual QString ChooseSaveFile(const CFileChoice& choice) = 0;
+    virtual QString ChooseOpenFile(const CFileChoice& choice) = 0;
+    // The number confirmed on the pad; nothing when cancelled.
+    virtual std::optional<double> RunNumberPad(const QString& title, const QString& topLine, double start) = 0;
+    virtual void BeginWaitCursor() = 0;
+    virtual void EndWaitCursor() = 0;
+};

@@ -1,0 +1,18 @@
+#include "DataFilePaths.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+QString DocumentsFolder()
+{
+    const QString configured = qEnvironmentVariable("QUILLET_DOCUMENTS");
+    if (!configured.isEmpty()) {
+        return QDir::cleanPath(configured);
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+QString DefaultDataFilePath()
+{
+    return QDir(DocumentsFolder()).filePath(QStringLiteral("Quillet.cdb"));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Number texts as the user sees and types them, in the default QLocale.
+
+// Deletes the locale's group separators, reads its decimal separator as ".", then takes the
+// longest leading number (like strtod). "[#Empty#]" and other non-numbers give 0.
+double ParseLocaleNumber(const QString& text);
+
+// Formats with the printf-style format (in the C locale); a result holding "." is then given the
+// locale's grouping and decimal separator with two decimals. A result the locale formatting does
+// not accept (a leading plus sign, "inf") is kept as printf made it.
+QString FormatLocaleNumber(const char* format, double value);
+
+// floor(x * 100 + 0.5) * 0.01
+double RoundToCents(double value);
+
+// True when the value equals itself truncated to a 32-bit integer.
+bool IsWholeNumber(double value);
+
+// A quantity: no decimals when whole, two otherwise ("3", "2.50", "1,234.50").
+QString FormatQuantity(double value);
+
+// Optional blanks and sign, then the leading digits; 0 when there are none. Clamped to 32 bits.
+int32_t TextToLong(const QString& text);

@@ -1,0 +1,7 @@
+#include "SqlText.h"
+
+QString QuoteSqlText(const QString& text)
+{
+    QString quoted = text;
+    return quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+}

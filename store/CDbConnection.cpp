@@ -1,0 +1,201 @@
+#include "CDbConnection.h"
+
+#include "ComIssueError.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+constexpr int kBusyTimeoutMs = 5000;
+
+// Indexes beyond each table's PrimaryKey that the register, the reports and the recomputations
+// read through. Created on every open so that older files gain them too.
+const char* const kExtraIndexes[] = {
+    "CREATE INDEX IF NOT EXISTS [TransItem_DateOrder] ON [TransItem] ([TransDate], [ItemOrder])",
+    "CREATE INDEX IF NOT EXISTS [TransItem_ProductDate] ON [TransItem] ([ProductID], [TransDate])",
+};
+} // namespace
+
+CDbConnection::CDbConnection(const QString& text) : m_text(text) {}
+
+CDbConnection::~CDbConnection()
+{
+    Close();
+}
+
+void CDbConnection::Open(const QString& text)
+{
+    Close();
+    m_text = text;
+}
+
+sqlite3* CDbConnection::Handle()
+{
+    if (m_db != nullptr || m_text.isEmpty()) {
+        return m_db;
+    }
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(m_text).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_close_v2(db);
+        return nullptr;
+    }
+    m_db = db;
+    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    // Connection settings only; they write nothing into the file.
+    ExecuteQuietly("PRAGMA synchronous=NORMAL");
+    ExecuteQuietly("PRAGMA foreign_keys=OFF");
+    m_dateColumnsKnown = false;
+    // A file that is not ours (random bytes, another program's tables) is read but never written.
+    if (HoldsDataTables()) {
+        ConfigureDataFile();
+    }
+    return m_db;
+}
+
+bool CDbConnection::HoldsDataTables()
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db,
+                           "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                           "('AutoNumber', 'TransItem', 'Item')",
+                           -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return false;
+    }
+    const bool ours = sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_int(stmt, 0) == 3;
+    sqlite3_finalize(stmt);
+    return ours;
+}
+
+void CDbConnection::ConfigureDataFile()
+{
+    // The journal mode cannot change inside a transaction; a file created by us is WAL already.
+    if (sqlite3_get_autocommit(m_db)) {
+        ExecuteQuietly("PRAGMA journal_mode=WAL");
+    }
+    for (const char* sql : kExtraIndexes) {
+        ExecuteQuietly(sql);
+    }
+}
+
+void CDbConnection::ExecuteQuietly(const char* sql)
+{
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        ComIssueError(rc);
+    }
+}
+
+void CDbConnection::Close()
+{
+    if (m_db == nullptr) {
+        return;
+    }
+    if (m_inTransaction) {
+        ExecuteQuietly("COMMIT");
+        m_inTransaction = false;
+    }
+    for (sqlite3_stmt* stmt : std::as_const(m_statements)) {
+        sqlite3_finalize(stmt);
+    }
+    m_statements.clear();
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_dateColumnsKnown = false;
+    ++m_generation;
+}
+
+bool CDbConnection::CreateDatabaseFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.exists() || !QDir().mkpath(info.absolutePath())) {
+        return false;
+    }
+    sqlite3* db = nullptr;
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    bool created = rc == SQLITE_OK;
+    if (created) {
+        // Writing the journal mode makes the file a real SQLite file at once.
+        created = sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    sqlite3_close_v2(db);
+    return created;
+}
+
+void CDbConnection::BeginOperation()
+{
+    if (m_depth++ > 0) {
+        return;
+    }
+    sqlite3* db = Handle();
+    if (db != nullptr && sqlite3_get_autocommit(db)) {
+        m_inTransaction = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+}
+
+void CDbConnection::EndOperation()
+{
+    if (m_depth == 0 || --m_depth > 0) {
+        return;
+    }
+    if (m_inTransaction && m_db != nullptr) {
+        ExecuteQuietly("COMMIT");
+    }
+    m_inTransaction = false;
+}
+
+const QSet<QString>& CDbConnection::DateTimeColumns()
+{
+    if (m_dateColumnsKnown || Handle() == nullptr) {
+        return m_dateTimeColumns;
+    }
+    m_dateTimeColumns.clear();
+    sqlite3_stmt* stmt = nullptr;
+    const char* sql = "SELECT p.name, p.type FROM sqlite_master AS m, pragma_table_info(m.name) AS p "
+                      "WHERE m.type = 'table'";
+    if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            const QString type = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+            if (type.contains(QLatin1String("DATE"), Qt::CaseInsensitive)) {
+                m_dateTimeColumns.insert(
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0))).toLower());
+            }
+        }
+    }
+    sqlite3_finalize(stmt);
+    m_dateColumnsKnown = true;
+    return m_dateTimeColumns;
+}
+
+void CDbConnection::NoteSchemaChange()
+{
+    m_dateColumnsKnown = false;
+    if (m_db != nullptr && HoldsDataTables()) {
+        ConfigureDataFile();
+    }
+}
+
+sqlite3_stmt* CDbConnection::CachedStatement(const QString& sql)
+{
+    if (Handle() == nullptr) {
+        return nullptr;
+    }
+    if (sqlite3_stmt* cached = m_statements.value(sql)) {
+        sqlite3_reset(cached);
+        sqlite3_clear_bindings(cached);
+        return cached;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v3(m_db, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt,
+                           nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    m_statements.insert(sql, stmt);
+    return stmt;
+}

@@ -1,0 +1,516 @@
+#include "CDbRecordset.h"
+
+#include "CDbConnection.h"
+#include "ColumnValue.h"
+#include "ComIssueError.h"
+#include "SqlDialect.h"
+
+#include <QRegularExpression>
+
+#include <sqlite3.h>
+
+namespace {
+QString QuoteIdentifier(QString name)
+{
+    return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+QString ColumnText(const char* text)
+{
+    return text == nullptr ? QString() : QString::fromUtf8(text);
+}
+} // namespace
+
+CDbRecordset::CDbRecordset(CDbConnection& connection) : m_connection(connection) {}
+
+CDbRecordset::~CDbRecordset()
+{
+    Close();
+}
+
+bool CDbRecordset::Prepare(const QString& sql, sqlite3_stmt** stmt) const
+{
+    sqlite3* db = m_connection.Handle();
+    if (db == nullptr) {
+        return false;
+    }
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(*stmt);
+        *stmt = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
+{
+    Close();
+    m_neverOpened = false;
+    const SqlMapping mapping = MapToSqlite(source, m_connection.DateTimeColumns());
+    if (mapping.kind == SqlMapping::Kind::CreateDatabase) {
+        return m_connection.CreateDatabaseFile(mapping.databasePath);
+    }
+    m_sql = mapping.sql;
+    if (!Prepare(m_sql, &m_stmt)) {
+        return false;
+    }
+    m_generation = m_connection.Generation();
+    if (sqlite3_column_count(m_stmt) == 0 || !sqlite3_stmt_readonly(m_stmt)) {
+        return RunWithoutRows();
+    }
+    m_writable = lockType == kLockPessimistic || lockType == kLockOptimistic;
+    m_streaming = cursorType == kOpenForwardOnly && !m_writable;
+    ReadColumns();
+    if (m_writable) {
+        DetectSourceTable();
+    }
+    m_open = true;
+    if (m_streaming) {
+        m_streamIndex = 0;
+        StepStream();
+    } else if (cursorType == kOpenStatic || cursorType == kOpenKeyset) {
+        // A static cursor is a snapshot taken when it opens.
+        EnsureFetched();
+    }
+    return true;
+}
+
+bool CDbRecordset::RunWithoutRows()
+{
+    const QString leading = m_sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
+    int rc = SQLITE_ROW;
+    while (rc == SQLITE_ROW) {
+        rc = sqlite3_step(m_stmt);
+    }
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    if (rc != SQLITE_DONE) {
+        return false;
+    }
+    if (leading == QLatin1String("CREATE") || leading == QLatin1String("DROP") || leading == QLatin1String("ALTER")) {
+        m_connection.NoteSchemaChange();
+    }
+    m_open = true;
+    m_fetched = true;
+    return true;
+}
+
+void CDbRecordset::ReadColumns()
+{
+    m_columns.clear();
+    m_fieldCount = sqlite3_column_count(m_stmt);
+    for (int i = 0; i < m_fieldCount; ++i) {
+        m_columns.push_back({ColumnText(sqlite3_column_name(m_stmt, i)), ColumnText(sqlite3_column_decltype(m_stmt, i)),
+                             ColumnText(sqlite3_column_origin_name(m_stmt, i))});
+    }
+}
+
+// Rows can be written back only when every column comes straight from one table; the rowid of
+// each row is then fetched as a hidden first column.
+void CDbRecordset::DetectSourceTable()
+{
+    QString table;
+    for (int i = 0; i < m_fieldCount; ++i) {
+        const QString columnTable = ColumnText(sqlite3_column_table_name(m_stmt, i));
+        if (columnTable.isEmpty() || m_columns[i].origin.isEmpty() || (!table.isEmpty() && columnTable != table)) {
+            m_writable = false;
+            return;
+        }
+        table = columnTable;
+    }
+    m_table = table;
+    PrefixRowid(m_sql);
+}
+
+void CDbRecordset::PrefixRowid(const QString& sql)
+{
+    static const QRegularExpression select(QStringLiteral(R"(^\s*SELECT\s+(?!DISTINCT\b|ALL\b))"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = select.match(sql);
+    sqlite3_stmt* withRowid = nullptr;
+    if (!match.hasMatch() ||
+        !Prepare(match.captured(0) + QLatin1String("rowid, ") + sql.mid(match.capturedEnd(0)), &withRowid) ||
+        sqlite3_column_count(withRowid) != m_fieldCount + 1) {
+        sqlite3_finalize(withRowid);
+        m_writable = false;
+        return;
+    }
+    sqlite3_finalize(m_stmt);
+    m_stmt = withRowid;
+    m_hidden = 1;
+}
+
+bool CDbRecordset::Close()
+{
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    m_open = false;
+    m_fieldCount = 0;
+    m_columns.clear();
+    m_table.clear();
+    m_writable = false;
+    m_streaming = false;
+    m_hidden = 0;
+    m_streamEnd = true;
+    m_fetched = false;
+    m_rows.clear();
+    m_position = 0;
+    m_adding = false;
+    return true;
+}
+
+bool CDbRecordset::IsOpen()
+{
+    return IsAlive();
+}
+
+bool CDbRecordset::IsAlive()
+{
+    if (m_open && m_generation != m_connection.Generation()) {
+        Close();
+    }
+    return m_open;
+}
+
+bool CDbRecordset::OpenWithoutFile(const QString& sql)
+{
+    Close();
+    m_neverOpened = false;
+    const SqlMapping mapping = MapToSqlite(sql, {});
+    return mapping.kind == SqlMapping::Kind::CreateDatabase && m_connection.CreateDatabaseFile(mapping.databasePath);
+}
+
+bool CDbRecordset::StepStream()
+{
+    const int rc = sqlite3_step(m_stmt);
+    m_streamEnd = rc != SQLITE_ROW;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        ComIssueError(rc);
+    }
+    return !m_streamEnd;
+}
+
+void CDbRecordset::EnsureFetched()
+{
+    if (m_fetched || m_streaming || m_stmt == nullptr) {
+        return;
+    }
+    m_fetched = true;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
+        Row row;
+        row.rowid = m_hidden > 0 ? sqlite3_column_int64(m_stmt, 0) : 0;
+        row.values.reserve(m_fieldCount);
+        for (int i = 0; i < m_fieldCount; ++i) {
+            row.values.push_back(ReadColumnValue(m_stmt, i + m_hidden, m_columns[i].declaredType));
+        }
+        m_rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE) {
+        ComIssueError(rc);
+    }
+    sqlite3_finalize(m_stmt);
+    m_stmt = nullptr;
+    m_position = 0;
+}
+
+bool CDbRecordset::IsBOF()
+{
+    if (!IsAlive()) {
+        return true;
+    }
+    if (m_streaming) {
+        return m_streamEnd && m_streamIndex == 0;
+    }
+    EnsureFetched();
+    return m_rows.empty() || m_position < 0;
+}
+
+bool CDbRecordset::IsEOF()
+{
+    if (!IsAlive()) {
+        return true;
+    }
+    if (m_streaming) {
+        return m_streamEnd;
+    }
+    EnsureFetched();
+    return m_rows.empty() || m_position >= static_cast<long>(m_rows.size());
+}
+
+bool CDbRecordset::OnRow()
+{
+    return !IsBOF() && !IsEOF();
+}
+
+bool CDbRecordset::MoveFirst()
+{
+    if (!IsAlive()) {
+        return false;
+    }
+    m_adding = false;
+    if (m_streaming) {
+        if (m_streamIndex > 0) {
+            sqlite3_reset(m_stmt);
+            m_streamIndex = 0;
+            StepStream();
+        }
+        return !m_streamEnd;
+    }
+    EnsureFetched();
+    m_position = 0;
+    return !m_rows.empty();
+}
+
+bool CDbRecordset::MoveNext()
+{
+    if (!IsAlive() || IsEOF()) {
+        return false;
+    }
+    m_adding = false;
+    if (m_streaming) {
+        ++m_streamIndex;
+        StepStream();
+        return true;
+    }
+    ++m_position;
+    return true;
+}
+
+bool CDbRecordset::MovePrevious()
+{
+    if (!IsAlive() || m_streaming || IsBOF()) {
+        return false;
+    }
+    m_adding = false;
+    --m_position;
+    return true;
+}
+
+bool CDbRecordset::MoveLast()
+{
+    if (!IsAlive() || m_streaming) {
+        return false;
+    }
+    m_adding = false;
+    EnsureFetched();
+    m_position = static_cast<long>(m_rows.size()) - 1;
+    return !m_rows.empty();
+}
+
+bool CDbRecordset::Move(long n)
+{
+    if (!IsAlive()) {
+        return false;
+    }
+    m_adding = false;
+    if (m_streaming) {
+        if (n < 0) {
+            return false;
+        }
+        for (long i = 0; i < n; ++i) {
+            if (!MoveNext()) {
+                return false;
+            }
+        }
+        return true;
+    }
+    EnsureFetched();
+    const long target = m_position + n;
+    if (target < 0 || target >= static_cast<long>(m_rows.size())) {
+        return false;
+    }
+    m_position = target;
+    return true;
+}
+
+bool CDbRecordset::GetRecordCount(long& count)
+{
+    if (!IsAlive()) {
+        return false;
+    }
+    if (!m_streaming) {
+        EnsureFetched();
+        count = static_cast<long>(m_rows.size());
+        return true;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    if (!Prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(m_sql), &stmt)) {
+        return false;
+    }
+    const bool counted = sqlite3_step(stmt) == SQLITE_ROW;
+    if (counted) {
+        count = static_cast<long>(sqlite3_column_int64(stmt, 0));
+    }
+    sqlite3_finalize(stmt);
+    return counted;
+}
+
+QString CDbRecordset::GetFieldName(int index) const
+{
+    if (index < 0 || index >= m_fieldCount) {
+        return QString();
+    }
+    return m_columns[index].name;
+}
+
+CDbVariant CDbRecordset::CurrentValue(int index)
+{
+    if (m_adding) {
+        return m_newValues[index];
+    }
+    if (!OnRow()) {
+        return CDbVariant(EmptyFieldText);
+    }
+    if (m_streaming) {
+        return ReadColumnValue(m_stmt, index + m_hidden, m_columns[index].declaredType);
+    }
+    return m_rows[m_position].values[index];
+}
+
+CDbVariant CDbRecordset::GetFieldValue(int index)
+{
+    if (!IsAlive() || index < 0 || index >= m_fieldCount) {
+        return CDbVariant(0);
+    }
+    return CurrentValue(index);
+}
+
+QString CDbRecordset::GetFieldText(int index)
+{
+    if (!IsAlive() || index < 0 || index >= m_fieldCount) {
+        return QStringLiteral("0");
+    }
+    return CurrentValue(index).ToText();
+}
+
+QDateTime CDbRecordset::GetFieldDate(int index)
+{
+    if (m_neverOpened) {
+        return QDateTime::currentDateTime();
+    }
+    return GetFieldValue(index).ToDateTime();
+}
+
+bool CDbRecordset::SetField(int index, const CDbVariant& value)
+{
+    if (!IsAlive() || !m_writable) {
+        return false;
+    }
+    if (index < 0 || index >= m_fieldCount) {
+        ComIssueError(kErrorBadIndex);
+        return false;
+    }
+    const std::optional<CDbVariant> fitted = FitToColumn(value, m_columns[index].declaredType);
+    if (!fitted) {
+        ComIssueError(kErrorTypeMismatch);
+        return false;
+    }
+    if (m_adding) {
+        m_newValues[index] = *fitted;
+        m_newSet[index] = true;
+        return true;
+    }
+    return WriteCurrentRow(index, *fitted);
+}
+
+bool CDbRecordset::WriteCurrentRow(int index, const CDbVariant& value)
+{
+    if (!OnRow()) {
+        return false;
+    }
+    Row& row = m_rows[m_position];
+    sqlite3_stmt* stmt =
+        m_connection.CachedStatement(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE rowid = ?2")
+                                         .arg(QuoteIdentifier(m_table), QuoteIdentifier(m_columns[index].origin)));
+    if (stmt == nullptr || !BindValue(stmt, 1, value) || sqlite3_bind_int64(stmt, 2, row.rowid) != SQLITE_OK) {
+        return false;
+    }
+    const int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    if (rc != SQLITE_DONE) {
+        ComIssueError(rc);
+        return false;
+    }
+    if (sqlite3_changes(m_connection.Handle()) == 0) {
+        return false;
+    }
+    row.values[index] = value;
+    return true;
+}
+
+bool CDbRecordset::SetFieldByName(const QString& name, const CDbVariant& value)
+{
+    for (int i = 0; i < m_fieldCount; ++i) {
+        if (m_columns[i].name == name) {
+            return SetField(i, value);
+        }
+    }
+    return false;
+}
+
+bool CDbRecordset::AddNew()
+{
+    if (!IsAlive() || !m_writable) {
+        return false;
+    }
+    m_adding = true;
+    m_newValues.assign(m_fieldCount, CDbVariant());
+    m_newSet.assign(m_fieldCount, false);
+    return true;
+}
+
+bool CDbRecordset::Update()
+{
+    if (!IsAlive()) {
+        return false;
+    }
+    if (!m_adding) {
+        return true;
+    }
+    m_adding = false;
+    QStringList columns;
+    QStringList parameters;
+    std::vector<CDbVariant> values;
+    for (int i = 0; i < m_fieldCount; ++i) {
+        if (m_newSet[i]) {
+            columns << QuoteIdentifier(m_columns[i].origin);
+            values.push_back(m_newValues[i]);
+            parameters << QStringLiteral("?%1").arg(values.size());
+        }
+    }
+    const QString sql =
+        columns.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(m_table))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(QuoteIdentifier(m_table), columns.join(QLatin1Char(',')), parameters.join(QLatin1Char(',')));
+    sqlite3_stmt* stmt = m_connection.CachedStatement(sql);
+    if (stmt == nullptr) {
+        return false;
+    }
+    for (int i = 0; i < static_cast<int>(values.size()); ++i) {
+        if (!BindValue(stmt, i + 1, values[i])) {
+            return false;
+        }
+    }
+    const int rc = sqlite3_step(stmt);
+    sqlite3_reset(stmt);
+    if (rc != SQLITE_DONE) {
+        ComIssueError(rc);
+        return false;
+    }
+    if (m_fetched) {
+        m_rows.push_back({sqlite3_last_insert_rowid(m_connection.Handle()), m_newValues});
+        m_position = static_cast<long>(m_rows.size()) - 1;
+    }
+    return true;
+}
+
+bool Execute(CDbConnection& connection, const QString& sql)
+{
+    CDbRecordset recordset(connection);
+    const bool opened = recordset.Open(sql, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockPessimistic);
+    recordset.Close();
+    return opened;
+}

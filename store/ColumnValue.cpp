@@ -1,0 +1,188 @@
+#include "ColumnValue.h"
+
+#include "DateText.h"
+#include "NumberText.h"
+
+#include <sqlite3.h>
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+enum class ColumnKind
+{
+    Integer,
+    Real,
+    Text,
+    DateTime,
+    Bool,
+    Any
+};
+
+ColumnKind KindOf(const QString& declaredType)
+{
+    const QString type = declaredType.toUpper();
+    if (type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME"))) {
+        return ColumnKind::DateTime;
+    }
+    if (type == QLatin1String("BIT") || type.startsWith(QLatin1String("BOOL"))) {
+        return ColumnKind::Bool;
+    }
+    if (type.contains(QLatin1String("INT"))) {
+        return ColumnKind::Integer;
+    }
+    if (type.contains(QLatin1String("CHAR")) || type.contains(QLatin1String("CLOB")) ||
+        type.contains(QLatin1String("TEXT"))) {
+        return ColumnKind::Text;
+    }
+    if (type.contains(QLatin1String("REAL")) || type.contains(QLatin1String("FLOA")) ||
+        type.contains(QLatin1String("DOUB"))) {
+        return ColumnKind::Real;
+    }
+    return ColumnKind::Any;
+}
+
+// A text that is wholly a number in the "." form, as SQLite's numeric affinity would take it.
+std::optional<double> PlainNumber(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toLatin1();
+    if (bytes.isEmpty()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto result = std::from_chars(bytes.constData(), bytes.constData() + bytes.size(), value);
+    if (result.ec != std::errc() || result.ptr != bytes.constData() + bytes.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool IsWhole32(double value)
+{
+    return std::isfinite(value) && value == std::trunc(value) && value >= -2147483648.0 && value <= 2147483647.0;
+}
+
+CDbVariant AsNumber(double value, bool preferInteger)
+{
+    if (preferInteger && IsWhole32(value)) {
+        return CDbVariant(static_cast<int32_t>(value));
+    }
+    return CDbVariant(value);
+}
+
+QString AsText(const CDbVariant& value)
+{
+    switch (value.GetKind()) {
+    case CDbVariant::Kind::Double:
+        return ShortestNumberText(value.ToDouble());
+    case CDbVariant::Kind::DateTime:
+        return StoreDateText(value.ToDateTime());
+    case CDbVariant::Kind::Text:
+        return value.ToText();
+    default:
+        return QString::number(value.ToInt32());
+    }
+}
+
+std::optional<CDbVariant> FitNumeric(const CDbVariant& value, bool preferInteger)
+{
+    switch (value.GetKind()) {
+    case CDbVariant::Kind::Int32:
+    case CDbVariant::Kind::Double:
+    case CDbVariant::Kind::Bool:
+        return AsNumber(value.ToDouble(), preferInteger);
+    case CDbVariant::Kind::Text:
+        if (const auto number = PlainNumber(value.ToText())) {
+            return AsNumber(*number, preferInteger);
+        }
+        return value;
+    case CDbVariant::Kind::DateTime:
+        return CDbVariant(StoreDateText(value.ToDateTime()));
+    default:
+        return value;
+    }
+}
+
+} // namespace
+
+std::optional<CDbVariant> FitToColumn(const CDbVariant& value, const QString& declaredType)
+{
+    if (value.IsNull()) {
+        return value;
+    }
+    switch (KindOf(declaredType)) {
+    case ColumnKind::DateTime:
+        if (value.GetKind() == CDbVariant::Kind::DateTime) {
+            return value;
+        }
+        if (value.GetKind() == CDbVariant::Kind::Text) {
+            if (const auto date = ParseStoreDate(value.ToText())) {
+                return CDbVariant(*date);
+            }
+        }
+        return std::nullopt;
+    case ColumnKind::Bool:
+        if (value.GetKind() == CDbVariant::Kind::Text && !PlainNumber(value.ToText())) {
+            return std::nullopt;
+        }
+        return CDbVariant::FromBool(value.GetKind() == CDbVariant::Kind::Text ? *PlainNumber(value.ToText()) != 0
+                                                                              : value.ToBool());
+    case ColumnKind::Integer:
+        return FitNumeric(value, true);
+    case ColumnKind::Real:
+        return FitNumeric(value, false);
+    case ColumnKind::Text:
+        return CDbVariant(AsText(value));
+    case ColumnKind::Any:
+        return value;
+    }
+    return value;
+}
+
+CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, const QString& declaredType)
+{
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_NULL:
+        return CDbVariant();
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
+        if (KindOf(declaredType) == ColumnKind::Bool) {
+            return CDbVariant::FromBool(value != 0);
+        }
+        return CDbVariant(static_cast<int32_t>(value));
+    }
+    case SQLITE_FLOAT:
+        return CDbVariant(sqlite3_column_double(stmt, column));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
+        if (KindOf(declaredType) == ColumnKind::DateTime) {
+            if (const auto date = ParseStoreDate(value)) {
+                return CDbVariant(*date);
+            }
+        }
+        return CDbVariant(value);
+    }
+    }
+}
+
+bool BindValue(sqlite3_stmt* stmt, int parameter, const CDbVariant& value)
+{
+    switch (value.GetKind()) {
+    case CDbVariant::Kind::Null:
+        return sqlite3_bind_null(stmt, parameter) == SQLITE_OK;
+    case CDbVariant::Kind::Int32:
+    case CDbVariant::Kind::Bool:
+        return sqlite3_bind_int(stmt, parameter, value.ToInt32()) == SQLITE_OK;
+    case CDbVariant::Kind::Double:
+        return sqlite3_bind_double(stmt, parameter, value.ToDouble()) == SQLITE_OK;
+    case CDbVariant::Kind::Text:
+    case CDbVariant::Kind::DateTime: {
+        const QByteArray utf8 = AsText(value).toUtf8();
+        return sqlite3_bind_text(stmt, parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) ==
+               SQLITE_OK;
+    }
+    }
+    return false;
+}

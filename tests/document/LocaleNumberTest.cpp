@@ -1,0 +1,94 @@
+#include "CDbRecordset.h"
+#include "CTestBook.h"
+#include "LocaleNumber.h"
+#include "SqlText.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GermanLocale : public testing::Test
+{
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
+    void TearDown() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+
+TEST(LocaleNumber, ParsesLikeStrtodAfterRemovingGrouping)
+{
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("1,234.5"), 1234.5);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("  -2.25xyz"), -2.25);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("+7"), 7);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("[#Empty#]"), 0);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber(""), 0);
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("1e-07"), 1e-07);
+}
+
+TEST(LocaleNumber, FormatsThroughPrintfThenTheLocale)
+{
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", 1234.5), "1,234.50");
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", 2.5), "2.50");
+    EXPECT_EQ(FormatLocaleNumber("%.0lf", 1234), "1234");
+    EXPECT_EQ(FormatLocaleNumber("%lf", 12.5), "12.50");
+    EXPECT_EQ(FormatLocaleNumber("%lf", 1234567.891), "1,234,567.89");
+    EXPECT_EQ(FormatLocaleNumber("%.4f", 0.125), "0.13");
+    EXPECT_EQ(FormatLocaleNumber("%.3f", 9.995), "10.00");
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", -1234.5), "-1,234.50");
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", -0.001), "0.00");
+    // A leading plus sign is refused by the locale formatting; printf's text stays.
+    EXPECT_EQ(FormatLocaleNumber("%+.0lf", 12), "+12");
+    EXPECT_EQ(FormatLocaleNumber("%+.2lf", 2.5), "+2.50");
+    EXPECT_EQ(FormatLocaleNumber("%+.2lf", -2.5), "-2.50");
+    EXPECT_EQ(FormatLocaleNumber("%.2f%%", 7.5), "7.50%");
+}
+
+TEST(LocaleNumber, QuantitiesAndCents)
+{
+    EXPECT_EQ(FormatQuantity(3), "3");
+    EXPECT_EQ(FormatQuantity(2.5), "2.50");
+    EXPECT_EQ(FormatQuantity(1234), "1234");
+    EXPECT_EQ(FormatQuantity(1234.5), "1,234.50");
+    EXPECT_EQ(FormatQuantity(-3), "-3");
+    EXPECT_FALSE(IsWholeNumber(5e9));
+    EXPECT_TRUE(IsWholeNumber(-2147483648.0));
+    EXPECT_DOUBLE_EQ(RoundToCents(2.344), 2.34);
+    EXPECT_DOUBLE_EQ(RoundToCents(2.346), 2.35);
+    EXPECT_DOUBLE_EQ(RoundToCents(0.125), 0.13);
+    EXPECT_DOUBLE_EQ(RoundToCents(-0.125), -0.12);
+    EXPECT_DOUBLE_EQ(RoundToCents(-2.344), -2.34);
+    EXPECT_EQ(TextToLong(" -42abc"), -42);
+    EXPECT_EQ(TextToLong("abc"), 0);
+    EXPECT_EQ(TextToLong("99999999999"), 2147483647);
+    EXPECT_EQ(QuoteSqlText("O'Brien's"), "O''Brien''s");
+}
+
+TEST_F(GermanLocale, CommaDecimalAndDotGrouping)
+{
+    EXPECT_DOUBLE_EQ(ParseLocaleNumber("1.234,5"), 1234.5);
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", 1234.5), "1.234,50");
+    EXPECT_EQ(FormatLocaleNumber("%+.2lf", 2.5), "+2.50");
+    EXPECT_EQ(FormatLocaleNumber("%.2lf", -2.5), "-2,50");
+}
+
+TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)
+{
+    CTestBook book;
+    ASSERT_TRUE(book.Exec("INSERT INTO Item (ProductID, CategoryID, UnitsOnHand, SalePrice, AvgCost) "
+                          "values ('Bolt', 0, 1234.5, 0.1, 2.75)"));
+    ASSERT_TRUE(book.Exec("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (2, 'MwSt', 19.5)"));
+    CDbRecordset recordset(book.Connection());
+    ASSERT_TRUE(recordset.Open("SELECT UnitsOnHand FROM Item", CDbRecordset::kOpenForwardOnly,
+                               CDbRecordset::kLockReadOnly));
+    EXPECT_EQ(recordset.GetFieldText(0), "1234,5");
+    recordset.Close();
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    ASSERT_TRUE(book.Doc().LoadTaxes());
+    EXPECT_DOUBLE_EQ(book.Doc().Products()[0].UnitsOnHand, 1234.5);
+    EXPECT_DOUBLE_EQ(book.Doc().Products()[0].SalePrice, 0.1);
+    EXPECT_DOUBLE_EQ(book.Doc().Products()[0].AvgCost, 2.75);
+    EXPECT_DOUBLE_EQ(book.Doc().Taxes()[0].TaxRate, 19.5);
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CPrompter.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// A prompter for tests: records every message and question in order, answers questions from a
+// queue (No when it is empty), file choosers and the number pad likewise (cancel when empty).
+class CScriptedPrompter final : public CPrompter
+{
+public:
+    void AnswerYes(int times = 1) { m_answers.insert(m_answers.end(), times, true); }
+    void AnswerNo(int times = 1) { m_answers.insert(m_answers.end(), times, false); }
+    void AnswerFile(const QString& path) { m_files.push_back(path); }
+    void AnswerNumber(std::optional<double> value) { m_numbers.push_back(value); }
+
+    // Everything shown, in order: messages as they read, questions prefixed with "? ".
+    const QStringList& Shown() const { return m_shown; }
+    QStringList Messages() const;
+    QStringList Questions() const;
+    void Clear() { m_shown.clear(); }
+    int WaitDepth() const { return m_waitDepth; }
+    const QList<CFileChoice>& FileChoices() const { return m_fileChoices; }
+
+    void ShowMessage(const QString& text) override { m_shown << text; }
+    bool AskYesNo(const QString& question, Icon icon) override;
+    QString ChooseSaveFile(const CFileChoice& choice) override;
+    QString ChooseOpenFile(const CFileChoice& choice) override;
+    std::optional<double> RunNumberPad(const QString& title, const QString& topLine, double start) override;
+    void BeginWaitCursor() override { ++m_waitDepth; }
+    void EndWaitCursor() override { --m_waitDepth; }
+
+private:
+    QString NextFile(const CFileChoice& choice);
+
+    QStringList m_shown;
+    std::deque<bool> m_answers;
+    std::deque<QString> m_files;
+    std::deque<std::optional<double>> m_numbers;
+    QList<CFileChoice> m_fileChoices;
+    int m_waitDepth = 0;
+};

@@ -1,0 +1,14 @@
+// Test programs run under a United States locale unless a test sets another.
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
