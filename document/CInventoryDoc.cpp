@@ -1,9 +1,14 @@
 #include "CInventoryDoc.h"
 
+#include "CAssetBalanceReplay.h"
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
 #include "CDbTransaction.h"
+#include "CProductHistoryReplay.h"
 #include "CPrompter.h"
+#include "CStockAdjustment.h"
+#include "CTransactionDeletion.h"
+#include "CTransactionPoster.h"
 #include "LocaleNumber.h"
 #include "SchemaScripts.h"
 #include "SqlText.h"
@@ -54,6 +59,63 @@ QDateTime CInventoryDoc::Now() const
 {
     QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
     return now.addMSecs(-now.time().msec());
+}
+
+bool CInventoryDoc::RecomputeProductHistory(const QString& productID, int32_t vendorID, const QDateTime& fromTime)
+{
+    return CProductHistoryReplay(*this).Run(productID, vendorID, fromTime);
+}
+
+void CInventoryDoc::RecomputeAssetBalance(const QDateTime& fromTime)
+{
+    CAssetBalanceReplay(*this).Run(fromTime);
+}
+
+PostingResult CInventoryDoc::PostSalePurchase(const SalePurchasePosting& posting)
+{
+    return CTransactionPoster(*this).Post(posting);
+}
+
+bool CInventoryDoc::PostStockAdjustment(const ItemRecord& item, int kind)
+{
+    return CStockAdjustment(*this).Post(item, kind);
+}
+
+bool CInventoryDoc::ChangeAdjustmentQuantity(int32_t transactionID, double quantity)
+{
+    return CStockAdjustment(*this).ChangeQuantity(transactionID, quantity);
+}
+
+bool CInventoryDoc::DeleteTransaction(int32_t transactionID, const QDateTime& date)
+{
+    return CTransactionDeletion(*this).Run(transactionID, date);
+}
+
+int CInventoryDoc::FindProduct(const QString& productID, Qt::CaseSensitivity sensitivity) const
+{
+    for (int i = 0; i < m_products.size(); ++i) {
+        if (m_products[i].ProductID.compare(productID, sensitivity) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void CInventoryDoc::EndOperation()
+{
+    if (--m_operationDepth == 0 && m_productsStale) {
+        m_productsStale = false;
+        LoadProducts();
+    }
+}
+
+void CInventoryDoc::ProductsChanged()
+{
+    if (m_operationDepth > 0) {
+        m_productsStale = true;
+    } else {
+        LoadProducts();
+    }
 }
 
 bool CInventoryDoc::OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure)

@@ -4,6 +4,7 @@
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "PayeeRecord.h"
+#include "SalePurchasePosting.h"
 #include "TaxRecord.h"
 #include "VersionRecord.h"
 
@@ -52,6 +53,8 @@ public:
     const VersionRecord& Version() const { return m_version; }
     const AutoNumberCounters& Counters() const { return m_counters; }
     AutoNumberCounters& Counters() { return m_counters; }
+    // Position of the first product with this code, -1 when none.
+    int FindProduct(const QString& productID, Qt::CaseSensitivity sensitivity) const;
     // For a change made in memory alone (a quantity set from the product list).
     ItemRecord& ProductAt(int index) { return m_products[index]; }
 
@@ -84,6 +87,32 @@ public:
     // each step's text ("Load Category List ....", then an empty text) through status.
     CatalogueLoad LoadCatalogue(const std::function<void(const QString&)>& status);
 
+    // Replays one product's history in date order from fromTime (rows before it are settled):
+    // rewrites each row's on-hand and average cost snapshots (and the unit cost of sales and
+    // adjustments), then the product's Item row; vendorID >= 0 becomes the product's vendor.
+    // False, after "Unable to execute command(Adjust Onhand", when the history cannot be read.
+    bool RecomputeProductHistory(const QString& productID, int32_t vendorID, const QDateTime& fromTime);
+    // Rewrites the running inventory value (TransItem.LineTotal) of every row from fromTime on.
+    void RecomputeAssetBalance(const QDateTime& fromTime);
+    // Posts a new sale or purchase, or replaces an existing one, and re-derives what it touched.
+    PostingResult PostSalePurchase(const SalePurchasePosting& posting);
+    // Posts a one-line adjustment (kind 0, quantity item.UnitsOnHand) or opening balance (kind 1)
+    // dated now, and re-derives the product and the running value.
+    static constexpr int kAdjustment = 0;
+    static constexpr int kOpeningBalance = 1;
+    bool PostStockAdjustment(const ItemRecord& item, int kind);
+    // Rewrites an adjustment's quantity, memo and totals; the caller re-derives.
+    bool ChangeAdjustmentQuantity(int32_t transactionID, double quantity);
+    // Deletes a transaction's rows and re-derives the products it named and the running value
+    // from its date. False (after the message) when a delete fails.
+    bool DeleteTransaction(int32_t transactionID, const QDateTime& date);
+
+    // Called by CDocOperation.
+    void BeginOperation() { ++m_operationDepth; }
+    void EndOperation();
+    // The product list is reloaded now, or at the end of the running operation.
+    void ProductsChanged();
+
     // The current local time to the second; replaceable so that tests can fix it.
     QDateTime Now() const;
     void SetClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
@@ -105,4 +134,6 @@ private:
     AutoNumberCounters m_counters;
     VersionRecord m_version;
     std::function<QDateTime()> m_clock;
+    int m_operationDepth = 0;
+    bool m_productsStale = false;
 };

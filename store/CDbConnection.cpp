@@ -47,6 +47,8 @@ sqlite3* CDbConnection::Handle()
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
+    // A replay of a long history rewrites many pages in one transaction; keep them in memory.
+    ExecuteQuietly("PRAGMA cache_size=-65536");
     m_dateColumnsKnown = false;
     // A file that is not ours (random bytes, another program's tables) is read but never written.
     if (HoldsDataTables()) {

@@ -36,6 +36,24 @@ CCsvWriter& CCsvWriter::Date(const QDateTime& value)
     return *this;
 }
 
+CCsvWriter& CCsvWriter::Value(const CDbVariant& value)
+{
+    switch (value.GetKind()) {
+    case CDbVariant::Kind::Null:
+        return Text(QString());
+    case CDbVariant::Kind::Int32:
+    case CDbVariant::Kind::Bool:
+        return Integer(value.ToInt32());
+    case CDbVariant::Kind::Double:
+        return Number(value.ToDouble());
+    case CDbVariant::Kind::DateTime:
+        return Date(value.ToDateTime());
+    case CDbVariant::Kind::Text:
+        return Text(value.ToText());
+    }
+    return *this;
+}
+
 void CCsvWriter::EndRow()
 {
     m_out << m_fields.join(QLatin1Char(',')) << '\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CDbVariant.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -18,6 +20,8 @@ public:
     CCsvWriter& Number(double value);
     CCsvWriter& Integer(qint64 value);
     CCsvWriter& Date(const QDateTime& value);
+    // A value read from the store: null as an empty field, others by their kind.
+    CCsvWriter& Value(const CDbVariant& value);
     void EndRow();
     void Row(const QStringList& texts);
 

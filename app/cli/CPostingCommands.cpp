@@ -1,0 +1,278 @@
+#include "CPostingCommands.h"
+
+#include "CCliArguments.h"
+#include "CCliContext.h"
+#include "CCsvWriter.h"
+#include "CDbRecordset.h"
+#include "CStockAdjustment.h"
+#include "CStoredTransaction.h"
+#include "CTransactionDeletion.h"
+#include "DateText.h"
+#include "PlainNumber.h"
+#include "TransactionTypes.h"
+
+namespace {
+
+const QString kSaleUsage =
+    QStringLiteral("sale --party NAME [--date \"YYYY-MM-DD HH:MM:SS\"] [--invoice TEXT] [--id ID] "
+                   "--line \"PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]\" ...");
+const QString kPurchaseUsage =
+    QStringLiteral("purchase --party NAME [--date \"YYYY-MM-DD HH:MM:SS\"] [--invoice TEXT] [--vendor-id N] [--id ID] "
+                   "--line \"PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]\" ...");
+const QString kAdjustUsage = QStringLiteral("adjust PRODUCT QTY");
+const QString kAdjustmentUsage = QStringLiteral("adjustment set ID QTY");
+const QString kTransactionUsage = QStringLiteral("transaction delete ID");
+const QString kRegisterUsage = QStringLiteral("register");
+const QStringList kPostingOptions = {QStringLiteral("party"),     QStringLiteral("date"), QStringLiteral("invoice"),
+                                     QStringLiteral("vendor-id"), QStringLiteral("id"),   QStringLiteral("line")};
+
+// A sale line's tax is its product's; a purchase line carries none.
+std::pair<QString, double> DefaultTax(const CInventoryDoc& doc, const ItemRecord& product, int32_t transType)
+{
+    if (transType == kTransSale) {
+        for (const TaxRecord& tax : doc.Taxes()) {
+            if (tax.TaxID == product.TaxID) {
+                return {tax.TaxName, tax.TaxRate};
+            }
+        }
+    }
+    return {QStringLiteral("None"), 0.0};
+}
+
+} // namespace
+
+QList<CCliCommand> CPostingCommands::Commands()
+{
+    return {
+        {QStringLiteral("sale"), kSaleUsage, {}, &CPostingCommands::Sale},
+        {QStringLiteral("purchase"), kPurchaseUsage, {}, &CPostingCommands::Purchase},
+        {QStringLiteral("adjust"), kAdjustUsage, {}, &CPostingCommands::Adjust},
+        {QStringLiteral("adjustment"), kAdjustmentUsage, {}, &CPostingCommands::Adjustment},
+        {QStringLiteral("transaction"), kTransactionUsage, {}, &CPostingCommands::Transaction},
+        {QStringLiteral("register"), kRegisterUsage, {}, &CPostingCommands::Register},
+    };
+}
+
+int CPostingCommands::Sale(CCliContext& context, const CCliArguments& arguments)
+{
+    return PostTransaction(context, arguments, kTransSale);
+}
+
+int CPostingCommands::Purchase(CCliContext& context, const CCliArguments& arguments)
+{
+    return PostTransaction(context, arguments, kTransPurchase);
+}
+
+std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context, const QString& text, int32_t transType)
+{
+    const QStringList parts = text.split(QLatin1Char(';'));
+    const std::optional<double> quantity = ParsePlainNumber(parts.value(1));
+    const std::optional<double> price = ParsePlainNumber(parts.value(2));
+    const std::optional<double> taxRate = parts.size() == 5 ? ParsePlainNumber(parts[4]) : std::optional<double>(0.0);
+    if ((parts.size() != 3 && parts.size() != 5) || !quantity || !price || !taxRate) {
+        context.Fail(QStringLiteral("A line is PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]: ") + text);
+        return std::nullopt;
+    }
+    const CInventoryDoc& doc = context.Doc();
+    int index = doc.FindProduct(parts[0], Qt::CaseSensitive);
+    if (index < 0) {
+        index = doc.FindProduct(parts[0], Qt::CaseInsensitive);
+    }
+    if (index < 0) {
+        context.Fail(QStringLiteral("No product named ") + parts[0]);
+        return std::nullopt;
+    }
+    const ItemRecord& product = doc.Products()[index];
+    TransactionLine line;
+    line.ProductID = product.ProductID;
+    line.ProductName = product.ProductDesc;
+    line.CategoryName = product.CategoryName;
+    line.OnHand = product.UnitsOnHand;
+    line.Quantity = *quantity;
+    line.Price = *price;
+    line.UnitCost = transType == kTransSale ? product.AvgCost : *price;
+    std::tie(line.TaxName, line.TaxRate) =
+        parts.size() == 5 ? std::pair<QString, double>(parts[3], *taxRate) : DefaultTax(doc, product, transType);
+    line.ItemTotal = line.Price * line.Quantity;
+    line.TaxTotal = line.ItemTotal * line.TaxRate * 0.01;
+    return line;
+}
+
+int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments& arguments, int32_t transType)
+{
+    const QString usage = transType == kTransSale ? kSaleUsage : kPurchaseUsage;
+    const std::optional<int> id = arguments.Has(QStringLiteral("id"))
+                                      ? ParsePlainInteger(arguments.Value(QStringLiteral("id")))
+                                      : std::optional<int>(-1);
+    const std::optional<int> vendorID = arguments.Has(QStringLiteral("vendor-id"))
+                                            ? ParsePlainInteger(arguments.Value(QStringLiteral("vendor-id")))
+                                            : std::optional<int>(-1);
+    const std::optional<QDateTime> date = arguments.Has(QStringLiteral("date"))
+                                              ? ParseStoreDate(arguments.Value(QStringLiteral("date")))
+                                              : std::optional<QDateTime>(QDateTime());
+    if (!arguments.Positional().isEmpty() || !arguments.UnknownOptions(kPostingOptions).isEmpty() || !id || !vendorID ||
+        !date || (transType == kTransSale && arguments.Has(QStringLiteral("vendor-id")))) {
+        return context.Usage(usage);
+    }
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    CInventoryDoc& doc = context.Doc();
+    SalePurchasePosting posting;
+    posting.TransType = transType;
+    posting.TransactionID = *id;
+    posting.VendorID = *vendorID;
+    if (*id >= 0) {
+        CStoredTransaction stored(doc);
+        if (!stored.Load(*id)) {
+            return CCliContext::kFailed;
+        }
+        if (stored.Lines().isEmpty() || stored.TransType() != transType) {
+            return context.Fail(QStringLiteral("Transaction %1 is no %2.")
+                                    .arg(*id)
+                                    .arg(transType == kTransSale ? QLatin1String("sale") : QLatin1String("purchase")));
+        }
+        posting.PreviousDate = stored.TransDate();
+        posting.PreviousLines = stored.Lines();
+        posting.InvoiceNum = stored.InvoiceNum();
+    } else {
+        posting.PreviousDate = doc.Now();
+        posting.InvoiceNum = QString::number(doc.Counters().TransID);
+    }
+    posting.NewDate = date->isValid() ? *date : posting.PreviousDate;
+    if (arguments.Has(QStringLiteral("invoice"))) {
+        posting.InvoiceNum = arguments.Value(QStringLiteral("invoice"));
+    }
+    for (const QString& text : arguments.Values(QStringLiteral("line"))) {
+        const std::optional<TransactionLine> line = ParseLine(context, text, transType);
+        if (!line) {
+            return CCliContext::kFailed;
+        }
+        for (const TransactionLine& earlier : posting.Lines) {
+            if (earlier.ProductID.compare(line->ProductID, Qt::CaseInsensitive) == 0) {
+                return context.Fail(
+                    QStringLiteral("The item name exists in your current transaction, please select a different one!"));
+            }
+        }
+        posting.Lines.append(*line);
+    }
+    if (posting.Lines.isEmpty()) {
+        return context.Fail(QStringLiteral("Please add Sale Item!"));
+    }
+    posting.CompanyName = arguments.Value(QStringLiteral("party")).trimmed();
+    if (posting.CompanyName.isEmpty()) {
+        return context.Fail(transType == kTransSale ? QStringLiteral("Please Select a Customer!")
+                                                    : QStringLiteral("Please Select a Vendor!"));
+    }
+    const PostingResult result = doc.PostSalePurchase(posting);
+    if (!result.Saved) {
+        return CCliContext::kFailed;
+    }
+    context.Out() << result.TransactionID << Qt::endl;
+    return 0;
+}
+
+int CPostingCommands::Adjust(CCliContext& context, const CCliArguments& arguments)
+{
+    const std::optional<double> quantity = ParsePlainNumber(arguments.Positional(1));
+    if (arguments.Positional().size() != 2 || !quantity) {
+        return context.Usage(kAdjustUsage);
+    }
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    CInventoryDoc& doc = context.Doc();
+    const int index = doc.FindProduct(arguments.Positional(0), Qt::CaseInsensitive);
+    if (index < 0) {
+        return context.Fail(QStringLiteral("No product named ") + arguments.Positional(0));
+    }
+    if (*quantity == 0) {
+        return context.Fail(QStringLiteral("Zero is not a valid adjustment value!"));
+    }
+    ItemRecord item = doc.Products()[index];
+    item.UnitsOnHand = *quantity;
+    const int32_t transactionID = doc.Counters().TransID;
+    doc.PostStockAdjustment(item, CInventoryDoc::kAdjustment);
+    context.Out() << transactionID << Qt::endl;
+    return 0;
+}
+
+int CPostingCommands::Adjustment(CCliContext& context, const CCliArguments& arguments)
+{
+    const std::optional<int> id = ParsePlainInteger(arguments.Positional(1));
+    const std::optional<double> quantity = ParsePlainNumber(arguments.Positional(2));
+    if (arguments.Positional().size() != 3 || arguments.Positional(0) != QLatin1String("set") || !id || !quantity) {
+        return context.Usage(kAdjustmentUsage);
+    }
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    CStoredTransaction stored(context.Doc());
+    if (!stored.Load(*id)) {
+        return CCliContext::kFailed;
+    }
+    if (stored.Lines().isEmpty()) {
+        return context.Fail(QStringLiteral("There is no transaction %1.").arg(*id));
+    }
+    if (stored.TransType() == kTransOpeningBalance) {
+        return context.Fail(QStringLiteral("You can not edit Open/Close Transaction"));
+    }
+    if (stored.TransType() != kTransAdjustment) {
+        return context.Fail(QStringLiteral("Transaction %1 is no adjustment.").arg(*id));
+    }
+    const TransactionLine& line = stored.Lines().first();
+    const auto edit =
+        CStockAdjustment(context.Doc()).EditQuantity(*id, line.ProductID, stored.TransDate(), line.Quantity, *quantity);
+    return edit == CStockAdjustment::Edit::Refused ? CCliContext::kFailed : 0;
+}
+
+int CPostingCommands::Transaction(CCliContext& context, const CCliArguments& arguments)
+{
+    const std::optional<int> id = ParsePlainInteger(arguments.Positional(1));
+    if (arguments.Positional().size() != 2 || arguments.Positional(0) != QLatin1String("delete") || !id) {
+        return context.Usage(kTransactionUsage);
+    }
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    CStoredTransaction stored(context.Doc());
+    if (!stored.Load(*id)) {
+        return CCliContext::kFailed;
+    }
+    if (stored.Lines().isEmpty()) {
+        return context.Fail(QStringLiteral("There is no transaction %1.").arg(*id));
+    }
+    if (!context.Prompter().AskYesNo(CTransactionDeletion::Question(stored.TransType(), stored.Split()),
+                                     CPrompter::Icon::Question)) {
+        return CCliContext::kFailed;
+    }
+    return context.Doc().DeleteTransaction(*id, stored.TransDate()) ? 0 : CCliContext::kFailed;
+}
+
+int CPostingCommands::Register(CCliContext& context, const CCliArguments& arguments)
+{
+    if (!arguments.Positional().isEmpty()) {
+        return context.Usage(kRegisterUsage);
+    }
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    const QStringList columns = {"TransactionID", "TransDate", "TransType", "InvoiceNum", "ProductID",
+                                 "CompanyName",   "Quantity",  "UnitCost",  "AvgCost",    "UnitsOnHand",
+                                 "LineTotal",     "Split",     "ItemOrder"};
+    CDbRecordset rows(context.Connection());
+    if (!rows.Open(QStringLiteral("SELECT %1 FROM TransItem order by TransDate,ItemOrder,rowid")
+                       .arg(columns.join(QLatin1Char(','))),
+                   CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
+        return context.Fail(QStringLiteral("Unable to execute command(Register)"));
+    }
+    CCsvWriter csv(context.Out());
+    csv.Row(columns);
+    for (rows.MoveFirst(); !rows.IsEOF(); rows.MoveNext()) {
+        for (int i = 0; i < columns.size(); ++i) {
+            csv.Value(rows.GetFieldValue(i));
+        }
+        csv.EndRow();
+    }
+    return 0;
+}

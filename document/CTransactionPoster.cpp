@@ -1,0 +1,128 @@
+#include "CTransactionPoster.h"
+
+#include "AsciiFold.h"
+#include "CDbRecordset.h"
+#include "CDocOperation.h"
+#include "CInventoryDoc.h"
+#include "CPrompter.h"
+#include "TransItemRow.h"
+#include "TransactionRow.h"
+#include "TransactionTypes.h"
+
+#include <QHash>
+
+#include <vector>
+
+namespace {
+
+// The products to re-derive, each once, in the order first named, with the vendor to record.
+class ProductsToReplay
+{
+public:
+    void Add(const QString& productID, int32_t vendorID)
+    {
+        const QString key = AsciiFolded(productID);
+        if (m_index.contains(key)) {
+            return;
+        }
+        m_index.insert(key, static_cast<int>(m_products.size()));
+        m_products.push_back({productID, vendorID});
+    }
+    const std::vector<std::pair<QString, int32_t>>& Products() const { return m_products; }
+
+private:
+    QHash<QString, int> m_index;
+    std::vector<std::pair<QString, int32_t>> m_products;
+};
+
+TransItemRow LineRow(const SalePurchasePosting& posting, int32_t transactionID, const QString& dateText, int order)
+{
+    const TransactionLine& line = posting.Lines[order];
+    TransItemRow row;
+    row.TransactionID = transactionID;
+    row.TransDate = dateText;
+    row.TransType = posting.TransType;
+    row.InvoiceNum = posting.InvoiceNum;
+    row.ProductID = line.ProductID;
+    row.ProductName = line.ProductName;
+    row.CompanyName = posting.CompanyName;
+    row.Quantity = line.Quantity;
+    row.UnitCost = line.UnitCost;
+    row.Price = line.Price;
+    row.TaxName = line.TaxName;
+    row.TaxRate = line.TaxRate;
+    row.ItemTotal = line.ItemTotal;
+    row.TaxTotal = line.TaxTotal;
+    row.Split = static_cast<int32_t>(posting.Lines.size());
+    row.AvgCost = 0.0;
+    row.UnitsOnHand = 0.0;
+    row.CategoryName = line.CategoryName;
+    row.ItemOrder = order;
+    return row;
+}
+
+} // namespace
+
+bool CTransactionPoster::DeleteOldRows(int32_t transactionID)
+{
+    if (!Execute(m_doc.Connection(),
+                 QString::asprintf("delete from Transaction where TransactionID = %d ", transactionID))) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete Transaction)"));
+        return false;
+    }
+    if (!Execute(m_doc.Connection(),
+                 QString::asprintf("delete from TransItem where TransactionID = %d ", transactionID))) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete TransItem)"));
+        return false;
+    }
+    return true;
+}
+
+PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
+{
+    CDocOperation operation(m_doc);
+    const bool isNew = posting.TransactionID < 0;
+    PostingResult result;
+    result.TransactionID = isNew ? m_doc.TakeNextTransactionId() : posting.TransactionID;
+    if (!DeleteOldRows(result.TransactionID)) {
+        return result;
+    }
+    const QString dateText = TransDateText(posting.NewDate);
+    const QDateTime fromTime = std::min(posting.PreviousDate, posting.NewDate);
+
+    // Every recomputation starts at the same fromTime, so re-deriving a product once, after all
+    // rows are written, ends exactly where one re-derivation per line would.
+    ProductsToReplay current;
+    TransactionRow total;
+    for (int i = 0; i < posting.Lines.size(); ++i) {
+        const TransactionLine& line = posting.Lines[i];
+        if (LineRow(posting, result.TransactionID, dateText, i).Append(m_doc.Connection())) {
+            current.Add(line.ProductID, posting.TransType == kTransPurchase ? posting.VendorID : -1);
+        } else {
+            m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        }
+        total.TaxTotal += line.TaxTotal;
+        total.SubTotal += line.ItemTotal;
+        total.CostTotal += line.UnitCost * line.Quantity;
+    }
+    ProductsToReplay replay = current;
+    for (const TransactionLine& line : posting.PreviousLines) {
+        replay.Add(line.ProductID, -1);
+    }
+    for (const auto& [productID, vendorID] : replay.Products()) {
+        m_doc.RecomputeProductHistory(productID, vendorID, fromTime);
+    }
+
+    total.TransactionID = result.TransactionID;
+    total.TransDate = dateText;
+    total.TransType = posting.TransType;
+    total.InvoiceNum = posting.InvoiceNum;
+    total.CompanyName = posting.CompanyName;
+    if (total.Append(m_doc.Connection())) {
+        m_doc.RecomputeAssetBalance(isNew ? posting.NewDate : fromTime);
+    } else {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+    }
+    result.Saved = true;
+    return result;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "TransactionLine.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+
+// Everything the entry form hands over when it saves a sale or purchase.
+struct SalePurchasePosting
+{
+    int32_t TransType = 0;                // 0 purchase, 1 sale
+    int32_t TransactionID = -1;           // -1 for a new transaction
+    QDateTime PreviousDate;               // the stored date; for a new one, when the form opened
+    QDateTime NewDate;                    // the date chosen on the form
+    QList<TransactionLine> PreviousLines; // as stored when the form opened; none for a new one
+    QList<TransactionLine> Lines;         // the current lines; their positions become ItemOrder
+    QString InvoiceNum;
+    QString CompanyName;   // the customer or vendor box text
+    int32_t VendorID = -1; // a purchase's selected vendor; -1 when none
+};
+
+struct PostingResult
+{
+    bool Saved = false; // false when a delete failed and the save stopped
+    int32_t TransactionID = -1;
+};

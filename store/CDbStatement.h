@@ -1,0 +1,42 @@
+#pragma once
+
+#include "CDbVariant.h"
+
+#include <QString>
+
+class CDbConnection;
+struct sqlite3_stmt;
+
+// A prepared statement in SQLite's own dialect, for the document's hot paths (replaying a
+// history, counting rows). Statements are prepared once per connection and reused; values only
+// ever reach them as bound parameters. The statement is reset when this object ends.
+class CDbStatement
+{
+public:
+    CDbStatement(CDbConnection& connection, const QString& sql);
+    ~CDbStatement();
+    CDbStatement(const CDbStatement&) = delete;
+    CDbStatement& operator=(const CDbStatement&) = delete;
+
+    // False when the statement did not prepare (no file, no such table).
+    bool IsValid() const { return m_stmt != nullptr; }
+
+    // Parameters are numbered from 1.
+    CDbStatement& Bind(int parameter, const CDbVariant& value);
+    CDbStatement& BindInt64(int parameter, qint64 value);
+
+    // Moves to the next row; false at the end or on an error (reported through the error hook).
+    bool Next();
+    // Runs a statement that returns no rows; false on an error.
+    bool Run();
+
+    bool IsNull(int column) const;
+    double Double(int column) const;
+    int32_t Int(int column) const;
+    qint64 Int64(int column) const;
+    QString Text(int column) const;
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+    bool m_bindFailed = false;
+};
