@@ -1,8 +1,10 @@
 #include "CInventoryDoc.h"
 
+#include "AsciiFold.h"
 #include "CAssetBalanceReplay.h"
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
+#include "CDbStatement.h"
 #include "CDbTransaction.h"
 #include "CProductHistoryReplay.h"
 #include "CPrompter.h"
@@ -16,23 +18,59 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace {
 
 constexpr int kStatementBufferSize = 1024;
 constexpr int kShortestStatement = 10;
 
 // Descriptive texts read as empty when null; only identifiers need to tell a null apart.
-QString TextOrEmpty(CDbRecordset& recordset, int index)
+template <typename Fields>
+QString TextOrEmpty(Fields& fields, int index)
 {
-    const QString text = recordset.GetFieldText(index);
+    const QString text = fields.GetFieldValue(index).ToText();
     return text == EmptyFieldText ? QString() : text;
 }
 
-int32_t IdOrNone(CDbRecordset& recordset, int index)
+// An integer as the standard conversion reads the field's text (0 when null or no number).
+template <typename Fields>
+int32_t IntegerField(Fields& fields, int index)
 {
-    const QString text = recordset.GetFieldText(index);
-    return text == EmptyFieldText ? -1 : TextToLong(text);
+    const CDbVariant value = fields.GetFieldValue(index);
+    return value.GetKind() == CDbVariant::Kind::Int32 ? value.ToInt32() : TextToLong(value.ToText());
 }
+
+// An identifier; -1 when null.
+template <typename Fields>
+int32_t IdOrNone(Fields& fields, int index)
+{
+    const CDbVariant value = fields.GetFieldValue(index);
+    if (value.GetKind() == CDbVariant::Kind::Int32) {
+        return value.ToInt32();
+    }
+    return value.IsNull() ? -1 : TextToLong(value.ToText());
+}
+
+// A number as the locale's text of the field would parse; a stored number is taken as it is,
+// which is what that text reads back to.
+template <typename Fields>
+double NumberField(Fields& fields, int index)
+{
+    const CDbVariant value = fields.GetFieldValue(index);
+    switch (value.GetKind()) {
+    case CDbVariant::Kind::Int32:
+    case CDbVariant::Kind::Double:
+        return value.ToDouble();
+    default:
+        return ParseLocaleNumber(value.ToText());
+    }
+}
+
+const QString kProductSelect =
+    QStringLiteral("SELECT ProductID,ProductDesc,ProductNote,Item.CategoryID,CategoryName,PayeeID,"
+                   "UnitsOnHand,UnitsOnOrder,UnitCost,SalePrice, TaxID,AvgCost ") +
+    QStringLiteral("FROM Item inner join Categories ON Item.CategoryID=Categories.CategoryID");
 
 int FieldIndex(CDbRecordset& recordset, const QString& name)
 {
@@ -47,6 +85,26 @@ int FieldIndex(CDbRecordset& recordset, const QString& name)
 bool HasRow(CDbRecordset& recordset)
 {
     return !recordset.IsEOF() && recordset.FieldCount() >= 1;
+}
+
+// One product from the columns of the product select, from a cursor or a statement.
+template <typename Fields>
+ItemRecord ReadProduct(Fields& recordset)
+{
+    ItemRecord item;
+    item.ProductID = TextOrEmpty(recordset, 0);
+    item.ProductDesc = TextOrEmpty(recordset, 1);
+    item.ProductNote = TextOrEmpty(recordset, 2);
+    item.CategoryID = IntegerField(recordset, 3);
+    item.CategoryName = TextOrEmpty(recordset, 4);
+    item.PayeeID = IdOrNone(recordset, 5);
+    item.UnitsOnHand = NumberField(recordset, 6);
+    item.UnitsOnOrder = NumberField(recordset, 7);
+    item.UnitCost = NumberField(recordset, 8);
+    item.SalePrice = NumberField(recordset, 9);
+    item.TaxID = IdOrNone(recordset, 10);
+    item.AvgCost = NumberField(recordset, 11);
+    return item;
 }
 
 } // namespace
@@ -103,18 +161,44 @@ int CInventoryDoc::FindProduct(const QString& productID, Qt::CaseSensitivity sen
 
 void CInventoryDoc::EndOperation()
 {
-    if (--m_operationDepth == 0 && m_productsStale) {
-        m_productsStale = false;
-        LoadProducts();
+    if (--m_operationDepth == 0 && !m_changedProducts.isEmpty()) {
+        RefreshProducts(std::exchange(m_changedProducts, {}));
     }
 }
 
-void CInventoryDoc::ProductsChanged()
+void CInventoryDoc::ProductChanged(const QString& productID)
 {
-    if (m_operationDepth > 0) {
-        m_productsStale = true;
-    } else {
-        LoadProducts();
+    if (m_operationDepth == 0) {
+        RefreshProducts({productID});
+    } else if (!m_changedProducts.contains(productID)) {
+        m_changedProducts << productID;
+    }
+}
+
+// Reading a few products again gives the list a full reload would give, as long as each of
+// them is in the list already (the order depends only on category and name, which the
+// recomputations never change).
+void CInventoryDoc::RefreshProducts(const QStringList& productIDs)
+{
+    for (const QString& productID : productIDs) {
+        QList<int> positions;
+        for (int i = 0; i < m_products.size(); ++i) {
+            if (AsciiEqualIgnoringCase(m_products[i].ProductID, productID)) {
+                positions << i;
+            }
+        }
+        CDbStatement query(m_connection, kProductSelect + QStringLiteral(" where ProductID = ?1"));
+        QList<ItemRecord> records;
+        for (query.Bind(1, productID); query.IsValid() && query.Next();) {
+            records << ReadProduct(query);
+        }
+        if (positions.isEmpty() || records.size() != positions.size()) {
+            LoadProducts();
+            return;
+        }
+        for (int i = 0; i < positions.size(); ++i) {
+            m_products[positions[i]] = records[i];
+        }
     }
 }
 
@@ -140,7 +224,7 @@ bool CInventoryDoc::LoadCategories()
         return false;
     }
     for (; HasRow(recordset); recordset.MoveNext()) {
-        m_categories.append({TextToLong(recordset.GetFieldText(0)), TextOrEmpty(recordset, 1)});
+        m_categories.append({IntegerField(recordset, 0), TextOrEmpty(recordset, 1)});
     }
     return true;
 }
@@ -154,8 +238,7 @@ bool CInventoryDoc::LoadTaxes()
         return false;
     }
     for (; HasRow(recordset); recordset.MoveNext()) {
-        m_taxes.append({TextToLong(recordset.GetFieldText(0)), TextOrEmpty(recordset, 1),
-                        ParseLocaleNumber(recordset.GetFieldText(2))});
+        m_taxes.append({IntegerField(recordset, 0), TextOrEmpty(recordset, 1), NumberField(recordset, 2)});
     }
     return true;
 }
@@ -164,28 +247,12 @@ bool CInventoryDoc::LoadProducts()
 {
     m_products.clear();
     CDbRecordset recordset(m_connection);
-    const QString sql = QStringLiteral("SELECT ProductID,ProductDesc,ProductNote,Item.CategoryID,CategoryName,PayeeID,"
-                                       "UnitsOnHand,UnitsOnOrder,UnitCost,SalePrice, TaxID,AvgCost ") +
-                        QStringLiteral("FROM Item inner join Categories ON Item.CategoryID=Categories.CategoryID "
-                                       "order by CategoryName,ProductID");
-    if (!OpenForReading(recordset, sql, QStringLiteral("Unable to execute command(Item)"))) {
+    if (!OpenForReading(recordset, kProductSelect + QStringLiteral(" order by CategoryName,ProductID"),
+                        QStringLiteral("Unable to execute command(Item)"))) {
         return false;
     }
     for (; HasRow(recordset); recordset.MoveNext()) {
-        ItemRecord item;
-        item.ProductID = TextOrEmpty(recordset, 0);
-        item.ProductDesc = TextOrEmpty(recordset, 1);
-        item.ProductNote = TextOrEmpty(recordset, 2);
-        item.CategoryID = TextToLong(recordset.GetFieldText(3));
-        item.CategoryName = TextOrEmpty(recordset, 4);
-        item.PayeeID = IdOrNone(recordset, 5);
-        item.UnitsOnHand = ParseLocaleNumber(recordset.GetFieldText(6));
-        item.UnitsOnOrder = ParseLocaleNumber(recordset.GetFieldText(7));
-        item.UnitCost = ParseLocaleNumber(recordset.GetFieldText(8));
-        item.SalePrice = ParseLocaleNumber(recordset.GetFieldText(9));
-        item.TaxID = IdOrNone(recordset, 10);
-        item.AvgCost = ParseLocaleNumber(recordset.GetFieldText(11));
-        m_products.append(item);
+        m_products.append(ReadProduct(recordset));
     }
     return true;
 }
@@ -201,7 +268,7 @@ bool CInventoryDoc::LoadPayees(const QString& sql, QList<PayeeRecord>& list, boo
     }
     for (; HasRow(recordset); recordset.MoveNext()) {
         PayeeRecord payee;
-        payee.PayeeID = TextToLong(recordset.GetFieldText(0));
+        payee.PayeeID = IntegerField(recordset, 0);
         for (int i = 0; i < PayeeRecord::kTextCount; ++i) {
             payee.Text(i) = TextOrEmpty(recordset, i + 1);
         }
@@ -244,12 +311,12 @@ bool CInventoryDoc::LoadCounters()
     if (!HasRow(recordset)) {
         return false;
     }
-    m_counters.VersionID = TextToLong(recordset.GetFieldText(0));
-    m_counters.TransID = TextToLong(recordset.GetFieldText(1));
-    m_counters.ProductID = TextToLong(recordset.GetFieldText(2));
-    m_counters.PayeeID = TextToLong(recordset.GetFieldText(3));
-    m_counters.TaxID = TextToLong(recordset.GetFieldText(4));
-    m_counters.CategoryID = TextToLong(recordset.GetFieldText(5));
+    m_counters.VersionID = IntegerField(recordset, 0);
+    m_counters.TransID = IntegerField(recordset, 1);
+    m_counters.ProductID = IntegerField(recordset, 2);
+    m_counters.PayeeID = IntegerField(recordset, 3);
+    m_counters.TaxID = IntegerField(recordset, 4);
+    m_counters.CategoryID = IntegerField(recordset, 5);
     return true;
 }
 

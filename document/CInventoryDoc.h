@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -110,8 +111,9 @@ public:
     // Called by CDocOperation.
     void BeginOperation() { ++m_operationDepth; }
     void EndOperation();
-    // The product list is reloaded now, or at the end of the running operation.
-    void ProductsChanged();
+    // A product's Item row was rewritten: its record is read again now, or at the end of the
+    // running operation. A product not in the list brings a reload of the whole list.
+    void ProductChanged(const QString& productID);
 
     // The current local time to the second; replaceable so that tests can fix it.
     QDateTime Now() const;
@@ -120,6 +122,7 @@ public:
 private:
     bool OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure);
     bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany);
+    void RefreshProducts(const QStringList& productIDs);
     bool RunSchemaScript(int number);
 
     CDbConnection& m_connection;
@@ -135,5 +138,5 @@ private:
     VersionRecord m_version;
     std::function<QDateTime()> m_clock;
     int m_operationDepth = 0;
-    bool m_productsStale = false;
+    QStringList m_changedProducts;
 };

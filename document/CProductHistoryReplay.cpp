@@ -137,6 +137,6 @@ bool CProductHistoryReplay::Run(const QString& productID, int32_t vendorID, cons
     if (!WriteItem(productID, vendorID, state)) {
         ReportFailure();
     }
-    m_doc.ProductsChanged();
+    m_doc.ProductChanged(productID);
     return true;
 }

@@ -9,6 +9,9 @@
 
 namespace {
 constexpr int kBusyTimeoutMs = 5000;
+// Texts with literals in them vary without end; the caches start afresh when they are full.
+constexpr int kMaxMappings = 512;
+constexpr int kMaxPooledStatements = 64;
 
 // Indexes beyond each table's PrimaryKey that the register, the reports and the recomputations
 // read through. Created on every open so that older files gain them too.
@@ -104,6 +107,10 @@ void CDbConnection::Close()
         sqlite3_finalize(stmt);
     }
     m_statements.clear();
+    for (sqlite3_stmt* stmt : std::as_const(m_pool)) {
+        sqlite3_finalize(stmt);
+    }
+    m_pool.clear();
     sqlite3_close_v2(m_db);
     m_db = nullptr;
     m_dateColumnsKnown = false;
@@ -176,6 +183,7 @@ const QSet<QString>& CDbConnection::DateTimeColumns()
 void CDbConnection::NoteSchemaChange()
 {
     m_dateColumnsKnown = false;
+    m_mappings.clear();
     if (m_db != nullptr && HoldsDataTables()) {
         ConfigureDataFile();
     }
@@ -200,4 +208,56 @@ sqlite3_stmt* CDbConnection::CachedStatement(const QString& sql)
     }
     m_statements.insert(sql, stmt);
     return stmt;
+}
+
+SqlMapping CDbConnection::Map(const QString& statement)
+{
+    const QSet<QString>& dateColumns = DateTimeColumns();
+    const auto found = m_mappings.constFind(statement);
+    if (found != m_mappings.constEnd()) {
+        return *found;
+    }
+    if (m_mappings.size() >= kMaxMappings) {
+        m_mappings.clear();
+    }
+    const SqlMapping mapping = MapToSqlite(statement, dateColumns);
+    // The date columns are only known once the file is open; map again after that.
+    if (m_db != nullptr) {
+        m_mappings.insert(statement, mapping);
+    }
+    return mapping;
+}
+
+sqlite3_stmt* CDbConnection::AcquireStatement(const QString& sql)
+{
+    if (Handle() == nullptr) {
+        return nullptr;
+    }
+    const auto pooled = m_pool.find(sql);
+    if (pooled != m_pool.end()) {
+        sqlite3_stmt* stmt = pooled.value();
+        m_pool.erase(pooled);
+        return stmt;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, utf8.constData(), static_cast<int>(utf8.size()), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    return stmt;
+}
+
+void CDbConnection::ReleaseStatement(const QString& sql, sqlite3_stmt* stmt, quint64 generation)
+{
+    if (stmt == nullptr) {
+        return;
+    }
+    if (generation != m_generation || m_db == nullptr || m_pool.size() >= kMaxPooledStatements) {
+        sqlite3_finalize(stmt);
+        return;
+    }
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    m_pool.insert(sql, stmt);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "SqlDialect.h"
+
 #include <QHash>
+#include <QMultiHash>
 #include <QSet>
 #include <QString>
 
@@ -48,8 +51,16 @@ public:
     void NoteSchemaChange();
 
     // A prepared statement for SQL in SQLite's own dialect, kept until Close; reset and unbound.
-    // Null when the handle cannot be opened or the statement does not prepare.
+    // Null when the handle cannot be opened or the statement does not prepare. Shared: use it
+    // for one step sequence at a time.
     sqlite3_stmt* CachedStatement(const QString& sql);
+
+    // A statement in the store's dialect mapped to SQLite's (remembered per text).
+    SqlMapping Map(const QString& statement);
+    // A prepared statement of SQLite SQL for one cursor's own use, from a pool of earlier ones
+    // when there is one; hand it back with ReleaseStatement. Null when it does not prepare.
+    sqlite3_stmt* AcquireStatement(const QString& sql);
+    void ReleaseStatement(const QString& sql, sqlite3_stmt* stmt, quint64 generation);
 
 private:
     bool HoldsDataTables();
@@ -64,4 +75,6 @@ private:
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
     QHash<QString, sqlite3_stmt*> m_statements;
+    QHash<QString, SqlMapping> m_mappings;
+    QMultiHash<QString, sqlite3_stmt*> m_pool;
 };

@@ -28,34 +28,33 @@ CDbRecordset::~CDbRecordset()
     Close();
 }
 
-bool CDbRecordset::Prepare(const QString& sql, sqlite3_stmt** stmt) const
+bool CDbRecordset::Acquire(const QString& sql)
 {
-    sqlite3* db = m_connection.Handle();
-    if (db == nullptr) {
-        return false;
-    }
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), static_cast<int>(utf8.size()), stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(*stmt);
-        *stmt = nullptr;
-        return false;
-    }
-    return true;
+    ReleaseStatement();
+    m_stmt = m_connection.AcquireStatement(sql);
+    m_stmtSql = sql;
+    return m_stmt != nullptr;
+}
+
+void CDbRecordset::ReleaseStatement()
+{
+    m_connection.ReleaseStatement(m_stmtSql, m_stmt, m_generation);
+    m_stmt = nullptr;
 }
 
 bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
 {
     Close();
     m_neverOpened = false;
-    const SqlMapping mapping = MapToSqlite(source, m_connection.DateTimeColumns());
+    const SqlMapping mapping = m_connection.Map(source);
     if (mapping.kind == SqlMapping::Kind::CreateDatabase) {
         return m_connection.CreateDatabaseFile(mapping.databasePath);
     }
     m_sql = mapping.sql;
-    if (!Prepare(m_sql, &m_stmt)) {
+    m_generation = m_connection.Generation();
+    if (!Acquire(m_sql)) {
         return false;
     }
-    m_generation = m_connection.Generation();
     if (sqlite3_column_count(m_stmt) == 0 || !sqlite3_stmt_readonly(m_stmt)) {
         return RunWithoutRows();
     }
@@ -83,8 +82,7 @@ bool CDbRecordset::RunWithoutRows()
     while (rc == SQLITE_ROW) {
         rc = sqlite3_step(m_stmt);
     }
-    sqlite3_finalize(m_stmt);
-    m_stmt = nullptr;
+    ReleaseStatement();
     if (rc != SQLITE_DONE) {
         return false;
     }
@@ -101,7 +99,8 @@ void CDbRecordset::ReadColumns()
     m_columns.clear();
     m_fieldCount = sqlite3_column_count(m_stmt);
     for (int i = 0; i < m_fieldCount; ++i) {
-        m_columns.push_back({ColumnText(sqlite3_column_name(m_stmt, i)), ColumnText(sqlite3_column_decltype(m_stmt, i)),
+        const QString declaredType = ColumnText(sqlite3_column_decltype(m_stmt, i));
+        m_columns.push_back({ColumnText(sqlite3_column_name(m_stmt, i)), ColumnKindOf(declaredType),
                              ColumnText(sqlite3_column_origin_name(m_stmt, i))});
     }
 }
@@ -128,23 +127,18 @@ void CDbRecordset::PrefixRowid(const QString& sql)
     static const QRegularExpression select(QStringLiteral(R"(^\s*SELECT\s+(?!DISTINCT\b|ALL\b))"),
                                            QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = select.match(sql);
-    sqlite3_stmt* withRowid = nullptr;
-    if (!match.hasMatch() ||
-        !Prepare(match.captured(0) + QLatin1String("rowid, ") + sql.mid(match.capturedEnd(0)), &withRowid) ||
-        sqlite3_column_count(withRowid) != m_fieldCount + 1) {
-        sqlite3_finalize(withRowid);
+    const QString withRowid = match.captured(0) + QLatin1String("rowid, ") + sql.mid(match.capturedEnd(0));
+    if (!match.hasMatch() || !Acquire(withRowid) || sqlite3_column_count(m_stmt) != m_fieldCount + 1) {
         m_writable = false;
+        Acquire(sql);
         return;
     }
-    sqlite3_finalize(m_stmt);
-    m_stmt = withRowid;
     m_hidden = 1;
 }
 
 bool CDbRecordset::Close()
 {
-    sqlite3_finalize(m_stmt);
-    m_stmt = nullptr;
+    ReleaseStatement();
     m_open = false;
     m_fieldCount = 0;
     m_columns.clear();
@@ -203,15 +197,14 @@ void CDbRecordset::EnsureFetched()
         row.rowid = m_hidden > 0 ? sqlite3_column_int64(m_stmt, 0) : 0;
         row.values.reserve(m_fieldCount);
         for (int i = 0; i < m_fieldCount; ++i) {
-            row.values.push_back(ReadColumnValue(m_stmt, i + m_hidden, m_columns[i].declaredType));
+            row.values.push_back(ReadColumnValue(m_stmt, i + m_hidden, m_columns[i].kind));
         }
         m_rows.push_back(std::move(row));
     }
     if (rc != SQLITE_DONE) {
         ComIssueError(rc);
     }
-    sqlite3_finalize(m_stmt);
-    m_stmt = nullptr;
+    ReleaseStatement();
     m_position = 0;
 }
 
@@ -335,15 +328,16 @@ bool CDbRecordset::GetRecordCount(long& count)
         count = static_cast<long>(m_rows.size());
         return true;
     }
-    sqlite3_stmt* stmt = nullptr;
-    if (!Prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(m_sql), &stmt)) {
+    const QString sql = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_sql);
+    sqlite3_stmt* stmt = m_connection.AcquireStatement(sql);
+    if (stmt == nullptr) {
         return false;
     }
     const bool counted = sqlite3_step(stmt) == SQLITE_ROW;
     if (counted) {
         count = static_cast<long>(sqlite3_column_int64(stmt, 0));
     }
-    sqlite3_finalize(stmt);
+    m_connection.ReleaseStatement(sql, stmt, m_generation);
     return counted;
 }
 
@@ -364,7 +358,7 @@ CDbVariant CDbRecordset::CurrentValue(int index)
         return CDbVariant(EmptyFieldText);
     }
     if (m_streaming) {
-        return ReadColumnValue(m_stmt, index + m_hidden, m_columns[index].declaredType);
+        return ReadColumnValue(m_stmt, index + m_hidden, m_columns[index].kind);
     }
     return m_rows[m_position].values[index];
 }
@@ -402,7 +396,7 @@ bool CDbRecordset::SetField(int index, const CDbVariant& value)
         ComIssueError(kErrorBadIndex);
         return false;
     }
-    const std::optional<CDbVariant> fitted = FitToColumn(value, m_columns[index].declaredType);
+    const std::optional<CDbVariant> fitted = FitToColumn(value, m_columns[index].kind);
     if (!fitted) {
         ComIssueError(kErrorTypeMismatch);
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDbVariant.h"
+#include "ColumnValue.h"
 
 #include <QDateTime>
 #include <QString>
@@ -71,7 +72,7 @@ private:
     struct Column
     {
         QString name;
-        QString declaredType;
+        ColumnKind kind;
         QString origin;
     };
     struct Row
@@ -80,7 +81,8 @@ private:
         std::vector<CDbVariant> values;
     };
 
-    bool Prepare(const QString& sql, sqlite3_stmt** stmt) const;
+    bool Acquire(const QString& sql);
+    void ReleaseStatement();
     bool IsAlive();
     void ReadColumns();
     void DetectSourceTable();
@@ -103,6 +105,7 @@ private:
     bool m_writable = false;
     bool m_streaming = false;
     sqlite3_stmt* m_stmt = nullptr;
+    QString m_stmtSql;
     int m_hidden = 0;
 
     long m_streamIndex = 0;

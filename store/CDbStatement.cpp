@@ -58,6 +58,12 @@ bool CDbStatement::Run()
     return true;
 }
 
+CDbVariant CDbStatement::GetFieldValue(int column) const
+{
+    const char* declared = sqlite3_column_decltype(m_stmt, column);
+    return ReadColumnValue(m_stmt, column, ColumnKindOf(QString::fromUtf8(declared == nullptr ? "" : declared)));
+}
+
 bool CDbStatement::IsNull(int column) const
 {
     return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;

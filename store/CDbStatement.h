@@ -30,6 +30,8 @@ public:
     // Runs a statement that returns no rows; false on an error.
     bool Run();
 
+    // The value of a result column, typed by the column's declared type as a cursor reads it.
+    CDbVariant GetFieldValue(int column) const;
     bool IsNull(int column) const;
     double Double(int column) const;
     int32_t Int(int column) const;

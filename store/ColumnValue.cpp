@@ -8,19 +8,7 @@
 #include <charconv>
 #include <cmath>
 
-namespace {
-
-enum class ColumnKind
-{
-    Integer,
-    Real,
-    Text,
-    DateTime,
-    Bool,
-    Any
-};
-
-ColumnKind KindOf(const QString& declaredType)
+ColumnKind ColumnKindOf(const QString& declaredType)
 {
     const QString type = declaredType.toUpper();
     if (type.contains(QLatin1String("DATE")) || type.contains(QLatin1String("TIME"))) {
@@ -42,6 +30,8 @@ ColumnKind KindOf(const QString& declaredType)
     }
     return ColumnKind::Any;
 }
+
+namespace {
 
 // A text that is wholly a number in the "." form, as SQLite's numeric affinity would take it.
 std::optional<double> PlainNumber(const QString& text)
@@ -106,12 +96,12 @@ std::optional<CDbVariant> FitNumeric(const CDbVariant& value, bool preferInteger
 
 } // namespace
 
-std::optional<CDbVariant> FitToColumn(const CDbVariant& value, const QString& declaredType)
+std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind)
 {
     if (value.IsNull()) {
         return value;
     }
-    switch (KindOf(declaredType)) {
+    switch (kind) {
     case ColumnKind::DateTime:
         if (value.GetKind() == CDbVariant::Kind::DateTime) {
             return value;
@@ -140,14 +130,14 @@ std::optional<CDbVariant> FitToColumn(const CDbVariant& value, const QString& de
     return value;
 }
 
-CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, const QString& declaredType)
+CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, ColumnKind kind)
 {
     switch (sqlite3_column_type(stmt, column)) {
     case SQLITE_NULL:
         return CDbVariant();
     case SQLITE_INTEGER: {
         const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
-        if (KindOf(declaredType) == ColumnKind::Bool) {
+        if (kind == ColumnKind::Bool) {
             return CDbVariant::FromBool(value != 0);
         }
         return CDbVariant(static_cast<int32_t>(value));
@@ -157,7 +147,7 @@ CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, const QString& declar
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
         const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-        if (KindOf(declaredType) == ColumnKind::DateTime) {
+        if (kind == ColumnKind::DateTime) {
             if (const auto date = ParseStoreDate(value)) {
                 return CDbVariant(*date);
             }

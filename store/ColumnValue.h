@@ -10,11 +10,24 @@ struct sqlite3_stmt;
 // declared type (INT, FLOAT, TEXT, DATETIME, BIT): DATETIME holds "YYYY-MM-DD HH:MM:SS" text,
 // BIT holds 0 or 1.
 
-// The value as the column of that declared type will hold it; nothing when it cannot go there
-// (a text that is no date into a DATETIME column).
-std::optional<CDbVariant> FitToColumn(const CDbVariant& value, const QString& declaredType);
+enum class ColumnKind
+{
+    Integer,
+    Real,
+    Text,
+    DateTime,
+    Bool,
+    Any
+};
 
-CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, const QString& declaredType);
+// The kind of a column by its declared type, as SQLite's affinity rules read it.
+ColumnKind ColumnKindOf(const QString& declaredType);
+
+// The value as a column of that kind will hold it; nothing when it cannot go there (a text that
+// is no date into a DATETIME column).
+std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind);
+
+CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, ColumnKind kind);
 
 // Binds the value to the 1-based parameter; false when SQLite refuses it.
 bool BindValue(sqlite3_stmt* stmt, int parameter, const CDbVariant& value);

@@ -169,6 +169,21 @@ TEST(Posting, ReplacingATransactionReplaysProductsItNoLongerNames)
         QStringList{"1|0"});
 }
 
+TEST(Posting, TheProductListFollowsEveryPosting)
+{
+    CBookScenario book;
+    book.AddProduct("Known");
+    // Written by another program after the list was loaded.
+    ASSERT_TRUE(book.Book().Exec("INSERT INTO Item (ProductID, CategoryID, AvgCost) values ('Newcomer', 1, 0)"));
+    ASSERT_EQ(book.Doc().Products().size(), 1);
+    book.Purchase(Day::Day(1), {{"Known", 2, 3}, {"Newcomer", 4, 5}});
+    ASSERT_EQ(book.Doc().Products().size(), 2);
+    EXPECT_DOUBLE_EQ(book.Product("Known").UnitsOnHand, 2);
+    EXPECT_DOUBLE_EQ(book.Product("Newcomer").AvgCost, 5);
+    book.Doc().RecomputeProductHistory("known", -1, Day::Day(1));
+    EXPECT_DOUBLE_EQ(book.Product("Known").AvgCost, 3);
+}
+
 TEST(Posting, AFailedDeleteStopsTheSave)
 {
     CBookScenario book;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "CDbConnection.h"
+#include "CInventoryDoc.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A generated book for the benchmarks: 1,000 products and a given number of movements (TransItem
+// rows, one to five per transaction) spread over 2025 and 2026, fully derived. Each size is built
+// once per machine (in the temporary folder) and copied for every benchmark that changes it.
+class CBenchBook
+{
+public:
+    explicit CBenchBook(int movements);
+    ~CBenchBook();
+
+    CInventoryDoc& Doc() { return *m_doc; }
+    CDbConnection& Connection() { return *m_connection; }
+    const QString& Path() const { return m_path; }
+    int Movements() const { return m_movements; }
+
+    // The TransactionID of the transaction the book's rows are sorted nth in.
+    int32_t TransactionAt(double fraction);
+
+    static constexpr int kProducts = 1000;
+
+private:
+    static QString Template(int movements);
+    static void Generate(const QString& path, int movements);
+
+    int m_movements;
+    QTemporaryDir m_dir;
+    QString m_path;
+    std::unique_ptr<CDbConnection> m_connection;
+    std::unique_ptr<class CBenchPrompter> m_prompter;
+    std::unique_ptr<CInventoryDoc> m_doc;
+};

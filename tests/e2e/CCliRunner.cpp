@@ -1,0 +1,24 @@
+#include "CCliRunner.h"
+
+#include <QProcess>
+
+int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUILLET_CLI), QStringList{QStringLiteral("--data"), m_dataFile} + arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    process.waitForFinished(60000);
+    m_out = QString::fromUtf8(process.readAllStandardOutput());
+    m_err = QString::fromUtf8(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+QStringList CCliRunner::OutLines() const
+{
+    QStringList lines = m_out.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Runs quillet-cli on one data file and keeps what it printed.
+class CCliRunner
+{
+public:
+    explicit CCliRunner(const QString& dataFile) : m_dataFile(dataFile) {}
+
+    // The exit code; stdout and stderr are kept for Out() and Err().
+    int Run(const QStringList& arguments, const QByteArray& input = QByteArray());
+    const QString& Out() const { return m_out; }
+    const QString& Err() const { return m_err; }
+    // stdout as lines, without the final empty one.
+    QStringList OutLines() const;
+
+private:
+    QString m_dataFile;
+    QString m_out;
+    QString m_err;
+};
