@@ -1,5 +1,6 @@
 #include "CCliCommandTable.h"
 
+#include "CCatalogueCommands.h"
 #include "CListCommands.h"
 #include "CPostingCommands.h"
 
@@ -8,5 +9,6 @@ QList<CCliCommand> CCliCommandTable::Commands()
     QList<CCliCommand> commands;
     commands << CListCommands::Commands();
     commands << CPostingCommands::Commands();
+    commands << CCatalogueCommands::Commands();
     return commands;
 }

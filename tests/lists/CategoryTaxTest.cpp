@@ -1,0 +1,169 @@
+#include "CCategorySetup.h"
+#include "CSaleTaxSetup.h"
+#include "CTestBook.h"
+#include "NumericFilter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList CategoryNames(CInventoryDoc& doc)
+{
+    QStringList names;
+    for (const CategoryRecord& category : doc.Categories()) {
+        names << QStringLiteral("%1:%2").arg(category.CategoryID).arg(category.CategoryName);
+    }
+    return names;
+}
+
+QStringList TaxNames(CInventoryDoc& doc)
+{
+    QStringList names;
+    for (const TaxRecord& tax : doc.Taxes()) {
+        names << QStringLiteral("%1:%2:%3").arg(tax.TaxID).arg(tax.TaxName).arg(tax.TaxRate);
+    }
+    return names;
+}
+
+TEST(Categories, AddRefusesEmptyAndDuplicateNamesIgnoringCase)
+{
+    CTestBook book;
+    CCategorySetup setup(book.Doc());
+    setup.SetName("  ");
+    EXPECT_FALSE(setup.Add());
+    setup.SetName("hardware");
+    EXPECT_FALSE(setup.Add());
+    setup.SetName("  Tools ");
+    EXPECT_TRUE(setup.Add());
+    EXPECT_EQ(book.Prompter().Shown(), (QStringList{"Category Name Can not be Empty!",
+                                                    "The New Category Name Exists! Please Change to Other Name."}));
+    EXPECT_EQ(CategoryNames(book.Doc()), (QStringList{"0:Hardware", "1:Software", "2:Tools"}));
+    EXPECT_EQ(setup.Selected(), -1);
+    EXPECT_EQ(setup.Name(), "");
+}
+
+TEST(Categories, UpdateNeedsASelectionAndAFreeName)
+{
+    CTestBook book;
+    ASSERT_TRUE(book.Exec("INSERT INTO Item (ProductID, CategoryID) values ('Bolt', 0)"));
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    CCategorySetup setup(book.Doc());
+    setup.SetName("Parts");
+    EXPECT_FALSE(setup.Update());
+    setup.Select(0);
+    EXPECT_EQ(setup.Name(), "Hardware");
+    setup.SetName("SOFTWARE");
+    EXPECT_FALSE(setup.Update());
+    setup.SetName("HARDWARE");
+    EXPECT_TRUE(setup.Update());
+    setup.Select(0);
+    setup.SetName("Parts");
+    EXPECT_TRUE(setup.Update());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"Please Select Item First", "The New Category Code Exists! Please Change to Other Name."}));
+    EXPECT_EQ(CategoryNames(book.Doc()), (QStringList{"0:Parts", "1:Software"}));
+    EXPECT_EQ(book.Doc().Products()[0].CategoryName, "Parts");
+}
+
+TEST(Categories, DeleteAsksAndRefusesACategoryInUse)
+{
+    CTestBook book;
+    ASSERT_TRUE(book.Exec("INSERT INTO Item (ProductID, CategoryID) values ('Bolt', 0)"));
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    CCategorySetup setup(book.Doc());
+    EXPECT_FALSE(setup.Delete());
+    setup.Select(0);
+    book.Prompter().AnswerNo();
+    EXPECT_FALSE(setup.Delete());
+    book.Prompter().AnswerYes();
+    EXPECT_FALSE(setup.Delete());
+    setup.Select(1);
+    book.Prompter().AnswerYes();
+    EXPECT_TRUE(setup.Delete());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"Please Select Item First", "? Delete an Item?", "? Delete an Item?",
+                           "The Category Has been Used by Product, Can not be Deleted!", "? Delete an Item?"}));
+    EXPECT_EQ(CategoryNames(book.Doc()), QStringList{"0:Hardware"});
+    // The highest id is free again.
+    setup.SetName("Games");
+    EXPECT_TRUE(setup.Add());
+    EXPECT_EQ(CategoryNames(book.Doc()), (QStringList{"1:Games", "0:Hardware"}));
+}
+
+TEST(Categories, NamesWithQuotesAreStoredAsTyped)
+{
+    CTestBook book;
+    CCategorySetup setup(book.Doc());
+    setup.SetName("O'Brien's \"Best\", 12\"");
+    ASSERT_TRUE(setup.Add());
+    EXPECT_EQ(book.Rows("SELECT CategoryName FROM Categories where CategoryID = 2"),
+              QStringList{"O'Brien's \"Best\", 12\""});
+}
+
+TEST(SaleTaxes, TheBuiltInTaxCannotBeChangedDeletedOrAddedAgain)
+{
+    CTestBook book;
+    CSaleTaxSetup setup(book.Doc());
+    setup.SetName("none");
+    EXPECT_FALSE(setup.Add());
+    setup.Select(0);
+    setup.SetName("VAT");
+    EXPECT_FALSE(setup.Update());
+    EXPECT_FALSE(setup.Delete());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"The New Sale Tax Exists! Please Change to Other Name.",
+                           "The Build-in Sale Tax Can not be Modified!", "The Build-in Sale Tax Can not be Deleted!"}));
+    EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
+}
+
+TEST(SaleTaxes, AddUpdateAndDeleteFollowTheRules)
+{
+    CTestBook book;
+    CSaleTaxSetup setup(book.Doc());
+    setup.SetName("PST");
+    setup.SetRate(7.5);
+    ASSERT_TRUE(setup.Add());
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"1:None:0", "2:PST:7.5"}));
+    EXPECT_FALSE(setup.Update());
+    setup.Select(1);
+    setup.SetName(" none ");
+    EXPECT_FALSE(setup.Update());
+    setup.SetName("GST");
+    setup.SetRate(5);
+    ASSERT_TRUE(setup.Update());
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"2:GST:5", "1:None:0"}));
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"Tax Name Can not be Empty!", "The New Sale Tax Exists! Please Change to Other Name."}));
+
+    ASSERT_TRUE(book.Exec("INSERT INTO Item (ProductID, CategoryID, TaxID) values ('Bolt', 0, 2)"));
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    book.Prompter().Clear();
+    setup.Select(0);
+    book.Prompter().AnswerYes();
+    EXPECT_FALSE(setup.Delete());
+    ASSERT_TRUE(book.Exec("delete from Item"));
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    book.Prompter().AnswerYes();
+    EXPECT_TRUE(setup.Delete());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"? Delete an Item?", "The Sale Tax Has been Used by Product, Can not be Deleted!",
+                           "? Delete an Item?"}));
+    EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
+}
+
+TEST(NumericFilter, OneDecimalPointAndTwoDecimalsAtMost)
+{
+    EXPECT_TRUE(AcceptsNumericCharacter('.', "", 2));
+    EXPECT_TRUE(AcceptsNumericCharacter('.', "12", 2));
+    EXPECT_FALSE(AcceptsNumericCharacter('.', "1.2", 2));
+    EXPECT_TRUE(AcceptsNumericCharacter('5', "1.2", 2));
+    EXPECT_FALSE(AcceptsNumericCharacter('5', "1.25", 2));
+    EXPECT_FALSE(AcceptsNumericCharacter(',', "1.25", 2));
+    EXPECT_TRUE(AcceptsNumericCharacter('\b', "1.25", 2));
+    EXPECT_TRUE(AcceptsNumericCharacter(',', "1", 2));
+    EXPECT_FALSE(AcceptsNumericCharacter('a', "", 2));
+    EXPECT_FALSE(AcceptsNumericCharacter('-', "", 2));
+    EXPECT_TRUE(AcceptsNumericCharacter('7', "123456", 2));
+}
+
+} // namespace
