@@ -121,4 +121,42 @@ TEST_F(Cli, AdjustmentsAndDeletes)
     EXPECT_EQ(m_cli.Run({"sale", "--party", "Bob", "--line", "Bolt;x;1"}), 1);
 }
 
+TEST_F(Cli, CategoriesTaxesAndProducts)
+{
+    ASSERT_EQ(m_cli.Run({"category", "add", "Tools"}), 0);
+    EXPECT_EQ(m_cli.Run({"category", "add", "TOOLS"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("The New Category Name Exists! Please Change to Other Name."));
+    ASSERT_EQ(m_cli.Run({"category", "rename", "tools", "Hand Tools"}), 0);
+    ASSERT_EQ(m_cli.Run({"tax", "add", "PST", "7.5"}), 0);
+    EXPECT_EQ(m_cli.Run({"tax", "update", "None", "--rate", "3"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("The Build-in Sale Tax Can not be Modified!"));
+    ASSERT_EQ(m_cli.Run({"tax", "update", "pst", "--name", "GST", "--rate", "5"}), 0);
+    ASSERT_EQ(m_cli.Run({"list", "taxes"}), 0);
+    EXPECT_EQ(m_cli.OutLines(), (QStringList{"TaxID,TaxName,TaxRate", "2,GST,5", "1,None,0"}));
+
+    ASSERT_EQ(m_cli.Run({"product", "add", "O'Brien's \"Best\", 12\"", "--category", "hand tools", "--price", "1234.5",
+                         "--cost", "2.5", "--qty", "12", "--tax", "GST", "--desc", "A hammer"}),
+              0)
+        << m_cli.Err().toStdString();
+    EXPECT_EQ(m_cli.Run({"product", "add", "Nail", "--category", "Hardware", "--qty", "-1"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("You can not input a negative value!"));
+    EXPECT_EQ(m_cli.Run({"product", "add", "Nail"}), 2);
+    ASSERT_EQ(m_cli.Run({"product", "edit", "O'Brien's \"Best\", 12\"", "--name", "Hammer", "--qty", "10"}), 0);
+    ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
+    EXPECT_EQ(m_cli.OutLines().value(1), "Hammer,A hammer,Hand Tools,1234.5,10,2.5,2.5,2,-1");
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    ASSERT_EQ(m_cli.OutLines().size(), 3);
+    EXPECT_TRUE(m_cli.OutLines()[1].contains(",3,,Hammer,Open Balance (+12),12,2.5,2.5,12,30,1,"));
+    EXPECT_TRUE(m_cli.OutLines()[2].contains(",2,,Hammer,Adjust on hand (-2),-2,2.5,2.5,10,25,1,"));
+    ASSERT_EQ(m_cli.Run({"product", "onhand", "hammer", "-4"}), 0);
+    ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
+    EXPECT_EQ(m_cli.OutLines().value(1), "Hammer,A hammer,Hand Tools,1234.5,-4,2.5,2.5,2,-1");
+    EXPECT_EQ(m_cli.Run({"--yes", "product", "delete", "Hammer"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("You can not delete the item because it has been used in transaction!"));
+    EXPECT_EQ(m_cli.Run({"--yes", "category", "delete", "Hand Tools"}), 1);
+    EXPECT_EQ(m_cli.Run({"--yes", "tax", "delete", "GST"}), 1);
+    ASSERT_EQ(m_cli.Run({"product", "add", "Spare", "--category", "Software"}), 0);
+    ASSERT_EQ(m_cli.Run({"--yes", "product", "delete", "Spare"}), 0);
+}
+
 } // namespace
