@@ -21,6 +21,21 @@ QString CTransactionDeletion::Question(int32_t transType, int32_t split)
     return QStringLiteral("Delete the adjustment transaction?");
 }
 
+bool CTransactionDeletion::DeleteRows(CInventoryDoc& doc, int32_t transactionID)
+{
+    if (!Execute(doc.Connection(),
+                 QString::asprintf("delete from Transaction where TransactionID = %d ", transactionID))) {
+        doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete Transaction)"));
+        return false;
+    }
+    if (!Execute(doc.Connection(),
+                 QString::asprintf("delete from TransItem where TransactionID = %d ", transactionID))) {
+        doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete TransItem)"));
+        return false;
+    }
+    return true;
+}
+
 bool CTransactionDeletion::Run(int32_t transactionID, const QDateTime& date)
 {
     CDocOperation operation(m_doc);
@@ -36,14 +51,7 @@ bool CTransactionDeletion::Run(int32_t transactionID, const QDateTime& date)
             m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(TransItem)"));
         }
     }
-    if (!Execute(m_doc.Connection(),
-                 QString::asprintf("delete from Transaction where TransactionID = %d ", transactionID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete Transaction)"));
-        return false;
-    }
-    if (!Execute(m_doc.Connection(),
-                 QString::asprintf("delete from TransItem where TransactionID = %d ", transactionID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete TransItem)"));
+    if (!DeleteRows(m_doc, transactionID)) {
         return false;
     }
     // The histories first: the running value is computed from the unit costs they rewrite.

@@ -21,6 +21,10 @@ public:
     // message) when a delete fails; what was deleted before stays deleted.
     bool Run(int32_t transactionID, const QDateTime& date);
 
+    // The Transaction row, then the TransItem rows of transactionID; false (after the message)
+    // when a delete fails, and then nothing after it is deleted.
+    static bool DeleteRows(CInventoryDoc& doc, int32_t transactionID);
+
 private:
     CInventoryDoc& m_doc;
 };

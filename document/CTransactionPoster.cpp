@@ -5,6 +5,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "CTransactionDeletion.h"
 #include "TransItemRow.h"
 #include "TransactionRow.h"
 #include "TransactionTypes.h"
@@ -63,28 +64,13 @@ TransItemRow LineRow(const SalePurchasePosting& posting, int32_t transactionID, 
 
 } // namespace
 
-bool CTransactionPoster::DeleteOldRows(int32_t transactionID)
-{
-    if (!Execute(m_doc.Connection(),
-                 QString::asprintf("delete from Transaction where TransactionID = %d ", transactionID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete Transaction)"));
-        return false;
-    }
-    if (!Execute(m_doc.Connection(),
-                 QString::asprintf("delete from TransItem where TransactionID = %d ", transactionID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Delete TransItem)"));
-        return false;
-    }
-    return true;
-}
-
 PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
 {
     CDocOperation operation(m_doc);
     const bool isNew = posting.TransactionID < 0;
     PostingResult result;
     result.TransactionID = isNew ? m_doc.TakeNextTransactionId() : posting.TransactionID;
-    if (!DeleteOldRows(result.TransactionID)) {
+    if (!CTransactionDeletion::DeleteRows(m_doc, result.TransactionID)) {
         return result;
     }
     const QString dateText = TransDateText(posting.NewDate);

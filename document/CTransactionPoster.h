@@ -15,7 +15,5 @@ public:
     PostingResult Post(const SalePurchasePosting& posting);
 
 private:
-    bool DeleteOldRows(int32_t transactionID);
-
     CInventoryDoc& m_doc;
 };

@@ -39,6 +39,18 @@ std::pair<QString, double> DefaultTax(const CInventoryDoc& doc, const ItemRecord
     return {QStringLiteral("None"), 0.0};
 }
 
+// 0 when the transaction's rows are read and there are some; else the exit code of the failure.
+int LoadExisting(CCliContext& context, int32_t transactionID, CStoredTransaction& stored)
+{
+    if (!stored.Load(transactionID)) {
+        return CCliContext::kFailed;
+    }
+    if (stored.Lines().isEmpty()) {
+        return context.Fail(QStringLiteral("There is no transaction %1.").arg(transactionID));
+    }
+    return 0;
+}
+
 } // namespace
 
 QList<CCliCommand> CPostingCommands::Commands()
@@ -208,11 +220,8 @@ int CPostingCommands::Adjustment(CCliContext& context, const CCliArguments& argu
         return CCliContext::kFailed;
     }
     CStoredTransaction stored(context.Doc());
-    if (!stored.Load(*id)) {
-        return CCliContext::kFailed;
-    }
-    if (stored.Lines().isEmpty()) {
-        return context.Fail(QStringLiteral("There is no transaction %1.").arg(*id));
+    if (const int failed = LoadExisting(context, *id, stored)) {
+        return failed;
     }
     if (stored.TransType() == kTransOpeningBalance) {
         return context.Fail(QStringLiteral("You can not edit Open/Close Transaction"));
@@ -236,11 +245,8 @@ int CPostingCommands::Transaction(CCliContext& context, const CCliArguments& arg
         return CCliContext::kFailed;
     }
     CStoredTransaction stored(context.Doc());
-    if (!stored.Load(*id)) {
-        return CCliContext::kFailed;
-    }
-    if (stored.Lines().isEmpty()) {
-        return context.Fail(QStringLiteral("There is no transaction %1.").arg(*id));
+    if (const int failed = LoadExisting(context, *id, stored)) {
+        return failed;
     }
     if (!context.Prompter().AskYesNo(CTransactionDeletion::Question(stored.TransType(), stored.Split()),
                                      CPrompter::Icon::Question)) {
