@@ -55,11 +55,11 @@ TEST(Catalogue, FirstStartCreatesTheFileWithSchemaSeedsAndLoadTexts)
         EXPECT_EQ(TableColumns(book, table).join('|'), columns) << table.toStdString();
     }
     EXPECT_EQ(book.Scalar("SELECT count(*) FROM sqlite_master WHERE type = 'table'"), CDbVariant(11));
-    EXPECT_EQ(book.Rows("SELECT name FROM sqlite_master WHERE type = 'index' AND name LIKE 'PrimaryKey%' ORDER BY name"),
-              (QStringList{"PrimaryKey_AutoNumber", "PrimaryKey_Categories", "PrimaryKey_Customer", "PrimaryKey_Item",
-                           "PrimaryKey_PayeeType", "PrimaryKey_Tax", "PrimaryKey_TransItem",
-                           "PrimaryKey_TransType", "PrimaryKey_Transaction", "PrimaryKey_Vendor",
-                           "PrimaryKey_Version"}));
+    EXPECT_EQ(
+        book.Rows("SELECT name FROM sqlite_master WHERE type = 'index' AND name LIKE 'PrimaryKey%' ORDER BY name"),
+        (QStringList{"PrimaryKey_AutoNumber", "PrimaryKey_Categories", "PrimaryKey_Customer", "PrimaryKey_Item",
+                     "PrimaryKey_PayeeType", "PrimaryKey_Tax", "PrimaryKey_TransItem", "PrimaryKey_TransType",
+                     "PrimaryKey_Transaction", "PrimaryKey_Vendor", "PrimaryKey_Version"}));
 
     EXPECT_EQ(book.Rows("SELECT * FROM AutoNumber"), QStringList{"110|0|0|0|0|0"});
     EXPECT_EQ(book.Rows("SELECT * FROM Categories"), (QStringList{"0|Hardware", "1|Software"}));
@@ -234,8 +234,7 @@ TEST(Catalogue, TransactionIdsAreTakenAndSavedBeforeUse)
 }
 
 class ForeignFile : public testing::TestWithParam<int>
-{
-};
+{};
 
 QByteArray ForeignContent(int kind, const QString& path)
 {
@@ -286,11 +285,8 @@ TEST_P(ForeignFile, GivesTheLoaderMessagesAndIsNotTouched)
     EXPECT_EQ(file.readAll(), content);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, ForeignFile, testing::Values(0, 1, 2),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return std::string(info.param == 0 ? "RandomBytes"
-                                                : info.param == 1 ? "EmptyFile"
-                                                                  : "OtherSqliteFile");
-                         });
+INSTANTIATE_TEST_SUITE_P(Kinds, ForeignFile, testing::Values(0, 1, 2), [](const testing::TestParamInfo<int>& info) {
+    return std::string(info.param == 0 ? "RandomBytes" : info.param == 1 ? "EmptyFile" : "OtherSqliteFile");
+});
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "LocaleNumber.h"
 #include "CDbRecordset.h"
 #include "CTestBook.h"
-#include "LocaleNumber.h"
 #include "SqlText.h"
 
 #include <QLocale>
@@ -79,8 +79,8 @@ TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)
                           "values ('Bolt', 0, 1234.5, 0.1, 2.75)"));
     ASSERT_TRUE(book.Exec("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (2, 'MwSt', 19.5)"));
     CDbRecordset recordset(book.Connection());
-    ASSERT_TRUE(recordset.Open("SELECT UnitsOnHand FROM Item", CDbRecordset::kOpenForwardOnly,
-                               CDbRecordset::kLockReadOnly));
+    ASSERT_TRUE(
+        recordset.Open("SELECT UnitsOnHand FROM Item", CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly));
     EXPECT_EQ(recordset.GetFieldText(0), "1234,5");
     recordset.Close();
     ASSERT_TRUE(book.Doc().LoadProducts());
