@@ -291,6 +291,17 @@ bool CInventoryDoc::RunSchemaScript(int number)
     return true;
 }
 
+void CInventoryDoc::ReloadCatalogue()
+{
+    LoadCategories();
+    LoadProducts();
+    LoadTaxes();
+    LoadVendors();
+    LoadCustomers();
+    LoadCounters();
+    LoadVersion();
+}
+
 bool CInventoryDoc::RunSchemaScripts(bool createFile)
 {
     if (createFile) {
@@ -309,13 +320,7 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
             }
         }
     }
-    LoadCategories();
-    LoadProducts();
-    LoadTaxes();
-    LoadVendors();
-    LoadCustomers();
-    LoadCounters();
-    LoadVersion();
+    ReloadCatalogue();
     return true;
 }
 
