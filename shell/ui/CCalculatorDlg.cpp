@@ -59,13 +59,15 @@ CCalculatorDlg::CCalculatorDlg(const QString& title, const QString& topLine, dou
 
     auto* ok = new CIconPushButton(CIconFactory::Kind::Confirm, QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
-    ok->setGeometry(DialogUnitsRect(4, kPadHeight - 1, 33, 12));
+    ok->setGeometry(DialogUnitsRect(4, kPadHeight - 1, 34, 12));
     connect(ok, &QPushButton::clicked, this, &CCalculatorDlg::Confirm);
     auto* cancel = new CIconPushButton(CIconFactory::Kind::Cancel, QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setGeometry(DialogUnitsRect(40, kPadHeight - 1, 33, 12));
+    cancel->setGeometry(DialogUnitsRect(39, kPadHeight - 1, 34, 12));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     for (CIconPushButton* button : {ok, cancel}) {
+        button->SetIconSize(12);
+        button->setFont(ScaledFont(9));
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::NoFocus);
     }

@@ -425,13 +425,19 @@ QPixmap CIconFactory::StartPicture(const QSize& size)
     painter.drawPixmap(QPointF(margin, margin), program);
 
     const QRectF text(margin * 2 + emblem, 0, size.width() - margin * 3 - emblem, size.height());
+    const QString name = QStringLiteral("Pocket Quillet");
     QFont title(QStringLiteral("DejaVu Sans"));
     title.setBold(true);
-    title.setPixelSize(static_cast<int>(size.height() * 0.2));
+    // As large as the height allows, but never wider than the space beside the emblem.
+    for (int pixels = static_cast<int>(size.height() * 0.2); pixels > 6; --pixels) {
+        title.setPixelSize(pixels);
+        if (QFontMetricsF(title).horizontalAdvance(name) <= text.width()) {
+            break;
+        }
+    }
     painter.setFont(title);
     painter.setPen(QColor(20, 50, 110));
-    painter.drawText(text.adjusted(0, 0, 0, -size.height() * 0.18), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Pocket Quillet"));
+    painter.drawText(text.adjusted(0, 0, 0, -size.height() * 0.18), Qt::AlignLeft | Qt::AlignVCenter, name);
     QFont subtitle(QStringLiteral("DejaVu Sans"));
     subtitle.setPixelSize(static_cast<int>(size.height() * 0.11));
     painter.setFont(subtitle);

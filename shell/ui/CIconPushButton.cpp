@@ -14,10 +14,10 @@ const QColor kText(0, 0, 0);
 const QColor kHotBackground(199, 228, 247);
 const QColor kHotText(0, 0, 0);
 const QColor kEdge(150, 150, 150);
-// The caption starts this far (handheld pixels) from the left edge, after the icon.
-constexpr int kCaptionLeft = 23;
+// With the usual 16 pixel icon the caption starts 23 handheld pixels from the left edge.
 constexpr int kIconLeft = 3;
 constexpr int kIconSize = 16;
+constexpr int kIconGap = 4;
 } // namespace
 
 CIconPushButton::CIconPushButton(const QString& caption, QWidget* parent)
@@ -95,7 +95,7 @@ int CIconPushButton::CaptionLeft() const
     if (icon().isNull()) {
         return Scaled(kIconLeft);
     }
-    return std::max(Scaled(kCaptionLeft), Scaled(kIconLeft) + iconSize().width() + Scaled(3));
+    return Scaled(kIconLeft) + iconSize().width() + Scaled(kIconGap);
 }
 
 QSize CIconPushButton::sizeHint() const

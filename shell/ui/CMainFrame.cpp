@@ -49,11 +49,11 @@ void CMainFrame::CreateMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
     AddCommand(file, QStringLiteral("Exit"), kExit);
     file->addSeparator();
-    QMenu* import = file->addMenu(QStringLiteral("Import"));
+    QMenu* import = AddSubmenu(file, QStringLiteral("Import"));
     AddCommand(import, QStringLiteral("Import Vendors List"), kImportVendors);
     AddCommand(import, QStringLiteral("Import Customers List"), kImportCustomers);
     AddCommand(import, QStringLiteral("Import Products List"), kImportProducts);
-    QMenu* exportMenu = file->addMenu(QStringLiteral("Export"));
+    QMenu* exportMenu = AddSubmenu(file, QStringLiteral("Export"));
     AddCommand(exportMenu, QStringLiteral("Export Venders List"), kExportVendors);
     AddCommand(exportMenu, QStringLiteral("Export Customers List"), kExportCustomers);
     AddCommand(exportMenu, QStringLiteral("Export Product Lists"), kExportProducts);
@@ -65,13 +65,13 @@ void CMainFrame::CreateMenus()
     AddCommand(file, QStringLiteral("My Company"), kMyCompany);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    QMenu* customers = tools->addMenu(QStringLiteral("Customers"));
+    QMenu* customers = AddSubmenu(tools, QStringLiteral("Customers"));
     AddCommand(customers, QStringLiteral("Sell"), kSale);
     AddCommand(customers, QStringLiteral("Customer List"), kCustomerList);
-    QMenu* vendor = tools->addMenu(QStringLiteral("Vendor"));
+    QMenu* vendor = AddSubmenu(tools, QStringLiteral("Vendor"));
     AddCommand(vendor, QStringLiteral("Purchase"), kPurchase);
     AddCommand(vendor, QStringLiteral("Vender List"), kVendorList);
-    m_setupListsMenu = tools->addMenu(QStringLiteral("&Lists"));
+    m_setupListsMenu = AddSubmenu(tools, QStringLiteral("&Lists"));
     AddCommand(m_setupListsMenu, QStringLiteral("Sale Tax List"), kSaleTaxList);
     AddCommand(m_setupListsMenu, QStringLiteral("Category List"), kCategoryList);
     AddCommand(tools, QStringLiteral("Products List"), kProductList);
@@ -87,6 +87,13 @@ void CMainFrame::CreateMenus()
     m_payeeListsMenu = new QMenu(QStringLiteral("Lists"), this);
     AddCommand(m_payeeListsMenu, QStringLiteral("Vendor List"), kVendorList);
     AddCommand(m_payeeListsMenu, QStringLiteral("Customer List"), kCustomerList);
+}
+
+QMenu* CMainFrame::AddSubmenu(QMenu* parent, const QString& title)
+{
+    QMenu* submenu = parent->addMenu(title);
+    m_submenus << submenu;
+    return submenu;
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId)
@@ -197,9 +204,17 @@ void CMainFrame::UpdateCommandStates()
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         it.value()->setEnabled(IsCommandAvailable(it.key()));
     }
-    for (const auto& [button, menu] : std::as_const(m_dropDowns)) {
+    // A submenu or drop-down is offered when one of its entries is.
+    const auto anyEnabled = [](const QMenu* menu) {
         const QList<QAction*> entries = menu->actions();
-        button->setEnabled(std::any_of(entries.cbegin(), entries.cend(), [](QAction* a) { return a->isEnabled(); }));
+        return std::any_of(entries.cbegin(), entries.cend(),
+                           [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); });
+    };
+    for (QMenu* submenu : std::as_const(m_submenus)) {
+        submenu->menuAction()->setEnabled(anyEnabled(submenu));
+    }
+    for (const auto& [button, menu] : std::as_const(m_dropDowns)) {
+        button->setEnabled(anyEnabled(menu));
     }
     emit CommandsChanged();
 }

@@ -73,6 +73,7 @@ private:
     void CreateToolBar();
     void CreateCentralArea();
     void RegisterBuiltInCommands();
+    QMenu* AddSubmenu(QMenu* parent, const QString& title);
     QAction* AddCommand(QMenu* menu, const QString& text, int commandId);
     QToolButton* AddDropDown(const QString& toolTip, int commandId, QMenu* menu);
     void UpdateCommandStates();
@@ -87,6 +88,7 @@ private:
     QMap<int, Screen> m_screens;
     QHash<int, std::function<void()>> m_handlers;
     QMultiHash<int, QAction*> m_actions;
+    QList<QMenu*> m_submenus;
     QList<std::pair<QToolButton*, QMenu*>> m_dropDowns;
     QMenu* m_payeeListsMenu = nullptr;
     QMenu* m_setupListsMenu = nullptr;

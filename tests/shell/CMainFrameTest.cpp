@@ -224,7 +224,8 @@ private slots:
         QVERIFY(!products->isEnabled());
         QVERIFY(!productsButton->isEnabled());
         QVERIFY(!payeeLists->isEnabled());
-        for (const char* entry : {"Import Vendors List", "Export Product Lists", "My Company", "Sell", "About"}) {
+        for (const char* entry :
+             {"Import Vendors List", "Export Product Lists", "My Company", "Sell", "About", "Import", "Customers"}) {
             QVERIFY2(!MenuAction(frame, QString::fromLatin1(entry))->isEnabled(), entry);
         }
         for (const char* entry :
@@ -239,6 +240,7 @@ private slots:
         QVERIFY(!payeeLists->isEnabled());
         frame.RegisterScreen(TestScreen(CommandId::kCustomerList, QStringLiteral("Customers List"), true, calls));
         QVERIFY(payeeLists->isEnabled());
+        QVERIFY(MenuAction(frame, QStringLiteral("Customers"))->isEnabled());
     }
 
     void homeButtonsReachTheirTargets()
