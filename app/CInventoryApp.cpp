@@ -2,11 +2,10 @@
 
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
+#include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "UiScale.h"
-
-#include <QStyleFactory>
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
     : QApplication(argc, argv), m_prompter(CMainFrame::kApplicationTitle), m_doc(m_connection, m_prompter)
@@ -17,7 +16,7 @@ CInventoryApp::CInventoryApp(int& argc, char** argv)
     m_doc.SetDataFilePath(m_dataFile);
 
     // One look on every desktop, in the program's own font and scale.
-    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setStyle(new CScaledStyle);
     setFont(ScaledFont(10));
 
     m_frame = std::make_unique<CMainFrame>(m_doc);

@@ -344,6 +344,20 @@ void PaintHelp(QPainter& p)
     Glyph(p, QRectF(1, 1, 14, 14), QStringLiteral("?"), Qt::white, 11);
 }
 
+void PaintInformation(QPainter& p)
+{
+    QPainterPath disc;
+    disc.addEllipse(QRectF(1, 1, 14, 14));
+    Shape(p, disc, kBlue);
+    Glyph(p, QRectF(1, 1, 14, 14), QStringLiteral("i"), Qt::white, 11);
+}
+
+void PaintWarning(QPainter& p)
+{
+    Polygon(p, {{8, 1}, {15.2, 14.5}, {0.8, 14.5}}, QColor(250, 200, 40));
+    Glyph(p, QRectF(4, 4.5, 8, 10), QStringLiteral("!"), kOutline, 9);
+}
+
 IconPainter PainterFor(CIconFactory::Kind kind)
 {
     using Kind = CIconFactory::Kind;
@@ -371,6 +385,8 @@ IconPainter PainterFor(CIconFactory::Kind kind)
         {Kind::SaleTax, PaintSaleTax},
         {Kind::MyCompany, PaintMyCompany},
         {Kind::Help, PaintHelp},
+        {Kind::Information, PaintInformation},
+        {Kind::Warning, PaintWarning},
     };
     return painters.value(kind, PaintHelp);
 }

@@ -33,7 +33,9 @@ public:
         Category,
         SaleTax,
         MyCompany,
-        Help
+        Help,
+        Information,
+        Warning
     };
 
     // The icon at the usual sizes (16 to 96 pixels); cached.

@@ -12,6 +12,7 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -40,7 +41,9 @@ CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent
     m_current = CommandId::kHome;
 
     RegisterBuiltInCommands();
-    resize(Scaled(240), Scaled(320));
+    // The handheld's screen, widened when the toolbar would not fit it whole.
+    const auto* toolBar = findChild<QToolBar*>(QStringLiteral("toolBar"));
+    resize(std::max(Scaled(240), toolBar->sizeHint().width()), Scaled(320));
 }
 
 void CMainFrame::CreateMenus()
@@ -126,6 +129,8 @@ void CMainFrame::CreateToolBar()
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->setIconSize(QSize(Scaled(kToolBarIconPixels), Scaled(kToolBarIconPixels)));
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
     const auto addButton = [this, bar](const QString& text, int commandId, Kind icon) {
         QAction* action = AddCommand(nullptr, text, commandId);
         action->setIcon(CIconFactory::Icon(icon));
