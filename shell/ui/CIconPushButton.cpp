@@ -51,11 +51,6 @@ void CIconPushButton::SetColors(const QColor& background, const QColor& text, co
     update();
 }
 
-void CIconPushButton::SetTextColor(const QColor& text)
-{
-    SetColors(m_background, text, m_hotBackground, text);
-}
-
 void CIconPushButton::SetFlat(bool flat)
 {
     m_flat = flat;

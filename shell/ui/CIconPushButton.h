@@ -22,12 +22,12 @@ public:
     // Size in handheld pixels (scaled); 16 unless set.
     void SetIconSize(int handheldPixels);
     void SetColors(const QColor& background, const QColor& text, const QColor& hotBackground, const QColor& hotText);
-    void SetTextColor(const QColor& text);
+    // A button that is not flat gets a black frame while it has the focus or is the default.
     void SetFlat(bool flat);
-    bool IsFlat() const { return m_flat; }
     // The menu drops down at the button's bottom left corner when it is clicked.
     void SetPopupMenu(QMenu* menu);
-    // A click opens this address (a URL or a file path) instead of sending the button's command.
+    // A click opens this address (a URL or a file path) with the desktop's handler; give such a
+    // button no command of its own.
     void SetAddress(const QString& address);
     // A click toggles the checked state.
     void SetCheckBoxMode(bool checkBox);
