@@ -145,6 +145,10 @@ bool CopyDatabaseFile(const QString& source, const QString& target)
         return false;
     }
     bool copied = CopyInto(source, temporary);
+    if (copied && QFileInfo::exists(target)) {
+        // The replacement keeps who may read and write the file it replaces.
+        QFile::setPermissions(temporary, QFile::permissions(target));
+    }
     if (copied) {
         RemoveJournalFiles(target);
         // rename() replaces the target in one step, which QFile::rename does not.

@@ -248,6 +248,7 @@ TEST(WholeFileCommands, RestoreReloadsSoNewIdentifiersFollowTheRestoredOnes)
     ASSERT_EQ(CWholeFileCommands(book.Doc()).ResetDatabase(), Outcome::Done);
     ASSERT_EQ(book.Doc().Counters().TransID, 0);
 
+    const QFileDevice::Permissions permissions = QFile::permissions(book.Path());
     book.Prompter().Clear();
     book.Prompter().AnswerFile(backup);
     book.Prompter().AnswerYes();
@@ -257,6 +258,7 @@ TEST(WholeFileCommands, RestoreReloadsSoNewIdentifiersFollowTheRestoredOnes)
     EXPECT_EQ(book.Prompter().Shown(),
               (QStringList{"? Are you sure to restore the database backup over the current database?",
                            "The database has been restored!"}));
+    EXPECT_EQ(QFile::permissions(book.Path()), permissions);
 
     // Every list and the counters come from the restored file.
     const CInventoryDoc& doc = book.Doc();
