@@ -120,19 +120,19 @@ QGroupBox* CHomeView::CreateGroup(const QString& title, int group)
     grid->setContentsMargins(DialogUnitsX(3), DialogUnitsY(2), DialogUnitsX(3), DialogUnitsY(2));
     grid->setHorizontalSpacing(DialogUnitsX(3));
     grid->setVerticalSpacing(DialogUnitsY(1));
-    for (const HomeButton& spec : kHomeButtons) {
-        if (spec.group != group) {
+    for (const HomeButton& entry : kHomeButtons) {
+        if (entry.group != group) {
             continue;
         }
-        auto* button = new CIconPushButton(spec.icon, QString::fromLatin1(spec.caption), box);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
+        auto* button = new CIconPushButton(entry.icon, QString::fromLatin1(entry.caption), box);
+        button->setObjectName(QString::fromLatin1(entry.objectName));
         button->setMinimumHeight(DialogUnitsY(12));
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, command = spec.command] { emit CommandRequested(command); });
-        grid->addWidget(button, spec.row, spec.column);
-        m_buttons.append({button, spec.command});
+                [this, command = entry.command] { emit CommandRequested(command); });
+        grid->addWidget(button, entry.row, entry.column);
+        m_buttons.append({button, entry.command});
     }
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
