@@ -81,8 +81,9 @@ void CIconPushButton::OpenAddress()
 
 bool CIconPushButton::IsHot() const
 {
-    return isEnabled() &&
-           (isDown() || underMouse() || (isCheckable() && isChecked()) || (menu() != nullptr && menu()->isVisible()));
+    // Only a flat button follows the pointer.
+    return isEnabled() && (isDown() || (m_flat && underMouse()) || (isCheckable() && isChecked()) ||
+                           (menu() != nullptr && menu()->isVisible()));
 }
 
 int CIconPushButton::CaptionLeft() const

@@ -22,7 +22,8 @@ public:
     // Size in handheld pixels (scaled); 16 unless set.
     void SetIconSize(int handheldPixels);
     void SetColors(const QColor& background, const QColor& text, const QColor& hotBackground, const QColor& hotText);
-    // A button that is not flat gets a black frame while it has the focus or is the default.
+    // A button that is not flat does not follow the pointer, and gets a black frame while it has
+    // the focus or is the default.
     void SetFlat(bool flat);
     // The menu drops down at the button's bottom left corner when it is clicked.
     void SetPopupMenu(QMenu* menu);
