@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds it and starts the programs on the default data file
-# (<documents>/Quillet.cdb; QUILLET_DOCUMENTS chooses another documents folder).
+# Installs what the project needs, builds it and starts Quillet on the default data file
+# (<documents>/Quillet.cdb; QUILLET_DOCUMENTS chooses another documents folder). Arguments are
+# passed to quillet (--data FILE, --scale N). Without a display it lists the book with quillet-cli.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -8,6 +9,12 @@ scripts/install-deps.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    exec build/app/quillet "$@"
+fi
+
+echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): the Quillet window cannot open." >&2
+echo "Showing the book with quillet-cli instead; under xvfb-run the window runs without a screen." >&2
 cli=build/app/quillet-cli
 "$cli" init
 for list in categories taxes products vendors customers company counters; do

@@ -420,6 +420,17 @@ bool CInventoryDoc::RunSchemaScript(int number)
     return true;
 }
 
+void CInventoryDoc::ReloadCatalogue()
+{
+    LoadCategories();
+    LoadProducts();
+    LoadTaxes();
+    LoadVendors();
+    LoadCustomers();
+    LoadCounters();
+    LoadVersion();
+}
+
 bool CInventoryDoc::RunSchemaScripts(bool createFile)
 {
     if (createFile) {
@@ -438,13 +449,7 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
             }
         }
     }
-    LoadCategories();
-    LoadProducts();
-    LoadTaxes();
-    LoadVendors();
-    LoadCustomers();
-    LoadCounters();
-    LoadVersion();
+    ReloadCatalogue();
     return true;
 }
 

@@ -79,6 +79,10 @@ public:
     // Binary search of a vendor list loaded by id.
     bool FindVendorById(int32_t payeeID, PayeeRecord& vendor) const;
 
+    // Refills every list, the counters and the version row from the file (categories, products,
+    // taxes, vendors, customers, counters, version), after the file was rebuilt or replaced.
+    void ReloadCatalogue();
+
     // Creates the data file (createFile) or resets every table but Version, seeds the rows and
     // reloads the catalogue. Shows "Create database fail (%d)" and returns false when a
     // statement other than a DROP fails.

@@ -1,6 +1,7 @@
 #include "CCliCommandTable.h"
 
 #include "CCatalogueCommands.h"
+#include "CFileCommands.h"
 #include "CListCommands.h"
 #include "CPostingCommands.h"
 
@@ -10,5 +11,6 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CListCommands::Commands();
     commands << CPostingCommands::Commands();
     commands << CCatalogueCommands::Commands();
+    commands << CFileCommands::Commands();
     return commands;
 }

@@ -1,10 +1,15 @@
 #include "CCliRunner.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLET_DOCUMENTS"), QFileInfo(m_dataFile).absolutePath());
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUILLET_CLI), QStringList{QStringLiteral("--data"), m_dataFile} + arguments);
     process.write(input);
     process.closeWriteChannel();

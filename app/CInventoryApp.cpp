@@ -1,0 +1,57 @@
+#include "CInventoryApp.h"
+
+#include "CAboutDlg.h"
+#include "CMainFrame.h"
+#include "CScaledStyle.h"
+#include "CommandIds.h"
+#include "DataFilePaths.h"
+#include "UiScale.h"
+
+CInventoryApp::CInventoryApp(int& argc, char** argv)
+    : QApplication(argc, argv), m_prompter(CMainFrame::kApplicationTitle), m_doc(m_connection, m_prompter)
+{
+    setApplicationName(QStringLiteral("quillet"));
+    ReadCommandLine();
+    m_connection.Open(m_dataFile);
+    m_doc.SetDataFilePath(m_dataFile);
+
+    // One look on every desktop, in the program's own font and scale.
+    setStyle(new CScaledStyle);
+    setFont(ScaledFont(10));
+
+    m_frame = std::make_unique<CMainFrame>(m_doc);
+    m_prompter.SetParent(m_frame.get());
+    RegisterFeatures();
+}
+
+CInventoryApp::~CInventoryApp() = default;
+
+void CInventoryApp::ReadCommandLine()
+{
+    m_dataFile = DefaultDataFilePath();
+    bool scaleRead = false;
+    const int environmentScale = qEnvironmentVariableIntValue("QUILLET_UI_SCALE", &scaleRead);
+    if (scaleRead) {
+        SetUiScale(environmentScale);
+    }
+    const QStringList words = arguments().mid(1);
+    for (int i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == QLatin1String("--data")) {
+            m_dataFile = words[++i];
+        } else if (words[i] == QLatin1String("--scale")) {
+            SetUiScale(words[++i].toInt());
+        }
+    }
+}
+
+// Each feature of the window is one registration under its command id.
+void CInventoryApp::RegisterFeatures()
+{
+    CMainFrame& frame = *m_frame;
+    frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
+}
+
+void CInventoryApp::ShowMainWindow()
+{
+    m_frame->show();
+}

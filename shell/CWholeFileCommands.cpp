@@ -1,0 +1,123 @@
+#include "CWholeFileCommands.h"
+
+#include "CDbConnection.h"
+#include "CInventoryDoc.h"
+#include "CPrompter.h"
+#include "DataFileCopy.h"
+#include "DataFilePaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kBackupFilter = QStringLiteral("Backup Files (*.bak)");
+const QString kHelpFileName = QStringLiteral("quillet.htm");
+} // namespace
+
+CWholeFileCommands::CWholeFileCommands(CInventoryDoc& doc, std::function<void()> beforeFileChange)
+    : m_doc(doc), m_beforeFileChange(std::move(beforeFileChange))
+{}
+
+void CWholeFileCommands::ReleaseDataFile()
+{
+    if (m_beforeFileChange) {
+        m_beforeFileChange();
+    }
+    m_doc.Connection().Close();
+}
+
+CWholeFileCommands::Outcome CWholeFileCommands::ResetDatabase()
+{
+    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Reset database will erase all records,continue?"),
+                                   CPrompter::Icon::Information)) {
+        return Outcome::Cancelled;
+    }
+    ReleaseDataFile();
+    // RunSchemaScripts has shown its own message when it fails.
+    if (!m_doc.RunSchemaScripts(false)) {
+        return Outcome::Failed;
+    }
+    m_doc.Prompter().ShowMessage(QStringLiteral("The new database has been created"));
+    return Outcome::Done;
+}
+
+CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
+{
+    const QString target = m_doc.Prompter().ChooseSaveFile(BackupFileChoice());
+    if (target.isEmpty()) {
+        return Outcome::Cancelled;
+    }
+    ReleaseDataFile();
+    if (!CopyDatabaseFile(m_doc.DataFilePath(), target)) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("The database backup has been failed !!"));
+        return Outcome::Failed;
+    }
+    m_doc.Prompter().ShowMessage(QStringLiteral("The database has been backuped!"));
+    return Outcome::Done;
+}
+
+CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()
+{
+    CPrompter& prompter = m_doc.Prompter();
+    const QString source = prompter.ChooseOpenFile(RestoreFileChoice());
+    if (source.isEmpty()) {
+        return Outcome::Cancelled;
+    }
+    // Copying any other file over the data file would lose the book: refuse before asking.
+    if (!IsQuilletDataFile(source)) {
+        prompter.ShowMessage(QStringLiteral("\"%1\" is not a Quillet database backup. The database has not been "
+                                            "changed.")
+                                 .arg(QDir::toNativeSeparators(source)));
+        return Outcome::Refused;
+    }
+    if (!prompter.AskYesNo(QStringLiteral("Are you sure to restore the database backup over the current database?"),
+                           CPrompter::Icon::Information)) {
+        return Outcome::Cancelled;
+    }
+    ReleaseDataFile();
+    if (!CopyDatabaseFile(source, m_doc.DataFilePath())) {
+        prompter.ShowMessage(QStringLiteral("The database restore has been failed !!"));
+        return Outcome::Failed;
+    }
+    // The lists and counters in memory describe the old file; new identifiers must follow the restored ones.
+    m_doc.ReloadCatalogue();
+    prompter.ShowMessage(QStringLiteral("The database has been restored!"));
+    return Outcome::Done;
+}
+
+CFileChoice CWholeFileCommands::BackupFileChoice()
+{
+    CFileChoice choice;
+    choice.title = QStringLiteral("Backup Database");
+    choice.suggestedName = QDir(DocumentsFolder()).filePath(QStringLiteral("quillet"));
+    choice.defaultExtension = QStringLiteral("bak");
+    choice.filter = kBackupFilter;
+    choice.confirmOverwrite = true;
+    return choice;
+}
+
+CFileChoice CWholeFileCommands::RestoreFileChoice()
+{
+    CFileChoice choice;
+    choice.title = QStringLiteral("Restore Database");
+    choice.suggestedName = DocumentsFolder();
+    choice.defaultExtension = QStringLiteral("bak");
+    choice.filter = kBackupFilter;
+    choice.mustExist = true;
+    return choice;
+}
+
+QUrl CWholeFileCommands::HelpUrl()
+{
+    const QStringList candidates = {QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFileName),
+                                    QStringLiteral(QUILLET_HELP_SOURCE_PATH)};
+    for (const QString& candidate : candidates) {
+        if (QFileInfo(candidate).isFile()) {
+            QUrl url = QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath());
+            url.setFragment(QStringLiteral("Main_Contents"));
+            return url;
+        }
+    }
+    return QUrl();
+}

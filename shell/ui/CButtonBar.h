@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+
+class CIconPushButton;
+
+// The bottom bar with "New", "Edit" and "Delete"; their commands go to the current screen.
+class CButtonBar final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CButtonBar(QWidget* parent = nullptr);
+
+signals:
+    // CommandId::kNew, kEdit or kDelete.
+    void Command(int commandId);
+
+private:
+    CIconPushButton* AddButton(int commandId, const QString& caption, const QString& objectName);
+};

@@ -1,0 +1,343 @@
+#include "CMainFrame.h"
+
+#include "CButtonBar.h"
+#include "CHomeView.h"
+#include "CIconFactory.h"
+#include "CInventoryDoc.h"
+#include "CPrompter.h"
+#include "CTitleStrip.h"
+#include "CWholeFileCommands.h"
+#include "CommandIds.h"
+#include "UiScale.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLayout>
+#include <QMenuBar>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kToolBarIconPixels = 16;
+} // namespace
+
+CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent), m_doc(doc)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(CIconFactory::Icon(CIconFactory::Kind::Program));
+    CreateMenus();
+    CreateToolBar();
+    CreateCentralArea();
+
+    m_home = new CHomeView(m_doc, m_stack);
+    m_stack->addWidget(m_home);
+    connect(m_home, &CHomeView::CommandRequested, this, &CMainFrame::RunCommand);
+    connect(this, &CMainFrame::CommandsChanged, m_home,
+            [this] { m_home->UpdateCommandStates([this](int id) { return IsCommandAvailable(id); }); });
+    m_screens.insert(CommandId::kHome, {{CommandId::kHome, QStringLiteral("Home"), false, {}}, m_home});
+    m_current = CommandId::kHome;
+
+    RegisterBuiltInCommands();
+    // The handheld's screen, widened when the toolbar would not fit it whole.
+    const auto* toolBar = findChild<QToolBar*>(QStringLiteral("toolBar"));
+    resize(std::max(Scaled(240), toolBar->sizeHint().width()), Scaled(320));
+}
+
+void CMainFrame::CreateMenus()
+{
+    using namespace CommandId;
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    AddCommand(file, QStringLiteral("Exit"), kExit);
+    file->addSeparator();
+    QMenu* import = AddSubmenu(file, QStringLiteral("Import"));
+    AddCommand(import, QStringLiteral("Import Vendors List"), kImportVendors);
+    AddCommand(import, QStringLiteral("Import Customers List"), kImportCustomers);
+    AddCommand(import, QStringLiteral("Import Products List"), kImportProducts);
+    QMenu* exportMenu = AddSubmenu(file, QStringLiteral("Export"));
+    AddCommand(exportMenu, QStringLiteral("Export Venders List"), kExportVendors);
+    AddCommand(exportMenu, QStringLiteral("Export Customers List"), kExportCustomers);
+    AddCommand(exportMenu, QStringLiteral("Export Product Lists"), kExportProducts);
+    file->addSeparator();
+    AddCommand(file, QStringLiteral("Reset Database"), kResetDatabase);
+    AddCommand(file, QStringLiteral("Backup Database..."), kBackupDatabase);
+    AddCommand(file, QStringLiteral("Restore Database..."), kRestoreDatabase);
+    file->addSeparator();
+    AddCommand(file, QStringLiteral("My Company"), kMyCompany);
+
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    QMenu* customers = AddSubmenu(tools, QStringLiteral("Customers"));
+    AddCommand(customers, QStringLiteral("Sell"), kSale);
+    AddCommand(customers, QStringLiteral("Customer List"), kCustomerList);
+    QMenu* vendor = AddSubmenu(tools, QStringLiteral("Vendor"));
+    AddCommand(vendor, QStringLiteral("Purchase"), kPurchase);
+    AddCommand(vendor, QStringLiteral("Vender List"), kVendorList);
+    m_setupListsMenu = AddSubmenu(tools, QStringLiteral("&Lists"));
+    AddCommand(m_setupListsMenu, QStringLiteral("Sale Tax List"), kSaleTaxList);
+    AddCommand(m_setupListsMenu, QStringLiteral("Category List"), kCategoryList);
+    AddCommand(tools, QStringLiteral("Products List"), kProductList);
+    AddCommand(tools, QStringLiteral("Inventory Assets"), kInventoryAssets);
+    AddCommand(tools, QStringLiteral("Reports"), kReports);
+    AddCommand(tools, QStringLiteral("Calculator"), kCalculator);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    AddCommand(help, QStringLiteral("About"), kAbout);
+    AddCommand(help, QStringLiteral("Help"), kHelp);
+
+    // The toolbar's "Lists" drop-down: the two payee lists.
+    m_payeeListsMenu = new QMenu(QStringLiteral("Lists"), this);
+    AddCommand(m_payeeListsMenu, QStringLiteral("Vendor List"), kVendorList);
+    AddCommand(m_payeeListsMenu, QStringLiteral("Customer List"), kCustomerList);
+}
+
+QMenu* CMainFrame::AddSubmenu(QMenu* parent, const QString& title)
+{
+    QMenu* submenu = parent->addMenu(title);
+    m_submenus << submenu;
+    return submenu;
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int commandId)
+{
+    QAction* action = menu != nullptr ? menu->addAction(text) : new QAction(text, this);
+    action->setData(commandId);
+    connect(action, &QAction::triggered, this, [this, commandId] { RunCommand(commandId); });
+    m_actions.insert(commandId, action);
+    return action;
+}
+
+QToolButton* CMainFrame::AddDropDown(const QString& toolTip, int commandId, QMenu* menu)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(QStringLiteral("dropDown%1").arg(commandId));
+    button->setToolTip(toolTip);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    m_dropDowns.append({button, menu});
+    return button;
+}
+
+void CMainFrame::CreateToolBar()
+{
+    using namespace CommandId;
+    using Kind = CIconFactory::Kind;
+    QToolBar* bar = addToolBar(QStringLiteral("Toolbar"));
+    bar->setObjectName(QStringLiteral("toolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setIconSize(QSize(Scaled(kToolBarIconPixels), Scaled(kToolBarIconPixels)));
+    bar->setContentsMargins(0, 0, 0, 0);
+    bar->layout()->setSpacing(0);
+    const auto addButton = [this, bar](const QString& text, int commandId, Kind icon) {
+        QAction* action = AddCommand(nullptr, text, commandId);
+        action->setIcon(CIconFactory::Icon(icon));
+        bar->addAction(action);
+    };
+    addButton(QStringLiteral("Home"), kHome, Kind::Home);
+    addButton(QStringLiteral("Product List"), kProductList, Kind::ProductList);
+    QToolButton* payeeLists =
+        AddDropDown(QStringLiteral("Vendor and Customer Lists"), kPayeeListsMenu, m_payeeListsMenu);
+    payeeLists->setIcon(CIconFactory::Icon(Kind::PayeeLists));
+    bar->addWidget(payeeLists);
+    QToolButton* setupLists =
+        AddDropDown(QStringLiteral("Sale Tax and Category Lists"), kSetupListsMenu, m_setupListsMenu);
+    setupLists->setIcon(CIconFactory::Icon(Kind::SetupLists));
+    bar->addWidget(setupLists);
+    addButton(QStringLiteral("Inventory Assets"), kInventoryAssets, Kind::InventoryAssets);
+    bar->addSeparator();
+    addButton(QStringLiteral("Purchase"), kPurchase, Kind::Purchase);
+    addButton(QStringLiteral("Sale"), kSale, Kind::Sale);
+    bar->addSeparator();
+    addButton(QStringLiteral("Calculator"), kCalculator, Kind::Calculator);
+    addButton(QStringLiteral("Reports"), kReports, Kind::Reports);
+    addButton(QStringLiteral("Exit"), kExit, Kind::Exit);
+}
+
+void CMainFrame::CreateCentralArea()
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_titleStrip = new CTitleStrip(QStringLiteral("Home"), central);
+    m_titleStrip->setObjectName(QStringLiteral("titleStrip"));
+    layout->addWidget(m_titleStrip);
+    m_stack = new QStackedWidget(central);
+    layout->addWidget(m_stack, 1);
+    m_buttonBar = new CButtonBar(central);
+    m_buttonBar->setObjectName(QStringLiteral("buttonBar"));
+    m_buttonBar->hide();
+    connect(m_buttonBar, &CButtonBar::Command, this, &CMainFrame::RunBarCommand);
+    layout->addWidget(m_buttonBar);
+    setCentralWidget(central);
+}
+
+void CMainFrame::RegisterBuiltInCommands()
+{
+    using namespace CommandId;
+    RegisterCommand(kExit, [this] { close(); });
+    RegisterCommand(kCalculator, [this] { OpenCalculator(); });
+    RegisterCommand(kResetDatabase, [this] { RunFileCommand(&CWholeFileCommands::ResetDatabase); });
+    RegisterCommand(kBackupDatabase, [this] { RunFileCommand(&CWholeFileCommands::BackupDatabase); });
+    RegisterCommand(kRestoreDatabase, [this] { RunFileCommand(&CWholeFileCommands::RestoreDatabase); });
+    RegisterCommand(kHelp, [this] { OpenHelp(); });
+}
+
+void CMainFrame::RegisterScreen(CScreenRegistration screen)
+{
+    const int commandId = screen.commandId;
+    m_screens.insert(commandId, {std::move(screen), nullptr});
+    UpdateCommandStates();
+}
+
+void CMainFrame::RegisterCommand(int commandId, std::function<void()> handler)
+{
+    m_handlers.insert(commandId, std::move(handler));
+    UpdateCommandStates();
+}
+
+bool CMainFrame::IsCommandAvailable(int commandId) const
+{
+    return m_screens.contains(commandId) || m_handlers.contains(commandId);
+}
+
+void CMainFrame::UpdateCommandStates()
+{
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
+        it.value()->setEnabled(IsCommandAvailable(it.key()));
+    }
+    // A submenu or drop-down is offered when one of its entries is.
+    const auto anyEnabled = [](const QMenu* menu) {
+        const QList<QAction*> entries = menu->actions();
+        return std::any_of(entries.cbegin(), entries.cend(),
+                           [](const QAction* a) { return !a->isSeparator() && a->isEnabled(); });
+    };
+    for (QMenu* submenu : std::as_const(m_submenus)) {
+        submenu->menuAction()->setEnabled(anyEnabled(submenu));
+    }
+    for (const auto& [button, menu] : std::as_const(m_dropDowns)) {
+        button->setEnabled(anyEnabled(menu));
+    }
+    emit CommandsChanged();
+}
+
+void CMainFrame::RunCommand(int commandId)
+{
+    if (m_screens.contains(commandId)) {
+        SwitchScreen(commandId);
+    } else if (const auto handler = m_handlers.constFind(commandId); handler != m_handlers.cend()) {
+        (*handler)();
+    }
+}
+
+void CMainFrame::SwitchScreen(int commandId)
+{
+    const auto next = m_screens.find(commandId);
+    if (commandId == m_current || next == m_screens.end()) {
+        return;
+    }
+    m_titleStrip->SetText(next->registration.title);
+    const bool created = next->view == nullptr;
+    if (created) {
+        next->view = next->registration.create(*this);
+        m_stack->addWidget(next->view);
+    }
+    m_buttonBar->setVisible(next->registration.showsButtonBar);
+    m_stack->setCurrentWidget(next->view);
+    if (created) {
+        next->view->InitialUpdate();
+    }
+    next->view->setFocus();
+    m_current = commandId;
+}
+
+CScreenView* CMainFrame::CurrentView() const
+{
+    return View(m_current);
+}
+
+CScreenView* CMainFrame::View(int commandId) const
+{
+    return m_screens.value(commandId).view;
+}
+
+QString CMainFrame::TitleText() const
+{
+    return m_titleStrip->Text();
+}
+
+bool CMainFrame::IsButtonBarShown() const
+{
+    return m_buttonBar->isVisibleTo(this);
+}
+
+void CMainFrame::RunBarCommand(int commandId)
+{
+    if (CScreenView* view = CurrentView()) {
+        view->OnBarCommand(commandId);
+    }
+}
+
+QList<CScreenView*> CMainFrame::CreatedViews() const
+{
+    QList<CScreenView*> views;
+    for (const Screen& screen : m_screens) {
+        if (screen.view != nullptr) {
+            views << screen.view;
+        }
+    }
+    return views;
+}
+
+void CMainFrame::RunFileCommand(CWholeFileCommands::Outcome (CWholeFileCommands::*command)())
+{
+    bool released = false;
+    CWholeFileCommands commands(m_doc, [this, &released] {
+        repaint();
+        for (CScreenView* view : CreatedViews()) {
+            view->ReleaseStoreCursor();
+        }
+        released = true;
+    });
+    (commands.*command)();
+    // Screens that let go of the file, or whose lists were reloaded, show it afresh.
+    if (released) {
+        for (CScreenView* view : CreatedViews()) {
+            view->RefreshFromDocument();
+        }
+    }
+}
+
+void CMainFrame::OpenHelp()
+{
+    const QUrl help = CWholeFileCommands::HelpUrl();
+    if (help.isEmpty() || !QDesktopServices::openUrl(help)) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to open the help document"));
+    }
+}
+
+void CMainFrame::OpenCalculator()
+{
+    m_doc.Prompter().RunNumberPad(QStringLiteral("Calculator"), kApplicationTitle, 0.0);
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_home->InitialUpdate();
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_doc.Prompter().AskYesNo(QStringLiteral("Close the Program?"), CPrompter::Icon::Information)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+// A screen of the window (Home, a list, the register, the reports): one view on the document,
+// created the first time it is shown and then kept. The frame calls these hooks.
+class CScreenView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CScreenView(QWidget* parent = nullptr) : QWidget(parent) {}
+
+    // Once, when the frame first shows the screen.
+    virtual void InitialUpdate() {}
+    // "New", "Edit" or "Delete" of the bottom bar (CommandId::kNew, kEdit, kDelete).
+    virtual void OnBarCommand(int commandId) { Q_UNUSED(commandId); }
+    // A whole-file command is about to copy, replace or rebuild the data file: close any cursor on it.
+    virtual void ReleaseStoreCursor() {}
+    // The document reloaded its lists from a reset or restored file: show them afresh.
+    virtual void RefreshFromDocument() {}
+};

@@ -1,0 +1,181 @@
+#include "DataFileCopy.h"
+
+#include "SchemaScripts.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QRegularExpression>
+#include <QStringList>
+#include <QTemporaryFile>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+struct TableColumns
+{
+    QString table;
+    QStringList columns;
+};
+
+// The tables and columns a data file must hold, read from the schema scripts themselves so the
+// check can never drift from what the program creates.
+QList<TableColumns> ExpectedTables()
+{
+    static const QRegularExpression createTable(QStringLiteral(R"(^CREATE TABLE \[(\w+)\] \((.*)\)$)"),
+                                                QRegularExpression::MultilineOption);
+    static const QRegularExpression column(QStringLiteral(R"(\[(\w+)\] \w+)"));
+    QList<TableColumns> tables;
+    for (int number = 1; number <= kSchemaScriptCount; ++number) {
+        auto creates = createTable.globalMatch(SchemaScript(number));
+        while (creates.hasNext()) {
+            const QRegularExpressionMatch create = creates.next();
+            TableColumns table{create.captured(1), {}};
+            auto columns = column.globalMatch(create.captured(2));
+            while (columns.hasNext()) {
+                table.columns << columns.next().captured(1);
+            }
+            tables << table;
+        }
+    }
+    return tables;
+}
+
+// Owns one sqlite3 handle for the length of a whole-file operation.
+class CSqliteHandle
+{
+public:
+    CSqliteHandle(const QString& path, int flags)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            sqlite3_close_v2(m_db);
+            m_db = nullptr;
+            return;
+        }
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    }
+    ~CSqliteHandle() { sqlite3_close_v2(m_db); }
+    CSqliteHandle(const CSqliteHandle&) = delete;
+    CSqliteHandle& operator=(const CSqliteHandle&) = delete;
+
+    sqlite3* Get() const { return m_db; }
+    bool Exec(const char* sql) const { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+    // The first column of every row of a query with one optional text parameter; nothing when it fails.
+    std::optional<QStringList> Column(const char* sql, const QString& parameter = QString()) const
+    {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            return std::nullopt;
+        }
+        const QByteArray utf8 = parameter.toUtf8();
+        if (!parameter.isNull()) {
+            sqlite3_bind_text(stmt, 1, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_STATIC);
+        }
+        QStringList values;
+        int rc = SQLITE_ROW;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_DONE) {
+            return std::nullopt;
+        }
+        return values;
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+bool BackUp(sqlite3* source, sqlite3* destination)
+{
+    sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source, "main");
+    if (backup == nullptr) {
+        return false;
+    }
+    // One step copies every page inside one read transaction of the source: a consistent snapshot.
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    return stepped == SQLITE_DONE && finished == SQLITE_OK;
+}
+
+void RemoveJournalFiles(const QString& path)
+{
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
+        QFile::remove(path + QLatin1String(suffix));
+    }
+}
+
+// An empty file beside target that SQLite can open; empty name when it cannot be made.
+QString TemporaryFileBeside(const QString& target)
+{
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX.tmp"));
+    file.setAutoRemove(false);
+    if (!file.open()) {
+        return QString();
+    }
+    return file.fileName();
+}
+
+bool CopyInto(const QString& source, const QString& temporary)
+{
+    const CSqliteHandle from(source, SQLITE_OPEN_READONLY);
+    const CSqliteHandle to(temporary, SQLITE_OPEN_READWRITE);
+    return from.Get() != nullptr && to.Get() != nullptr && BackUp(from.Get(), to.Get()) &&
+           to.Exec("PRAGMA journal_mode=DELETE");
+}
+
+} // namespace
+
+bool CopyDatabaseFile(const QString& source, const QString& target)
+{
+    if (!QFileInfo(source).isFile()) {
+        return false;
+    }
+    const QString temporary = TemporaryFileBeside(target);
+    if (temporary.isEmpty()) {
+        return false;
+    }
+    bool copied = CopyInto(source, temporary);
+    if (copied && QFileInfo::exists(target)) {
+        // The replacement keeps who may read and write the file it replaces.
+        QFile::setPermissions(temporary, QFile::permissions(target));
+    }
+    if (copied) {
+        RemoveJournalFiles(target);
+        // rename() replaces the target in one step, which QFile::rename does not.
+        copied = std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) == 0;
+    }
+    if (!copied) {
+        QFile::remove(temporary);
+        RemoveJournalFiles(temporary);
+    }
+    return copied;
+}
+
+bool IsQuilletDataFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) {
+        return false;
+    }
+    const CSqliteHandle file(path, SQLITE_OPEN_READONLY);
+    if (file.Get() == nullptr || file.Column("PRAGMA quick_check") != QStringList{QStringLiteral("ok")}) {
+        return false;
+    }
+    for (const TableColumns& expected : ExpectedTables()) {
+        const std::optional<QStringList> columns =
+            file.Column("SELECT name FROM pragma_table_info(?1) ORDER BY cid", expected.table);
+        if (columns != expected.columns) {
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,350 @@
+#include "CMainFrame.h"
+#include "CHomeView.h"
+#include "CScreenView.h"
+#include "CTestBook.h"
+#include "CTitleStrip.h"
+#include "CommandIds.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// A list screen standing in for the ones of later features: records what the frame asks of it.
+class CTestScreen final : public CScreenView
+{
+public:
+    explicit CTestScreen(QStringList& calls) : m_calls(calls) {}
+    void InitialUpdate() override { m_calls << QStringLiteral("initial update"); }
+    void OnBarCommand(int commandId) override { m_calls << QStringLiteral("bar %1").arg(commandId); }
+    void ReleaseStoreCursor() override { m_calls << QStringLiteral("release"); }
+    void RefreshFromDocument() override { m_calls << QStringLiteral("refresh"); }
+
+private:
+    QStringList& m_calls;
+};
+
+// Records the text of a label each time it is painted.
+class CPaintRecorder final : public QObject
+{
+public:
+    explicit CPaintRecorder(QLabel* label) : m_label(label) { label->installEventFilter(this); }
+    QStringList Painted() const { return m_painted; }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_label && event->type() == QEvent::Paint &&
+            (m_painted.isEmpty() || m_painted.last() != m_label->text())) {
+            m_painted << m_label->text();
+        }
+        return false;
+    }
+
+private:
+    QLabel* m_label;
+    QStringList m_painted;
+};
+
+int CountPaints(QWidget* widget, const std::function<void()>& action)
+{
+    struct Counter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint ? 1 : 0;
+            return false;
+        }
+    } counter;
+    widget->installEventFilter(&counter);
+    action();
+    QCoreApplication::processEvents();
+    widget->removeEventFilter(&counter);
+    return counter.paints;
+}
+
+QAction* MenuAction(CMainFrame& frame, const QString& text)
+{
+    for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
+        if (action->text() == text) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+bool ShowAndLoad(CMainFrame& frame)
+{
+    QSignalSpy loaded(frame.HomeView(), &CHomeView::CatalogueLoaded);
+    frame.show();
+    return loaded.wait(5000) && loaded.first().first().toBool();
+}
+
+CScreenRegistration TestScreen(int commandId, const QString& title, bool bar, QStringList& calls,
+                               int* created = nullptr)
+{
+    return {commandId, title, bar, [&calls, created](CMainFrame&) {
+                if (created != nullptr) {
+                    ++*created;
+                }
+                return new CTestScreen(calls);
+            }};
+}
+
+} // namespace
+
+class CMainFrameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void startsWithThePictureThenLoadsAndShowsTheButtons()
+    {
+        CTestBook book(CTestBook::Start::NoFile);
+        CMainFrame frame(book.Doc());
+        CHomeView* home = frame.HomeView();
+        auto* picture = home->findChild<QLabel*>(QStringLiteral("startPicture"));
+        auto* sell = home->findChild<QPushButton*>(QStringLiteral("sellProductButton"));
+        CPaintRecorder recorder(home->findChild<QLabel*>(QStringLiteral("progressText")));
+        QSignalSpy loaded(home, &CHomeView::CatalogueLoaded);
+
+        frame.show();
+        QVERIFY(!home->IsReady());
+        QCOMPARE(home->ProgressText(), QStringLiteral("Starting ...."));
+        QVERIFY(picture->isVisible());
+        QVERIFY(!sell->isVisible());
+
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(loaded.first().first().toBool(), true);
+        QVERIFY(home->IsReady());
+        QVERIFY(!picture->isVisible());
+        QVERIFY(sell->isVisible());
+        QVERIFY(QFile::exists(book.Path()));
+        const QStringList shown = recorder.Painted().filter(QRegularExpression(QStringLiteral(".")));
+        QCOMPARE(shown, (QStringList{"Starting ....", "Install new database ....", "Load Category List ....",
+                                     "Load Item List ....", "Load Tax List ....", "Load Vendor List ....",
+                                     "Load Customer List ....", "Load Auto Number ...."}));
+        QCOMPARE(book.Doc().Categories().size(), 2);
+    }
+
+    void aDataFileThatCannotBeCreatedKeepsTheStartState()
+    {
+        CTestBook book(CTestBook::Start::NoFile);
+        QFile blocker(book.FolderPath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QString impossible = book.FolderPath(QStringLiteral("blocker/Quillet.cdb"));
+        book.Connection().Open(impossible);
+        book.Doc().SetDataFilePath(impossible);
+        CMainFrame frame(book.Doc());
+
+        QSignalSpy loaded(frame.HomeView(), &CHomeView::CatalogueLoaded);
+        frame.show();
+        QVERIFY(loaded.wait(5000));
+        QCOMPARE(loaded.first().first().toBool(), false);
+        QVERIFY(!frame.HomeView()->IsReady());
+        QVERIFY(frame.HomeView()->findChild<QLabel*>(QStringLiteral("startPicture"))->isVisible());
+        QCOMPARE(book.Prompter().Shown(), QStringList{"Create database fail (1)"});
+    }
+
+    void screenSwitchCreatesEachViewOnceAndTogglesTheBar()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        int created = 0;
+        frame.RegisterScreen(
+            TestScreen(CommandId::kProductList, QStringLiteral("Product List"), true, calls, &created));
+        frame.RegisterScreen(TestScreen(CommandId::kReports, QStringLiteral("Reports"), false, calls));
+        QVERIFY(ShowAndLoad(frame));
+        QCOMPARE(frame.CurrentScreen(), CommandId::kHome);
+        QCOMPARE(frame.TitleText(), QStringLiteral("Home"));
+        QVERIFY(!frame.IsButtonBarShown());
+        QVERIFY(frame.View(CommandId::kProductList) == nullptr);
+
+        frame.RunCommand(CommandId::kProductList);
+        CScreenView* products = frame.View(CommandId::kProductList);
+        QVERIFY(products != nullptr);
+        QCOMPARE(frame.CurrentView(), products);
+        QCOMPARE(frame.TitleText(), QStringLiteral("Product List"));
+        QVERIFY(frame.IsButtonBarShown());
+        QVERIFY(products->isVisible());
+        QVERIFY(!frame.HomeView()->isVisible());
+        QCOMPARE(calls, QStringList{"initial update"});
+
+        // The current screen's command again: nothing happens, not even a repaint of the title.
+        auto* title = frame.findChild<CTitleStrip*>(QStringLiteral("titleStrip"));
+        QCOMPARE(CountPaints(title, [&] { frame.RunCommand(CommandId::kProductList); }), 0);
+        QCOMPARE(created, 1);
+
+        for (const char* name : {"newButton", "editButton", "deleteButton"}) {
+            QTest::mouseClick(frame.findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+        }
+        QCOMPARE(calls, (QStringList{"initial update", "bar 1065", "bar 1066", "bar 1067"}));
+
+        frame.RunCommand(CommandId::kHome);
+        QCOMPARE(frame.TitleText(), QStringLiteral("Home"));
+        QVERIFY(!frame.IsButtonBarShown());
+        QVERIFY(frame.HomeView()->isVisible());
+        QVERIFY(!products->isVisible());
+
+        frame.RunCommand(CommandId::kProductList);
+        QCOMPARE(frame.View(CommandId::kProductList), products);
+        QCOMPARE(created, 1);
+        QVERIFY(frame.IsButtonBarShown());
+
+        frame.RunCommand(CommandId::kReports);
+        QCOMPARE(frame.TitleText(), QStringLiteral("Reports"));
+        QVERIFY(!frame.IsButtonBarShown());
+
+        // Commands of the screen range that name no registered screen change nothing.
+        frame.RunCommand(CommandId::kVendorList);
+        frame.RunCommand(32800);
+        QCOMPARE(frame.CurrentScreen(), CommandId::kReports);
+        QCOMPARE(calls.count(QStringLiteral("initial update")), 2);
+    }
+
+    void commandsWaitForTheirFeatureToRegister()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QVERIFY(ShowAndLoad(frame));
+        QAction* products = MenuAction(frame, QStringLiteral("Products List"));
+        auto* productsButton = frame.HomeView()->findChild<QPushButton*>(QStringLiteral("productsListButton"));
+        auto* payeeLists = frame.findChild<QToolButton*>(QStringLiteral("dropDown32835"));
+        QVERIFY(products != nullptr && productsButton != nullptr && payeeLists != nullptr);
+        QVERIFY(!products->isEnabled());
+        QVERIFY(!productsButton->isEnabled());
+        QVERIFY(!payeeLists->isEnabled());
+        for (const char* entry :
+             {"Import Vendors List", "Export Product Lists", "My Company", "Sell", "About", "Import", "Customers"}) {
+            QVERIFY2(!MenuAction(frame, QString::fromLatin1(entry))->isEnabled(), entry);
+        }
+        for (const char* entry :
+             {"Exit", "Reset Database", "Backup Database...", "Restore Database...", "Calculator", "Help"}) {
+            QVERIFY2(MenuAction(frame, QString::fromLatin1(entry))->isEnabled(), entry);
+        }
+
+        QStringList calls;
+        frame.RegisterScreen(TestScreen(CommandId::kProductList, QStringLiteral("Product List"), true, calls));
+        QVERIFY(products->isEnabled());
+        QVERIFY(productsButton->isEnabled());
+        QVERIFY(!payeeLists->isEnabled());
+        frame.RegisterScreen(TestScreen(CommandId::kCustomerList, QStringLiteral("Customers List"), true, calls));
+        QVERIFY(payeeLists->isEnabled());
+        QVERIFY(MenuAction(frame, QStringLiteral("Customers"))->isEnabled());
+    }
+
+    void homeButtonsReachTheirTargets()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        QList<int> ran;
+        for (const auto& [id, title] :
+             std::initializer_list<std::pair<int, const char*>>{{CommandId::kCustomerList, "Customers List"},
+                                                                {CommandId::kVendorList, "Vendors List"},
+                                                                {CommandId::kProductList, "Product List"},
+                                                                {CommandId::kInventoryAssets, "Inventory Assets"},
+                                                                {CommandId::kReports, "Reports"}}) {
+            frame.RegisterScreen(TestScreen(id, QString::fromLatin1(title), true, calls));
+        }
+        for (int id : {CommandId::kSale, CommandId::kPurchase, CommandId::kCategoryList, CommandId::kSaleTaxList,
+                       CommandId::kMyCompany}) {
+            frame.RegisterCommand(id, [&ran, id] { ran << id; });
+        }
+        QVERIFY(ShowAndLoad(frame));
+
+        const std::pair<const char*, int> targets[] = {
+            {"sellProductButton", CommandId::kSale},         {"customersListButton", CommandId::kCustomerList},
+            {"productsListButton", CommandId::kProductList}, {"customersCategoryListButton", CommandId::kCategoryList},
+            {"saleTaxListButton", CommandId::kSaleTaxList},  {"customersReportButton", CommandId::kReports},
+            {"purchaseButton", CommandId::kPurchase},        {"vendorsListButton", CommandId::kVendorList},
+            {"productListButton", CommandId::kProductList},  {"vendorsCategoryListButton", CommandId::kCategoryList},
+            {"vendorsReportButton", CommandId::kReports},    {"invAssetsButton", CommandId::kInventoryAssets},
+            {"userReportButton", CommandId::kReports},       {"myCompanyButton", CommandId::kMyCompany},
+        };
+        for (const auto& [name, target] : targets) {
+            frame.RunCommand(CommandId::kHome);
+            ran.clear();
+            auto* button = frame.HomeView()->findChild<QPushButton*>(QString::fromLatin1(name));
+            QVERIFY2(button != nullptr && button->isEnabled(), name);
+            QTest::mouseClick(button, Qt::LeftButton);
+            if (frame.IsCommandAvailable(target) && ran.isEmpty()) {
+                QCOMPARE(frame.CurrentScreen(), target);
+            } else {
+                QCOMPARE(ran, QList<int>{target});
+                QCOMPARE(frame.CurrentScreen(), CommandId::kHome);
+            }
+        }
+    }
+
+    void noToTheCloseQuestionKeepsEverything()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        frame.RegisterScreen(TestScreen(CommandId::kProductList, QStringLiteral("Product List"), true, calls));
+        QVERIFY(ShowAndLoad(frame));
+        frame.RunCommand(CommandId::kProductList);
+        CScreenView* products = frame.CurrentView();
+
+        book.Prompter().AnswerNo(2);
+        QVERIFY(!frame.close());
+        frame.RunCommand(CommandId::kExit);
+        QCOMPARE(book.Prompter().Questions(), (QStringList{"Close the Program?", "Close the Program?"}));
+        QVERIFY(frame.isVisible());
+        QCOMPARE(frame.CurrentView(), products);
+        QVERIFY(products->isVisible());
+        QVERIFY(frame.IsButtonBarShown());
+        QCOMPARE(frame.TitleText(), QStringLiteral("Product List"));
+
+        book.Prompter().AnswerYes();
+        QVERIFY(frame.close());
+    }
+
+    void calculatorCommandOpensTheNumberPad()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        frame.RunCommand(CommandId::kCalculator);
+        QCOMPARE(book.Prompter().Shown(), QStringList{"# Calculator | Pocket Quillet | 0"});
+    }
+
+    void fileCommandsReleaseTheScreensFirstAndRefreshThemAfter()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        frame.RegisterScreen(TestScreen(CommandId::kInventoryAssets, QStringLiteral("Inventory Assets"), true, calls));
+        QVERIFY(ShowAndLoad(frame));
+        frame.RunCommand(CommandId::kInventoryAssets);
+        calls.clear();
+
+        frame.RunCommand(CommandId::kRestoreDatabase);
+        QCOMPARE(calls, QStringList{});
+
+        const QString backup = book.FolderPath(QStringLiteral("quillet.bak"));
+        book.Prompter().AnswerFile(backup);
+        frame.RunCommand(CommandId::kBackupDatabase);
+        QVERIFY(book.Exec(QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(9,'Later')")));
+        book.Prompter().AnswerFile(backup);
+        book.Prompter().AnswerYes();
+        frame.RunCommand(CommandId::kRestoreDatabase);
+        QCOMPARE(calls, (QStringList{"release", "refresh", "release", "refresh"}));
+        QCOMPARE(book.Prompter().Messages(),
+                 (QStringList{"The database has been backuped!", "The database has been restored!"}));
+        QCOMPARE(book.Doc().Categories().size(), 2);
+    }
+};
+
+QTEST_MAIN(CMainFrameTest)
+#include "CMainFrameTest.moc"

@@ -1,0 +1,122 @@
+#include "CCalculatorDlg.h"
+#include "CIconPushButton.h"
+#include "CWidgetPrompter.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs check on the modal dialog that opens next, once it is up.
+void OnNextModal(const std::function<void(QWidget*)>& check)
+{
+    QTimer::singleShot(0, [check] {
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        check(QApplication::activeModalWidget());
+    });
+}
+
+} // namespace
+
+class CShellWidgetsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void checkBoxModeTogglesOnEachClick()
+    {
+        CIconPushButton button(CIconFactory::Kind::OnHand, QStringLiteral("Paid"));
+        button.SetCheckBoxMode(true);
+        button.show();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(button.isChecked());
+        QVERIFY(button.IsHot());
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(!button.isChecked());
+    }
+
+    void aPopupMenuDropsDownAtTheBottomLeftCorner()
+    {
+        CIconPushButton button(CIconFactory::Kind::PayeeLists, QStringLiteral("Lists"));
+        QMenu menu;
+        menu.addAction(QStringLiteral("Vendor List"));
+        button.SetPopupMenu(&menu);
+        button.show();
+        QPoint shownAt;
+        bool hotWhileOpen = false;
+        QTimer::singleShot(0, &menu, [&] {
+            QTRY_VERIFY(menu.isVisible());
+            shownAt = menu.geometry().topLeft();
+            hotWhileOpen = button.IsHot();
+            menu.close();
+        });
+        QTest::mouseClick(&button, Qt::LeftButton);
+        // Where the style puts it, give or take its frame.
+        const QPoint corner = button.mapToGlobal(QPoint(0, button.height()));
+        QVERIFY2(
+            (shownAt - corner).manhattanLength() <= 6,
+            qPrintable(
+                QStringLiteral("%1,%2 for %3,%4").arg(shownAt.x()).arg(shownAt.y()).arg(corner.x()).arg(corner.y())));
+        QVERIFY(hotWhileOpen);
+    }
+
+    void theCaptionComesAfterTheIcon()
+    {
+        CIconPushButton withIcon(CIconFactory::Kind::Add, QStringLiteral("New"));
+        CIconPushButton plain(QStringLiteral("New"));
+        // The icon and its gap add their width; both fit their caption.
+        QCOMPARE(withIcon.sizeHint().width() - plain.sizeHint().width(), withIcon.iconSize().width() + 8);
+        QVERIFY(plain.sizeHint().width() > QFontMetrics(plain.font()).horizontalAdvance(QStringLiteral("New")));
+    }
+
+    void promptersQuestionIsAYesNoBoxTitledWithTheProgram()
+    {
+        CWidgetPrompter prompter(QStringLiteral("Pocket Quillet"));
+        QString title;
+        QString text;
+        OnNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            title = box->windowTitle();
+            text = box->text();
+            QVERIFY(box->button(QMessageBox::Yes) != nullptr);
+            box->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!prompter.AskYesNo(QStringLiteral("Close the Program?"), CPrompter::Icon::Information));
+        QCOMPARE(title, QStringLiteral("Pocket Quillet"));
+        QCOMPARE(text, QStringLiteral("Close the Program?"));
+    }
+
+    void promptersNumberPadIsTheCalculator()
+    {
+        CWidgetPrompter prompter(QStringLiteral("Pocket Quillet"));
+        QString topLine;
+        OnNextModal([&](QWidget* modal) {
+            auto* pad = qobject_cast<CCalculatorDlg*>(modal);
+            QVERIFY(pad != nullptr);
+            topLine = pad->findChild<QLabel*>(QStringLiteral("topLine"))->text();
+            QCOMPARE(pad->DisplayText(), QStringLiteral("4."));
+            QTest::keyClicks(pad, QStringLiteral("*3"));
+            QTest::keyClick(pad, Qt::Key_Escape);
+        });
+        QCOMPARE(prompter.RunNumberPad(QStringLiteral("On Hand"), QStringLiteral("Bolt"), 4), std::nullopt);
+        QCOMPARE(topLine, QStringLiteral("Bolt"));
+
+        OnNextModal([](QWidget* modal) {
+            QTest::keyClicks(modal, QStringLiteral("7.25"));
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        QCOMPARE(prompter.RunNumberPad(QStringLiteral("Price"), QStringLiteral("Change Price"), 0),
+                 std::optional<double>(7.25));
+    }
+};
+
+QTEST_MAIN(CShellWidgetsTest)
+#include "CShellWidgetsTest.moc"
