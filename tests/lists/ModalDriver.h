@@ -16,7 +16,7 @@ inline void WhenModalOpens(const std::function<void(QWidget*)>& drive)
 }
 
 template <typename T>
-T* Child(QWidget* parent, const char* name)
+T* Child(const QWidget* parent, const char* name)
 {
     T* child = parent->findChild<T*>(QString::fromLatin1(name));
     if (child == nullptr) {
