@@ -15,7 +15,9 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,7 +55,10 @@ CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, int recordIndex, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroller);
-    resize(page->size());
+    // No taller than the screen, so that a short one shows the scroll bar rather than losing the buttons.
+    const QSize available = screen()->availableGeometry().size();
+    resize(page->width() + scroller->verticalScrollBar()->sizeHint().width(),
+           std::min(page->height(), available.height()));
     ShowForm();
 }
 
