@@ -5,6 +5,7 @@
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
+#include "ListFeatures.h"
 #include "UiScale.h"
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
@@ -49,6 +50,7 @@ void CInventoryApp::RegisterFeatures()
 {
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
+    RegisterListFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

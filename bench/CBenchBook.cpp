@@ -1,27 +1,14 @@
 #include "CBenchBook.h"
 
+#include "CBenchPrompter.h"
 #include "CDbStatement.h"
 #include "CDbTransaction.h"
-#include "CPrompter.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <random>
-
-// Benchmarks answer nothing and show nothing.
-class CBenchPrompter final : public CPrompter
-{
-public:
-    void ShowMessage(const QString& text) override { qWarning("message: %s", qPrintable(text)); }
-    bool AskYesNo(const QString&, Icon) override { return true; }
-    QString ChooseSaveFile(const CFileChoice&) override { return QString(); }
-    QString ChooseOpenFile(const CFileChoice&) override { return QString(); }
-    std::optional<double> RunNumberPad(const QString&, const QString&, double) override { return std::nullopt; }
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-};
 
 CBenchBook::CBenchBook(int movements) : m_movements(movements), m_path(m_dir.filePath(QStringLiteral("Bench.cdb")))
 {

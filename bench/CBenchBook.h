@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CBenchPrompter.h"
 #include "CDbConnection.h"
 #include "CInventoryDoc.h"
 
@@ -35,6 +36,6 @@ private:
     QTemporaryDir m_dir;
     QString m_path;
     std::unique_ptr<CDbConnection> m_connection;
-    std::unique_ptr<class CBenchPrompter> m_prompter;
+    std::unique_ptr<CBenchPrompter> m_prompter;
     std::unique_ptr<CInventoryDoc> m_doc;
 };

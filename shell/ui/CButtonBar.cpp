@@ -37,5 +37,13 @@ CIconPushButton* CButtonBar::AddButton(int commandId, const QString& caption, co
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, commandId] { emit Command(commandId); });
     layout()->addWidget(button);
+    m_buttons.insert(commandId, button);
     return button;
+}
+
+void CButtonBar::UpdateEnabled(const std::function<bool(int)>& isEnabled)
+{
+    for (auto it = m_buttons.cbegin(); it != m_buttons.cend(); ++it) {
+        it.value()->setEnabled(isEnabled(it.key()));
+    }
 }

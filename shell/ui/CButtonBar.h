@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
+
+#include <functional>
 
 class CIconPushButton;
 
@@ -12,10 +15,15 @@ class CButtonBar final : public QWidget
 public:
     explicit CButtonBar(QWidget* parent = nullptr);
 
+    // Enables each button whose command isEnabled accepts.
+    void UpdateEnabled(const std::function<bool(int)>& isEnabled);
+
 signals:
     // CommandId::kNew, kEdit or kDelete.
     void Command(int commandId);
 
 private:
     CIconPushButton* AddButton(int commandId, const QString& caption, const QString& objectName);
+
+    QHash<int, CIconPushButton*> m_buttons;
 };

@@ -242,8 +242,14 @@ void CMainFrame::SwitchScreen(int commandId)
     m_titleStrip->SetText(next->registration.title);
     const bool created = next->view == nullptr;
     if (created) {
-        next->view = next->registration.create(*this);
-        m_stack->addWidget(next->view);
+        CScreenView* view = next->registration.create(*this);
+        next->view = view;
+        m_stack->addWidget(view);
+        connect(view, &CScreenView::BarCommandsChanged, this, [this, view] {
+            if (CurrentView() == view) {
+                UpdateBarCommands();
+            }
+        });
     }
     m_buttonBar->setVisible(next->registration.showsButtonBar);
     m_stack->setCurrentWidget(next->view);
@@ -252,6 +258,7 @@ void CMainFrame::SwitchScreen(int commandId)
     }
     next->view->setFocus();
     m_current = commandId;
+    UpdateBarCommands();
 }
 
 CScreenView* CMainFrame::CurrentView() const
@@ -278,6 +285,13 @@ void CMainFrame::RunBarCommand(int commandId)
 {
     if (CScreenView* view = CurrentView()) {
         view->OnBarCommand(commandId);
+    }
+}
+
+void CMainFrame::UpdateBarCommands()
+{
+    if (const CScreenView* view = CurrentView()) {
+        m_buttonBar->UpdateEnabled([view](int commandId) { return view->IsBarCommandEnabled(commandId); });
     }
 }
 

@@ -78,6 +78,8 @@ private:
     QToolButton* AddDropDown(const QString& toolTip, int commandId, QMenu* menu);
     void UpdateCommandStates();
     void RunBarCommand(int commandId);
+    // The bar's buttons as the current screen offers them.
+    void UpdateBarCommands();
     QList<CScreenView*> CreatedViews() const;
     // Reset, backup or restore; the screens let go of the file first and show it afresh after.
     void RunFileCommand(CWholeFileCommands::Outcome (CWholeFileCommands::*command)());

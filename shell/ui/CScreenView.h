@@ -15,8 +15,17 @@ public:
     virtual void InitialUpdate() {}
     // "New", "Edit" or "Delete" of the bottom bar (CommandId::kNew, kEdit, kDelete).
     virtual void OnBarCommand(int commandId) { Q_UNUSED(commandId); }
+    // Whether the bar offers the command now; emit BarCommandsChanged when the answer may change.
+    virtual bool IsBarCommandEnabled(int commandId) const
+    {
+        Q_UNUSED(commandId);
+        return true;
+    }
     // A whole-file command is about to copy, replace or rebuild the data file: close any cursor on it.
     virtual void ReleaseStoreCursor() {}
     // The document reloaded its lists from a reset or restored file: show them afresh.
     virtual void RefreshFromDocument() {}
+
+signals:
+    void BarCommandsChanged();
 };

@@ -1,5 +1,7 @@
 #include "UiScale.h"
 
+#include <QFontMetrics>
+
 #include <cmath>
 
 namespace {
@@ -46,5 +48,15 @@ QFont ScaledFont(double handheldPixelHeight, bool bold)
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(Scaled(handheldPixelHeight));
     font.setBold(bold);
+    return font;
+}
+
+QFont ScaledLineFont(double handheldPixelHeight)
+{
+    QFont font = ScaledFont(handheldPixelHeight);
+    const int line = Scaled(handheldPixelHeight);
+    while (font.pixelSize() > 1 && QFontMetrics(font).height() > line) {
+        font.setPixelSize(font.pixelSize() - 1);
+    }
     return font;
 }

@@ -20,3 +20,6 @@ int DialogUnitsY(double units);
 
 // The program's font: the system sans-serif at the given handheld pixel height, scaled.
 QFont ScaledFont(double handheldPixelHeight, bool bold = false);
+// The same font sized so that one line of it (ascent, descent and leading) is the given height,
+// scaled: the height lists give for their rows and headers.
+QFont ScaledLineFont(double handheldPixelHeight);

@@ -31,6 +31,21 @@ private:
     QStringList& m_calls;
 };
 
+// A list screen whose Edit and Delete depend on a selection, as the product list's do.
+class CSelectingScreen final : public CScreenView
+{
+public:
+    bool IsBarCommandEnabled(int commandId) const override { return commandId == CommandId::kNew || m_selected; }
+    void SetSelected(bool selected)
+    {
+        m_selected = selected;
+        emit BarCommandsChanged();
+    }
+
+private:
+    bool m_selected = false;
+};
+
 // Records the text of a label each time it is painted.
 class CPaintRecorder final : public QObject
 {
@@ -210,6 +225,43 @@ private slots:
         frame.RunCommand(32800);
         QCOMPARE(frame.CurrentScreen(), CommandId::kReports);
         QCOMPARE(calls.count(QStringLiteral("initial update")), 2);
+    }
+
+    void theBarFollowsTheCurrentScreensOffer()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        CSelectingScreen* selecting = nullptr;
+        frame.RegisterScreen({CommandId::kProductList, QStringLiteral("Product List"), true,
+                              [&selecting](CMainFrame&) { return selecting = new CSelectingScreen; }});
+        frame.RegisterScreen(TestScreen(CommandId::kCustomerList, QStringLiteral("Customers List"), true, calls));
+        QVERIFY(ShowAndLoad(frame));
+        const auto enabled = [&frame] {
+            QStringList names;
+            for (const char* name : {"newButton", "editButton", "deleteButton"}) {
+                if (frame.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) {
+                    names << QString::fromLatin1(name);
+                }
+            }
+            return names;
+        };
+
+        frame.RunCommand(CommandId::kProductList);
+        QCOMPARE(enabled(), QStringList{"newButton"});
+        selecting->SetSelected(true);
+        QCOMPARE(enabled(), (QStringList{"newButton", "editButton", "deleteButton"}));
+        selecting->SetSelected(false);
+        QCOMPARE(enabled(), QStringList{"newButton"});
+
+        // Another screen offers all three; a hidden screen's change does not reach the bar.
+        frame.RunCommand(CommandId::kCustomerList);
+        QCOMPARE(enabled().size(), 3);
+        selecting->SetSelected(false);
+        QCOMPARE(enabled().size(), 3);
+        selecting->SetSelected(true);
+        frame.RunCommand(CommandId::kProductList);
+        QCOMPARE(enabled().size(), 3);
     }
 
     void commandsWaitForTheirFeatureToRegister()

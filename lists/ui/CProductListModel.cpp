@@ -1,0 +1,78 @@
+#include "CProductListModel.h"
+
+#include "CInventoryDoc.h"
+
+CProductListModel::CProductListModel(const CInventoryDoc& doc, QObject* parent)
+    : QAbstractTableModel(parent), m_doc(doc)
+{}
+
+int CProductListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int CProductListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : kColumnCount;
+}
+
+void CProductListModel::Fill()
+{
+    beginResetModel();
+    m_rows = static_cast<int>(m_doc.Products().size());
+    endResetModel();
+}
+
+// The catalogue may have been reloaded since the last fill; a row past its end reads empty.
+std::optional<ProductRowTexts> CProductListModel::RowTexts(int row) const
+{
+    if (row < 0 || row >= m_doc.Products().size()) {
+        return std::nullopt;
+    }
+    return ProductRowTexts::Of(m_doc.Products()[row]);
+}
+
+QVariant CProductListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {
+        return QVariant();
+    }
+    if (role != Qt::DisplayRole && role != LowerTextRole && role != CategoryRole) {
+        return QVariant();
+    }
+    const std::optional<ProductRowTexts> texts = RowTexts(index.row());
+    if (!texts) {
+        return QString();
+    }
+    if (role == CategoryRole) {
+        return index.column() == 0 ? QVariant(texts->category) : QVariant();
+    }
+    const bool lower = role == LowerTextRole;
+    switch (index.column()) {
+    case 0:
+        return lower ? texts->description : texts->name;
+    case 1:
+        return lower ? texts->onHand : texts->salePrice;
+    default:
+        return lower ? texts->value : texts->avgCost;
+    }
+}
+
+QVariant CProductListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= kColumnCount) {
+        return QVariant();
+    }
+    static const char* const upper[kColumnCount] = {"Name/Number", "Sale Price", "Avg Cost"};
+    static const char* const lower[kColumnCount] = {"Description", "On Hand", "Value"};
+    switch (role) {
+    case Qt::DisplayRole:
+        return QString::fromLatin1(upper[section]);
+    case LowerTextRole:
+        return QString::fromLatin1(lower[section]);
+    case CategoryRole:
+        return section == 0 ? QVariant(QStringLiteral("Category")) : QVariant();
+    default:
+        return QVariant();
+    }
+}

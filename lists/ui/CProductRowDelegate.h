@@ -1,0 +1,60 @@
+#pragma once
+
+#include "CProductRowLayout.h"
+
+#include <QFont>
+#include <QPixmap>
+#include <QStyledItemDelegate>
+
+struct ProductRowTexts;
+
+// Paints the product list: each cell of a two-line row with its colours, rules and texts, and the
+// bands that fill the list below its last row. It reads the texts from CProductListModel.
+class CProductRowDelegate final : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static inline const QColor kUpperColor = QColor(255, 255, 255);
+    static inline const QColor kLowerColor = QColor(154, 192, 206);
+    static inline const QColor kHighlightColor = QColor(200, 200, 200);
+    static inline const QColor kPriceColor = QColor(255, 0, 0);
+    static inline const QColor kQuantityColor = QColor(0, 0, 255);
+
+    explicit CProductRowDelegate(QObject* parent = nullptr);
+
+    // The font of the rows and of the header's texts.
+    static QFont ListFont();
+
+    const QFont& RowFont() const { return m_font; }
+    // Two lines of the row font.
+    int RowHeight() const;
+    int ColumnWidth(int column) const;
+    // The name part of column 0, before the category.
+    int NameWidth() const { return m_metrics.nameWidth; }
+    int RowWidth() const;
+    // Where the parts of the row with these bounds go, in a list whose client area ends at clientRight.
+    CProductRowLayout Layout(const QRect& row, int clientRight) const;
+
+    // The list's empty part: bands one row high from top down, painted like rows that are not
+    // highlighted, with the column rules over the whole height; rowLeft is where rows begin.
+    void PaintEmptyBands(QPainter& painter, const QRect& client, int rowLeft, int firstTop) const;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    void PaintBackground(QPainter& painter, const CProductRowLayout& layout, const QRect& cell, bool highlighted) const;
+    void PaintNameColumn(QPainter& painter, const CProductRowLayout& layout, const ProductRowTexts& texts) const;
+    void PaintPriceColumn(QPainter& painter, const CProductRowLayout& layout, const ProductRowTexts& texts,
+                          bool highlighted) const;
+    void PaintCostColumn(QPainter& painter, const CProductRowLayout& layout, const ProductRowTexts& texts,
+                         bool highlighted) const;
+    static void Text(QPainter& painter, const QRect& box, const QString& text, const QColor& color);
+    static void VerticalRule(QPainter& painter, int x, int top, int bottom);
+
+    QFont m_font;
+    int m_blank;
+    CProductRowLayout::Metrics m_metrics;
+    QPixmap m_onHandIcon;
+};

@@ -1,0 +1,44 @@
+#include "CSaleTaxDlg.h"
+
+#include "CInventoryDoc.h"
+#include "LocaleNumber.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+CSaleTaxDlg::CSaleTaxDlg(CInventoryDoc& doc, QWidget* parent)
+    : CSetupListDlg(QStringLiteral("Sale Tax Setup"), QStringLiteral("Sale Tax:"), parent), m_doc(doc), m_setup(doc)
+{
+    setObjectName(QStringLiteral("saleTaxDialog"));
+    m_rate = new QLineEdit(this);
+    m_rate->setObjectName(QStringLiteral("rateEdit"));
+    Fields()->addWidget(new QLabel(QStringLiteral("Rate:"), this), 1, 0);
+    Fields()->addWidget(m_rate, 1, 1);
+    Fields()->addWidget(new QLabel(QStringLiteral("%"), this), 1, 2);
+    connect(NameEdit(), &QLineEdit::textChanged, this, [this](const QString& name) { m_setup.SetName(name); });
+    connect(m_rate, &QLineEdit::textChanged, this,
+            [this](const QString& rate) { m_setup.SetRate(ParseLocaleNumber(rate)); });
+    Initialize();
+}
+
+QStringList CSaleTaxDlg::Headers() const
+{
+    return {QStringLiteral("Sale Tax"), QStringLiteral("Tax Rate")};
+}
+
+QList<QStringList> CSaleTaxDlg::Rows() const
+{
+    QList<QStringList> rows;
+    for (const TaxRecord& tax : m_doc.Taxes()) {
+        rows.append({tax.TaxName, FormatLocaleNumber("%.2f", tax.TaxRate) + QLatin1Char('%')});
+    }
+    return rows;
+}
+
+void CSaleTaxDlg::Select(int index)
+{
+    m_setup.Select(index);
+    NameEdit()->setText(m_setup.Name());
+    m_rate->setText(m_setup.Selected() >= 0 ? FormatLocaleNumber("%.2lf", m_setup.Rate()) : QStringLiteral("0.0"));
+}

@@ -1,0 +1,15 @@
+#include "ListFeatures.h"
+
+#include "CCategoryDlg.h"
+#include "CMainFrame.h"
+#include "CProductView.h"
+#include "CSaleTaxDlg.h"
+#include "CommandIds.h"
+
+void RegisterListFeatures(CMainFrame& frame)
+{
+    frame.RegisterScreen({CommandId::kProductList, QStringLiteral("Product List"), true,
+                          [](CMainFrame& owner) { return new CProductView(owner.Doc()); }});
+    frame.RegisterCommand(CommandId::kCategoryList, [&frame] { CCategoryDlg(frame.Doc(), &frame).exec(); });
+    frame.RegisterCommand(CommandId::kSaleTaxList, [&frame] { CSaleTaxDlg(frame.Doc(), &frame).exec(); });
+}

@@ -1,0 +1,286 @@
+#include "CCategoryDlg.h"
+#include "CColorEdit.h"
+#include "CItemSetupDlg.h"
+#include "CSaleTaxDlg.h"
+#include "CTestBook.h"
+#include "ModalDriver.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+QStringList ListRows(QTableWidget* list)
+{
+    QStringList rows;
+    for (int row = 0; row < list->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            cells << list->item(row, column)->text();
+        }
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+void ClickRow(QTableWidget* list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row, 0)).center());
+}
+
+QStringList ComboEntries(QComboBox* combo)
+{
+    QStringList entries;
+    for (int i = 0; i < combo->count(); ++i) {
+        entries << QStringLiteral("%1:%2").arg(combo->itemText(i)).arg(combo->itemData(i).toInt());
+    }
+    return entries;
+}
+
+void AddVendor(CTestBook& book, int id, const QString& name)
+{
+    QVERIFY(book.Exec(QStringLiteral("INSERT INTO Vendor(PayeeID,CompanyName) Values(%1,'%2')").arg(id).arg(name)));
+}
+
+} // namespace
+
+class CListDialogsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void aNumericEditTakesOnlyANumberWithTwoDecimals()
+    {
+        CColorEdit edit;
+        edit.SetNumeric(true);
+        edit.show();
+        QTest::keyClicks(&edit, QStringLiteral(".5"));
+        QCOMPARE(edit.text(), QStringLiteral(".5"));
+
+        edit.clear();
+        QTest::keyClicks(&edit, QStringLiteral("1a,2-3.4.56"));
+        QCOMPARE(edit.text(), QStringLiteral("1,23.45"));
+        // Two decimals: only backspace, wherever the caret stands.
+        edit.setCursorPosition(0);
+        QTest::keyClicks(&edit, QStringLiteral("9"));
+        QCOMPARE(edit.text(), QStringLiteral("1,23.45"));
+        edit.end(false);
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClicks(&edit, QStringLiteral("7"));
+        QCOMPARE(edit.text(), QStringLiteral("1,23.47"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("88"));
+        edit.clear();
+        QTest::keySequence(&edit, QKeySequence::Paste);
+        QCOMPARE(edit.text(), QString());
+
+        edit.SetNumeric(false);
+        QTest::keySequence(&edit, QKeySequence::Paste);
+        QTest::keyClicks(&edit, QStringLiteral("x."));
+        QCOMPARE(edit.text(), QStringLiteral("88x."));
+    }
+
+    void theCategoryDialogAddsUpdatesAndDeletesThroughItsButtons()
+    {
+        CTestBook book;
+        CCategoryDlg dialog(book.Doc());
+        dialog.show();
+        auto* list = Child<QTableWidget>(&dialog, "list");
+        auto* name = Child<QLineEdit>(&dialog, "nameEdit");
+        auto* update = Child<QPushButton>(&dialog, "updateButton");
+        auto* remove = Child<QPushButton>(&dialog, "deleteButton");
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Pocket Quillet"));
+        QCOMPARE(list->horizontalHeaderItem(0)->text(), QStringLiteral("Category Name"));
+        QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software"}));
+        QVERIFY(!update->isEnabled() && !remove->isEnabled());
+
+        QTest::keyClicks(name, QStringLiteral("Tools"));
+        Click(&dialog, "addButton");
+        QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software", "Tools"}));
+        QCOMPARE(name->text(), QString());
+
+        ClickRow(list, 2);
+        QCOMPARE(name->text(), QStringLiteral("Tools"));
+        QVERIFY(update->isEnabled() && remove->isEnabled());
+        name->setText(QStringLiteral("hardware"));
+        Click(&dialog, "updateButton");
+        QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software", "Tools"}));
+        QVERIFY(update->isEnabled());
+        name->setText(QStringLiteral("Garden"));
+        Click(&dialog, "updateButton");
+        QCOMPARE(ListRows(list), (QStringList{"Garden", "Hardware", "Software"}));
+        QVERIFY(!update->isEnabled() && !remove->isEnabled());
+        QCOMPARE(name->text(), QString());
+
+        ClickRow(list, 0);
+        book.Prompter().AnswerYes();
+        Click(&dialog, "deleteButton");
+        QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software"}));
+        QCOMPARE(book.Prompter().Shown(),
+                 (QStringList{"The New Category Code Exists! Please Change to Other Name.", "? Delete an Item?"}));
+
+        Click(&dialog, "closeButton");
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    void theSaleTaxDialogShowsRatesInTheLocalesForm()
+    {
+        CTestBook book;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        CSaleTaxDlg dialog(book.Doc());
+        dialog.show();
+        auto* list = Child<QTableWidget>(&dialog, "list");
+        auto* name = Child<QLineEdit>(&dialog, "nameEdit");
+        auto* rate = Child<QLineEdit>(&dialog, "rateEdit");
+        QCOMPARE(ListRows(list), QStringList{"None|0,00%"});
+        QCOMPARE(rate->text(), QStringLiteral("0.0"));
+
+        QTest::keyClicks(name, QStringLiteral("PST"));
+        rate->setText(QStringLiteral("1.007,5"));
+        Click(&dialog, "addButton");
+        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|1.007,50%"}));
+        QCOMPARE(name->text(), QString());
+        QCOMPARE(rate->text(), QStringLiteral("0.0"));
+
+        ClickRow(list, 1);
+        QCOMPARE(name->text(), QStringLiteral("PST"));
+        QCOMPARE(rate->text(), QStringLiteral("1.007,50"));
+        rate->setText(QStringLiteral("8,25"));
+        Click(&dialog, "updateButton");
+        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,25%"}));
+        QCOMPARE(book.Doc().Taxes()[1].TaxRate, 8.25);
+
+        // The built-in tax stays as it is.
+        ClickRow(list, 0);
+        Click(&dialog, "updateButton");
+        Click(&dialog, "deleteButton");
+        QCOMPARE(book.Prompter().Shown(), (QStringList{"The Build-in Sale Tax Can not be Modified!",
+                                                       "The Build-in Sale Tax Can not be Deleted!"}));
+        QCOMPARE(Child<QPushButton>(&dialog, "updateButton")->isEnabled(), true);
+    }
+
+    void aNewProductTakesItsNumbersFromTheNumberPad()
+    {
+        CTestBook book;
+        book.Doc().SetClock([] { return QDateTime(QDate(2026, 3, 1), QTime(10, 0)); });
+        CItemSetupDlg dialog(book.Doc(), -1);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* category = Child<QComboBox>(&dialog, "categoryCombo");
+        auto* tax = Child<QComboBox>(&dialog, "taxCombo");
+        auto* vendor = Child<QComboBox>(&dialog, "vendorCombo");
+        auto* price = Child<QLineEdit>(&dialog, "salePriceEdit");
+        auto* quantity = Child<QLineEdit>(&dialog, "quantityEdit");
+        auto* cost = Child<QLineEdit>(&dialog, "unitCostEdit");
+        QCOMPARE(category->currentText(), QStringLiteral("Hardware"));
+        QCOMPARE(tax->currentText(), QStringLiteral("None"));
+        QCOMPARE(vendor->currentIndex(), -1);
+        for (QLineEdit* number : {price, quantity, cost}) {
+            QCOMPARE(number->text(), QStringLiteral("0"));
+        }
+        QVERIFY(!Child<QWidget>(&dialog, "avgCostEdit")->isVisible());
+
+        auto& prompter = book.Prompter();
+        prompter.AnswerNumber(12);
+        QTest::mouseClick(quantity, Qt::LeftButton);
+        QTRY_COMPARE(quantity->text(), QStringLiteral("12"));
+        QCOMPARE(QApplication::focusWidget(), tax);
+        prompter.AnswerNumber(-1);
+        QTest::mouseClick(price, Qt::LeftButton);
+        prompter.AnswerNumber(1234.5);
+        QTest::mouseClick(price, Qt::LeftButton);
+        QTRY_COMPARE(price->text(), QStringLiteral("1,234.50"));
+        prompter.AnswerNumber(2.5);
+        QTest::mouseClick(cost, Qt::LeftButton);
+        QTRY_COMPARE(cost->text(), QStringLiteral("2.50"));
+        QCOMPARE(prompter.Shown(), (QStringList{"# On Hand | Change On Hand | 0", "# Price | Change Price | 0",
+                                                "You can not input a negative value!", "# Price | Change Price | 0",
+                                                "# Unit Cost | Change Unit Cost  | 0"}));
+
+        Click(&dialog, "okButton");
+        QCOMPARE(prompter.Messages().last(), QStringLiteral("Name Can not Be Empty!"));
+        QVERIFY(dialog.isVisible());
+        Child<QLineEdit>(&dialog, "nameEdit")->setText(QStringLiteral(" Screw "));
+        Child<QPlainTextEdit>(&dialog, "noteEdit")->setPlainText(QString(300, QLatin1Char('n')));
+        tax->setEditText(QStringLiteral("No such tax"));
+        Click(&dialog, "okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SavedName(), QStringLiteral("Screw"));
+        QCOMPARE(book.Rows("SELECT ProductID, CategoryID, TaxID, PayeeID, SalePrice, UnitsOnHand, AvgCost, "
+                           "length(ProductNote) FROM Item"),
+                 QStringList{"Screw|0|-1|-1|1234.5|12|2.5|255"});
+    }
+
+    void anExistingProductShowsItsRecordAndKeepsItsChoices()
+    {
+        CTestBook book;
+        AddVendor(book, 4, QStringLiteral("Zeta Tools"));
+        AddVendor(book, 2, QStringLiteral("acme"));
+        AddVendor(book, 3, QStringLiteral("Beta"));
+        QVERIFY(book.Exec(QStringLiteral("INSERT INTO Tax(TaxID,TaxName,TaxRate) Values(2,'PST',7)")));
+        QVERIFY(book.Exec(QStringLiteral("INSERT INTO Item(ProductID,ProductDesc,ProductNote,CategoryID,PayeeID,"
+                                         "UnitsOnHand,UnitCost,SalePrice,TaxID,AvgCost) "
+                                         "Values('Bolt','Hex bolt','Zinc',1,3,2.5,0.1,0.35,2,0.125)")));
+        book.Doc().ReloadCatalogue();
+        CItemSetupDlg dialog(book.Doc(), 0);
+        dialog.show();
+        auto* category = Child<QComboBox>(&dialog, "categoryCombo");
+        auto* tax = Child<QComboBox>(&dialog, "taxCombo");
+        auto* vendor = Child<QComboBox>(&dialog, "vendorCombo");
+        QCOMPARE(ComboEntries(vendor), (QStringList{"acme:2", "Beta:3", "Zeta Tools:4"}));
+        QCOMPARE(ComboEntries(tax), (QStringList{"None:1", "PST:2"}));
+        QCOMPARE(category->currentText(), QStringLiteral("Software"));
+        QCOMPARE(tax->currentText(), QStringLiteral("PST"));
+        QCOMPARE(vendor->currentText(), QStringLiteral("Beta"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "descEdit")->text(), QStringLiteral("Hex bolt"));
+        QCOMPARE(Child<QPlainTextEdit>(&dialog, "noteEdit")->toPlainText(), QStringLiteral("Zinc"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "salePriceEdit")->text(), QStringLiteral("0.35"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "quantityEdit")->text(), QStringLiteral("2.50"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "unitCostEdit")->text(), QStringLiteral("0.10"));
+        QCOMPARE(Child<QLineEdit>(&dialog, "avgCostEdit")->text(), QStringLiteral("0.13"));
+        QVERIFY(Child<QWidget>(&dialog, "avgCostEdit")->isVisible());
+
+        // New Tax: what is added there is offered at once, and the chosen tax stays chosen.
+        WhenModalOpens([](QWidget* setup) {
+            QTest::keyClicks(Child<QLineEdit>(setup, "nameEdit"), QStringLiteral("GST"));
+            Click(setup, "addButton");
+            Click(setup, "closeButton");
+        });
+        Click(&dialog, "newTaxButton");
+        QCOMPARE(ComboEntries(tax), (QStringList{"GST:3", "None:1", "PST:2"}));
+        QCOMPARE(tax->currentText(), QStringLiteral("PST"));
+        // New: a category deleted there is chosen no more.
+        WhenModalOpens([&book](QWidget* setup) {
+            ClickRow(Child<QTableWidget>(setup, "list"), 0);
+            book.Prompter().AnswerYes();
+            Click(setup, "deleteButton");
+            Click(setup, "closeButton");
+        });
+        category->setCurrentIndex(0);
+        Click(&dialog, "newCategoryButton");
+        QCOMPARE(ComboEntries(category), QStringList{"Software:1"});
+        QCOMPARE(category->currentIndex(), -1);
+
+        // Saved exactly as shown: the unrounded average cost stays, as nothing changed it.
+        category->setCurrentIndex(0);
+        Click(&dialog, "okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.SavedName(), QString());
+        QCOMPARE(book.Rows("SELECT ProductID, CategoryID, TaxID, PayeeID, UnitsOnHand, AvgCost FROM Item"),
+                 QStringList{"Bolt|1|2|3|2.5|0.125"});
+        QCOMPARE(book.Rows("SELECT * FROM TransItem"), QStringList{});
+    }
+};
+
+QTEST_MAIN(CListDialogsTest)
+#include "CListDialogsTest.moc"

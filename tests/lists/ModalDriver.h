@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Runs drive on the next modal dialog once it is up, the way a user would answer it.
+inline void WhenModalOpens(const std::function<void(QWidget*)>& drive)
+{
+    QTimer::singleShot(0, [drive] {
+        QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+        drive(QApplication::activeModalWidget());
+    });
+}
+
+template <typename T>
+T* Child(const QWidget* parent, const char* name)
+{
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        qFatal("no child %s", name);
+    }
+    return child;
+}
+
+inline void Click(QWidget* parent, const char* name)
+{
+    QTest::mouseClick(Child<QWidget>(parent, name), Qt::LeftButton);
+}
