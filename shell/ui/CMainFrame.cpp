@@ -41,9 +41,10 @@ CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent
     m_current = CommandId::kHome;
 
     RegisterBuiltInCommands();
-    // The handheld's screen, widened when the toolbar would not fit it whole.
+    // The handheld's screen, a little wider so that the lists' columns (243 handheld pixels) and
+    // a scroll bar fit without scrolling sideways, and wider still when the toolbar needs it.
     const auto* toolBar = findChild<QToolBar*>(QStringLiteral("toolBar"));
-    resize(std::max(Scaled(240), toolBar->sizeHint().width()), Scaled(320));
+    resize(std::max(Scaled(256), toolBar->sizeHint().width()), Scaled(320));
 }
 
 void CMainFrame::CreateMenus()
