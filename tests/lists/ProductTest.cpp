@@ -103,6 +103,17 @@ TEST_F(Products, RenamingRewritesTheMovementsUnlessOnlyTheLetterCaseChanges)
     EXPECT_EQ(m_book.Rows("SELECT ProductID, UnitsOnHand, AvgCost FROM Item"), QStringList{"Screw|8|1"});
 }
 
+TEST_F(Products, ACaseChangeTheStoreWouldNotMatchRenamesTheMovements)
+{
+    ASSERT_EQ(Create("Ärger", 3, 2), CItemSetupForm::SaveResult::Saved);
+    CItemSetupForm lower(Doc(), Index("Ärger"));
+    lower.name = "ärger";
+    ASSERT_TRUE(lower.SetQuantity(5));
+    ASSERT_EQ(lower.Save(), CItemSetupForm::SaveResult::Saved);
+    EXPECT_EQ(Movements(), (QStringList{"3|ärger|Open Balance (+3)|3", "2|ärger|Adjust on hand (+2)|2"}));
+    EXPECT_EQ(m_book.Rows("SELECT ProductID, UnitsOnHand, AvgCost FROM Item"), QStringList{"ärger|5|2"});
+}
+
 TEST_F(Products, ANameWithQuotesIsCreatedFoundEditedAndDeleted)
 {
     const QString name = "O'Brien's \"Best\", 12\"";
