@@ -4,40 +4,37 @@
 
 bool TransItemRow::Append(CDbConnection& connection) const
 {
-    CDbRecordset table(connection);
-    if (!table.Open(QStringLiteral("TransItem"), CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
-        return false;
-    }
-    table.AddNew();
-    table.SetFieldByName(QStringLiteral("TransactionID"), TransactionID);
-    table.SetFieldByName(QStringLiteral("TransDate"), TransDate);
-    table.SetFieldByName(QStringLiteral("TransType"), TransType);
-    table.SetFieldByName(QStringLiteral("InvoiceNum"), InvoiceNum);
-    table.SetFieldByName(QStringLiteral("ProductID"), ProductID);
-    table.SetFieldByName(QStringLiteral("ProductName"), ProductName);
-    table.SetFieldByName(QStringLiteral("CompanyName"), CompanyName);
-    table.SetFieldByName(QStringLiteral("Quantity"), Quantity);
-    table.SetFieldByName(QStringLiteral("Discount"), 0.0);
-    table.SetFieldByName(QStringLiteral("UnitCost"), UnitCost);
-    table.SetFieldByName(QStringLiteral("Price"), Price);
-    table.SetFieldByName(QStringLiteral("TaxID"), 0);
-    table.SetFieldByName(QStringLiteral("TaxName"), TaxName);
-    table.SetFieldByName(QStringLiteral("TaxRate"), TaxRate);
-    table.SetFieldByName(QStringLiteral("ItemTotal"), ItemTotal);
-    table.SetFieldByName(QStringLiteral("TaxTotal"), TaxTotal);
-    table.SetFieldByName(QStringLiteral("LineTotal"), 0.0);
-    table.SetFieldByName(QStringLiteral("Split"), Split);
+    std::vector<std::pair<QString, CDbVariant>> fields = {
+        {QStringLiteral("TransactionID"), TransactionID},
+        {QStringLiteral("TransDate"), TransDate},
+        {QStringLiteral("TransType"), TransType},
+        {QStringLiteral("InvoiceNum"), InvoiceNum},
+        {QStringLiteral("ProductID"), ProductID},
+        {QStringLiteral("ProductName"), ProductName},
+        {QStringLiteral("CompanyName"), CompanyName},
+        {QStringLiteral("Quantity"), Quantity},
+        {QStringLiteral("Discount"), 0.0},
+        {QStringLiteral("UnitCost"), UnitCost},
+        {QStringLiteral("Price"), Price},
+        {QStringLiteral("TaxID"), 0},
+        {QStringLiteral("TaxName"), TaxName},
+        {QStringLiteral("TaxRate"), TaxRate},
+        {QStringLiteral("ItemTotal"), ItemTotal},
+        {QStringLiteral("TaxTotal"), TaxTotal},
+        {QStringLiteral("LineTotal"), 0.0},
+        {QStringLiteral("Split"), Split},
+    };
     if (AvgCost) {
-        table.SetFieldByName(QStringLiteral("AvgCost"), *AvgCost);
+        fields.emplace_back(QStringLiteral("AvgCost"), *AvgCost);
     }
     if (UnitsOnHand) {
-        table.SetFieldByName(QStringLiteral("UnitsOnHand"), *UnitsOnHand);
+        fields.emplace_back(QStringLiteral("UnitsOnHand"), *UnitsOnHand);
     }
     if (CategoryName) {
-        table.SetFieldByName(QStringLiteral("CategoryName"), *CategoryName);
+        fields.emplace_back(QStringLiteral("CategoryName"), *CategoryName);
     }
     if (ItemOrder) {
-        table.SetFieldByName(QStringLiteral("ItemOrder"), *ItemOrder);
+        fields.emplace_back(QStringLiteral("ItemOrder"), *ItemOrder);
     }
-    return table.Update();
+    return AppendRow(connection, QStringLiteral("TransItem"), fields);
 }

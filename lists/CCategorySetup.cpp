@@ -25,11 +25,9 @@ bool CCategorySetup::NameIsFree(const QString& name, int except) const
     return true;
 }
 
-// Renaming a category renames it in the product list too, so both lists are read again.
 void CCategorySetup::Changed()
 {
     m_doc.LoadCategories();
-    m_doc.LoadProducts();
     Select(-1);
 }
 
@@ -84,6 +82,8 @@ bool CCategorySetup::Update()
     category.MoveFirst();
     category.SetField(1, name);
     category.Close();
+    // The product list shows each product's category name.
+    m_doc.LoadProducts();
     Changed();
     return true;
 }

@@ -122,24 +122,23 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
 
 void CItemSetupForm::SaveNew(const QString& trimmed)
 {
-    CDbRecordset table(m_doc.Connection());
-    if (!table.Open(QStringLiteral("Item"), CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+    const bool written = AppendRow(m_doc.Connection(), QStringLiteral("Item"),
+                                   {
+                                       {QStringLiteral("ProductID"), trimmed},
+                                       {QStringLiteral("ProductDesc"), description},
+                                       {QStringLiteral("CategoryID"), categoryID},
+                                       {QStringLiteral("TaxID"), taxID},
+                                       {QStringLiteral("SalePrice"), m_salePrice},
+                                       {QStringLiteral("UnitCost"), m_unitCost},
+                                       {QStringLiteral("UnitsOnHand"), m_quantity},
+                                       {QStringLiteral("ProductNote"), note},
+                                       {QStringLiteral("PayeeID"), vendorID},
+                                       {QStringLiteral("AvgCost"), m_unitCost},
+                                   });
+    if (!written) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return;
     }
-    table.AddNew();
-    table.SetFieldByName(QStringLiteral("ProductID"), trimmed);
-    table.SetFieldByName(QStringLiteral("ProductDesc"), description);
-    table.SetFieldByName(QStringLiteral("CategoryID"), categoryID);
-    table.SetFieldByName(QStringLiteral("TaxID"), taxID);
-    table.SetFieldByName(QStringLiteral("SalePrice"), m_salePrice);
-    table.SetFieldByName(QStringLiteral("UnitCost"), m_unitCost);
-    table.SetFieldByName(QStringLiteral("UnitsOnHand"), m_quantity);
-    table.SetFieldByName(QStringLiteral("ProductNote"), note);
-    table.SetFieldByName(QStringLiteral("PayeeID"), vendorID);
-    table.SetFieldByName(QStringLiteral("AvgCost"), m_unitCost);
-    table.Update();
-    table.Close();
     if (m_quantity != 0) {
         ItemRecord opening;
         opening.ProductID = trimmed;

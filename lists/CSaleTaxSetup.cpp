@@ -48,17 +48,13 @@ bool CSaleTaxSetup::Add()
     for (const TaxRecord& tax : m_doc.Taxes()) {
         newID = std::max(newID, tax.TaxID + 1);
     }
-    CDbRecordset table(m_doc.Connection());
-    if (!table.Open(QStringLiteral("Tax"), CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+    if (!AppendRow(m_doc.Connection(), QStringLiteral("Tax"),
+                   {{QStringLiteral("TaxID"), newID},
+                    {QStringLiteral("TaxName"), name},
+                    {QStringLiteral("TaxRate"), m_rate}})) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
-    table.AddNew();
-    table.SetField(0, newID);
-    table.SetField(1, name);
-    table.SetField(2, m_rate);
-    table.Update();
-    table.Close();
     Changed();
     return true;
 }

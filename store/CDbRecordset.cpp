@@ -508,3 +508,17 @@ bool Execute(CDbConnection& connection, const QString& sql)
     recordset.Close();
     return opened;
 }
+
+bool AppendRow(CDbConnection& connection, const QString& table,
+               const std::vector<std::pair<QString, CDbVariant>>& fields)
+{
+    CDbRecordset recordset(connection);
+    if (!recordset.Open(table, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+        return false;
+    }
+    recordset.AddNew();
+    for (const auto& [name, value] : fields) {
+        recordset.SetFieldByName(name, value);
+    }
+    return recordset.Update();
+}

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class CDbConnection;
@@ -122,3 +123,8 @@ private:
 
 // Runs one statement that returns no rows (DELETE, DROP, CREATE, INSERT); true on success.
 bool Execute(CDbConnection& connection, const QString& sql);
+
+// Appends one row to a table: opens it, AddNew, sets the named fields in order, Update. Columns
+// not named stay null. False when the table cannot be opened or the row is refused.
+bool AppendRow(CDbConnection& connection, const QString& table,
+               const std::vector<std::pair<QString, CDbVariant>>& fields);
