@@ -180,7 +180,7 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
     }
     CInventoryDoc& doc = context.Doc();
     if (action == QLatin1String("add")) {
-        CItemSetupForm form(doc, -1);
+        CItemSetupForm form(doc, QString());
         form.name = arguments.Positional(1);
         const int none = FindByName(doc.Taxes(), QStringLiteral("None"), &TaxRecord::TaxName);
         form.taxID = none >= 0 ? doc.Taxes()[none].TaxID : -1;
@@ -194,7 +194,7 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
         return context.Fail(QStringLiteral("No product named ") + arguments.Positional(1));
     }
     if (action == QLatin1String("edit")) {
-        CItemSetupForm form(doc, index);
+        CItemSetupForm form(doc, doc.Products()[index].ProductID);
         return SaveProduct(context, arguments, form);
     }
     if (action == QLatin1String("onhand")) {
@@ -203,7 +203,7 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
             return context.Usage(kProductUsage);
         }
         context.Prompter().QueueNumber(*quantity);
-        return CProductOperations(doc).ChangeOnHand(index) ? 0 : CCliContext::kFailed;
+        return CProductOperations(doc).ChangeOnHand(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
     }
-    return CProductOperations(doc).Delete(index) ? 0 : CCliContext::kFailed;
+    return CProductOperations(doc).Delete(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
 }

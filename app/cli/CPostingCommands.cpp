@@ -232,7 +232,8 @@ int CPostingCommands::Adjustment(CCliContext& context, const CCliArguments& argu
     const TransactionLine& line = stored.Lines().first();
     const auto edit =
         CStockAdjustment(context.Doc()).EditQuantity(*id, line.ProductID, stored.TransDate(), line.Quantity, *quantity);
-    return edit == CStockAdjustment::Edit::Refused ? CCliContext::kFailed : 0;
+    return edit == CStockAdjustment::Edit::Changed || edit == CStockAdjustment::Edit::Unchanged ? 0
+                                                                                                : CCliContext::kFailed;
 }
 
 int CPostingCommands::Transaction(CCliContext& context, const CCliArguments& arguments)

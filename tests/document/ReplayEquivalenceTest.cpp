@@ -100,7 +100,7 @@ void ExpectHistoriesMatchAFullWalk(CBookScenario& book, const std::string& step)
             running = RoundToCents(row.type == kTransSale ? -value : value);
             first = false;
         } else {
-            running += row.type == kTransSale ? -RoundToCents(value) : RoundToCents(value);
+            running = RoundToCents(running + (row.type == kTransSale ? -RoundToCents(value) : RoundToCents(value)));
         }
         ASSERT_TRUE(std::fabs(row.lineTotal - running) < 1e-6) << step << " running value";
     }

@@ -130,6 +130,7 @@ TEST(WholeFileCommands, BackupTakenDuringWritesIsConsistent)
             Execute(connection,
                     QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
             Execute(connection, QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
+            transaction.Commit();
             ++written;
         }
     });
