@@ -53,10 +53,12 @@ ParsedNumber Checked(const QString& text, const std::optional<QByteArray>& digit
 {
     ParsedNumber parsed;
     double value = 0.0;
-    if (!digits || std::from_chars(digits->constData(), digits->constData() + digits->size(), value).ptr !=
-                       digits->constData() + digits->size()) {
+    const auto read = digits ? std::from_chars(digits->constData(), digits->constData() + digits->size(), value)
+                             : std::from_chars_result{nullptr, std::errc::invalid_argument};
+    if (!digits || read.ptr != digits->constData() + digits->size() ||
+        (read.ec != std::errc() && read.ec != std::errc::result_out_of_range)) {
         parsed.refusal = NotANumberText(text);
-    } else if (!IsWithinBounds(value)) {
+    } else if (read.ec == std::errc::result_out_of_range || !IsWithinBounds(value)) {
         parsed.refusal = OutOfRangeText(text);
     } else {
         parsed.value = value;

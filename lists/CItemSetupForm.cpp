@@ -6,7 +6,6 @@
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CWaitCursor.h"
-#include "LocaleNumber.h"
 #include "NameText.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
@@ -35,7 +34,7 @@ CItemSetupForm::CItemSetupForm(CInventoryDoc& doc, const QString& productID) : m
 bool CItemSetupForm::TakeNumber(double value, double& field)
 {
     if (!IsWithinBounds(value)) {
-        m_doc.Prompter().ShowMessage(OutOfRangeText(FormatLocaleNumber("%.2lf", value)));
+        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(value, 'g', 6)));
         return false;
     }
     if (value < 0) {

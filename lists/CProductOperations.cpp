@@ -79,7 +79,7 @@ bool CProductOperations::ChangeOnHand(const QString& productID)
         return false;
     }
     if (!IsWithinBounds(*value)) {
-        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(*value, 'f', 2)));
+        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(*value, 'g', 6)));
         return false;
     }
     CDocOperation operation(m_doc);

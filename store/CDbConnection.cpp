@@ -45,7 +45,7 @@ sqlite3* CDbConnection::Handle()
         return nullptr;
     }
     m_db = db;
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
@@ -143,6 +143,14 @@ int CDbConnection::ExecuteChecked(const char* sql)
         m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
     }
     return rc;
+}
+
+void CDbConnection::SetBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_db != nullptr) {
+        sqlite3_busy_timeout(m_db, milliseconds);
+    }
 }
 
 bool CDbConnection::BeginOperation()

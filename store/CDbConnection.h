@@ -67,6 +67,8 @@ public:
     void Detach(const QString& alias);
 
     static constexpr int kBusyTimeoutMs = 10000;
+    // How long BeginOperation waits for another program's write lock (kBusyTimeoutMs unless set).
+    void SetBusyTimeout(int milliseconds);
 
     // Names of the date-time columns of the open file (lower case), for the dialect mapping.
     const QSet<QString>& DateTimeColumns();
@@ -98,6 +100,7 @@ private:
     int m_depth = 0;
     bool m_inTransaction = false;
     QString m_lastError;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
     quint64 m_seenGeneration = ~quint64(0);
     qint64 m_seenDataVersion = -1;
     bool m_dateColumnsKnown = false;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class Products : public testing::Test
@@ -163,6 +165,35 @@ TEST_F(Products, ChangeOnHandTakesAnyValueAndRecordsTheDifference)
               (QStringList{"# On Hand | Cable | 4", "# On Hand | Cable | 4", "# On Hand | Cable | -3"}));
     EXPECT_EQ(Movements(), (QStringList{"3|Cable|Open Balance (+4)|4", "2|Cable|Adjust on hand (-7)|-7"}));
     EXPECT_DOUBLE_EQ(Doc().Products()[Index("Cable")].UnitsOnHand, -3);
+}
+
+TEST_F(Products, AQuantityEqualButForFloatNoisePostsNothing)
+{
+    ASSERT_EQ(Create("Rope", 0, 1), CItemSetupForm::SaveResult::Saved);
+    ItemRecord rope = Doc().Products()[Index("Rope")];
+    for (const double quantity : {0.1, 0.2}) {
+        rope.UnitsOnHand = quantity;
+        ASSERT_TRUE(Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment));
+    }
+    m_book.Prompter().AnswerNumber(0.3);
+    EXPECT_FALSE(CProductOperations(Doc()).ChangeOnHand("Rope"));
+    CItemSetupForm form(Doc(), "Rope");
+    ASSERT_TRUE(form.SetQuantity(0.3));
+    EXPECT_EQ(form.Save(), CItemSetupForm::SaveResult::Saved);
+    EXPECT_EQ(Movements(), (QStringList{"2|Rope|Adjust on hand (+0.10)|0.1", "2|Rope|Adjust on hand (+0.20)|0.2"}));
+    EXPECT_EQ(m_book.Scalar("SELECT LineTotal FROM TransItem order by rowid desc").ToDouble(), 0.3);
+}
+
+TEST_F(Products, NumbersOutOfRangeAreRefused)
+{
+    CItemSetupForm form(Doc(), QString());
+    EXPECT_FALSE(form.SetQuantity(1e308));
+    EXPECT_FALSE(form.SetUnitCost(std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(form.SetSalePrice(1e12));
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"'1e+308' is out of range: numbers may be at most 1,000,000,000,000 in size.",
+                           "'inf' is out of range: numbers may be at most 1,000,000,000,000 in size."}));
+    EXPECT_DOUBLE_EQ(form.Quantity(), 0);
 }
 
 TEST_F(Products, NumberEntryGoesThroughThePadAndRefusesNegatives)
