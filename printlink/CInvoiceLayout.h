@@ -1,0 +1,81 @@
+#pragma once
+
+#include "InvoiceForm.h"
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+// A label font scaled to printer pixels.
+struct PageFont
+{
+    FormFace face;
+    int pixelHeight;
+    bool bold;
+
+    bool operator==(const PageFont&) const = default;
+};
+
+// Measures printed text; the printing side answers with the printer's font metrics.
+class ITextMeasure
+{
+public:
+    virtual ~ITextMeasure() = default;
+    virtual int TextWidth(const PageFont& font, const QString& text) const = 0;
+};
+
+// One text of the page: written in one line with its top-left corner at origin, or, when wrapBox
+// is not empty, wrapped at word breaks and clipped inside wrapBox.
+struct PageText
+{
+    PageFont font;
+    QPoint origin;
+    QRect wrapBox;
+    QString text;
+};
+
+// The printed page in printer pixels: the rectangles (white inside, black border of penWidth),
+// then the texts drawn over them in order.
+struct InvoicePage
+{
+    int penWidth = 1;
+    QList<QRect> rects;
+    QList<PageText> texts;
+};
+
+// The printer's page: its printable width and its resolution, both in printer pixels.
+struct PageMetrics
+{
+    int width;
+    int dpi;
+};
+
+// The invoice form's label texts and item rows. Labels start with their design captions and keep
+// the text they were last given from job to job; the item rows are each job's own.
+class CInvoiceLayout
+{
+public:
+    CInvoiceLayout();
+
+    // Sets the labels named by the job's keys (blanks trimmed), then the first item row and the
+    // tax total caption. Item lines beyond the most a job may hold are dropped.
+    void Fill(const QString& jobText);
+
+    // The text of the label called name; empty for an unknown name.
+    QString LabelText(QStringView name) const;
+    // This job's item texts ("Item" values without their first character).
+    const QStringList& ItemTexts() const { return m_itemTexts; }
+
+    // The page for a printer: the form scaled by page width / client width, coordinates rounded
+    // half to even; the item rows after the first every round(client height / 50) form pixels
+    // below it. Empty texts are left out.
+    InvoicePage Page(const PageMetrics& metrics, const ITextMeasure& measure) const;
+
+private:
+    void SetLabel(QStringView name, const QString& text);
+
+    QStringList m_labelTexts; // parallel to InvoiceForm::Labels()
+    QStringList m_itemTexts;
+};

@@ -1,0 +1,62 @@
+#include "CSingleInstance.h"
+
+#include <QDir>
+#include <QLocalSocket>
+#include <QStandardPaths>
+
+namespace {
+
+constexpr int kReachTimeoutMs = 2000;
+constexpr char kCloseRequest[] = "close\n";
+
+} // namespace
+
+CSingleInstance::CSingleInstance(QObject* parent) : QObject(parent)
+{
+    connect(&m_server, &QLocalServer::newConnection, this, &CSingleInstance::ServeRequest);
+}
+
+QString CSingleInstance::ServerName()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("orvane-pressling"));
+}
+
+bool CSingleInstance::ReachRunningCopy(bool closeIt)
+{
+    QLocalSocket socket;
+    socket.connectToServer(ServerName());
+    if (!socket.waitForConnected(kReachTimeoutMs)) {
+        return false;
+    }
+    if (closeIt) {
+        socket.write(kCloseRequest);
+        socket.waitForBytesWritten(kReachTimeoutMs);
+    }
+    socket.disconnectFromServer();
+    return true;
+}
+
+bool CSingleInstance::Claim()
+{
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (m_server.listen(ServerName())) {
+        return true;
+    }
+    // Nobody answered there a moment ago: the name is a leftover.
+    QLocalServer::removeServer(ServerName());
+    return m_server.listen(ServerName());
+}
+
+void CSingleInstance::ServeRequest()
+{
+    while (QLocalSocket* socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            // Only the close request is ever sent; anything else is ignored.
+            if (socket->readAll().startsWith(kCloseRequest)) {
+                emit CloseRequested();
+            }
+        });
+    }
+}
