@@ -39,11 +39,15 @@ bool CSingleInstance::ReachRunningCopy(bool closeIt)
 
 bool CSingleInstance::Claim()
 {
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    // The runtime folder is the user's own; no socket options, as those replace a live copy's name
+    // instead of failing.
     if (m_server.listen(ServerName())) {
         return true;
     }
-    // Nobody answered there a moment ago: the name is a leftover.
+    // The name is taken: by a running copy, or left over by one that crashed.
+    if (ReachRunningCopy(false)) {
+        return false;
+    }
     QLocalServer::removeServer(ServerName());
     return m_server.listen(ServerName());
 }

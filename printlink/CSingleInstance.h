@@ -15,8 +15,8 @@ public:
 
     // True when a running copy answers; with closeIt it is asked to close. Needs no event loop.
     static bool ReachRunningCopy(bool closeIt);
-    // Becomes the running copy, taking over a name left behind by one that crashed. False when the
-    // name cannot be had.
+    // Becomes the running copy, taking over a name left behind by one that crashed. False when
+    // another copy holds the name, or it cannot be had.
     bool Claim();
 
 signals:
