@@ -36,6 +36,8 @@ QFont CInvoicePainter::Font(const PageFont& font)
         qfont.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
         qfont.setStyleHint(QFont::SansSerif);
     }
+    // No ligatures: the PDF's text must read back letter for letter ("ff", not one glyph).
+    qfont.setStyleStrategy(QFont::PreferNoShaping);
     qfont.setPixelSize(qMax(1, font.pixelHeight));
     qfont.setBold(font.bold);
     return qfont;
