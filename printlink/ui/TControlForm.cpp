@@ -15,14 +15,20 @@ namespace {
 constexpr QSize kClientSize(437, 154);
 constexpr int kRowHeight = 16;
 constexpr int kColumnWidth = 420;
+// Small enough for the 16-pixel rows.
+constexpr int kGridFontPixels = 11;
 
 QTableWidget* NewStatusGrid(QWidget* parent)
 {
     auto* grid = new QTableWidget(TControlForm::kRowCount, 1, parent);
+    QFont font = grid->font();
+    font.setPixelSize(kGridFontPixels);
+    grid->setFont(font);
     grid->setGeometry(8, 24, 425, 89);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setMinimumSectionSize(kRowHeight);
     grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid->setColumnWidth(0, kColumnWidth);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -33,6 +33,7 @@ public:
     int IconIndex() const { return m_iconIndex; }
     void SetImageList(const QList<QIcon>& images);
     void SetPopupMenu(QMenu* menu) { m_icon.setContextMenu(menu); }
+    QMenu* PopupMenu() const { return m_icon.contextMenu(); }
 
     // The image shown now, or -1 when the list has no such image.
     int ShownImage() const { return m_shownImage; }
