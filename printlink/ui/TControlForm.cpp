@@ -64,7 +64,8 @@ TControlForm::TControlForm(TAboutForm& about, QWidget* parent)
     : QWidget(parent), m_about(about), m_grid(NewStatusGrid(this)), m_openUrl(&QDesktopServices::openUrl)
 {
     setWindowTitle(kTitle.toString());
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A tool window: the program keeps out of the taskbar, and has only a close box.
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientSize);
 
     auto* caption = new QLabel(QStringLiteral("Job Status"), this);
@@ -86,6 +87,8 @@ void TControlForm::SetStatusRow(int row, const QString& text)
 {
     if (QTableWidgetItem* item = m_grid->item(row, 0)) {
         item->setText(text);
+        // A long row (a PDF file's path) is cut at the column's edge; the tooltip shows it whole.
+        item->setToolTip(text);
     }
 }
 
