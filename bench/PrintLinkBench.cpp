@@ -1,6 +1,7 @@
 // Taking in one full job (41 items, near the text limit) as a connection's chunks and laying out its
 // page, each beside the floor: decoding the same bytes with Qt's UTF-16 decoder alone.
 
+#include "CFixedWidthMeasure.h"
 #include "CInvoiceLayout.h"
 #include "CSlotInput.h"
 #include "PrintJobWire.h"
@@ -26,15 +27,6 @@ QString FullJob()
     }
     return job + QStringLiteral("TAXTOTAL: 1.00\nTOTAL: 9.00\n@END@");
 }
-
-class CFixedWidthMeasure final : public ITextMeasure
-{
-public:
-    int TextWidth(const PageFont& font, const QString& text) const override
-    {
-        return font.pixelHeight * int(text.size()) / 2;
-    }
-};
 
 void TakeInJob(benchmark::State& state)
 {
@@ -69,7 +61,7 @@ void LayOutPage(benchmark::State& state)
 {
     const QString job = FullJob();
     CInvoiceLayout layout;
-    const CFixedWidthMeasure measure;
+    const CFixedWidthMeasure measure(40);
     for (auto _ : state) {
         layout.Fill(job);
         benchmark::DoNotOptimize(layout.Page(PageMetrics{4960, 600}, measure));

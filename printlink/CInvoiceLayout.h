@@ -1,56 +1,9 @@
 #pragma once
 
-#include "InvoiceForm.h"
+#include "InvoicePage.h"
 
-#include <QList>
-#include <QPoint>
-#include <QRect>
 #include <QString>
 #include <QStringList>
-
-// A label font scaled to printer pixels.
-struct PageFont
-{
-    FormFace face;
-    int pixelHeight;
-    bool bold;
-
-    bool operator==(const PageFont&) const = default;
-};
-
-// Measures printed text; the printing side answers with the printer's font metrics.
-class ITextMeasure
-{
-public:
-    virtual ~ITextMeasure() = default;
-    virtual int TextWidth(const PageFont& font, const QString& text) const = 0;
-};
-
-// One text of the page: written in one line with its top-left corner at origin, or, when wrapBox
-// is not empty, wrapped at word breaks and clipped inside wrapBox.
-struct PageText
-{
-    PageFont font;
-    QPoint origin;
-    QRect wrapBox;
-    QString text;
-};
-
-// The printed page in printer pixels: the rectangles (white inside, black border of penWidth),
-// then the texts drawn over them in order.
-struct InvoicePage
-{
-    int penWidth = 1;
-    QList<QRect> rects;
-    QList<PageText> texts;
-};
-
-// The printer's page: its printable width and its resolution, both in printer pixels.
-struct PageMetrics
-{
-    int width;
-    int dpi;
-};
 
 // The invoice form's label texts and item rows. Labels start with their design captions and keep
 // the text they were last given from job to job; the item rows are each job's own.

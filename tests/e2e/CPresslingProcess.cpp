@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -128,15 +127,4 @@ QStringList WaitForPdfFiles(const QString& folder, qsizetype count, int timeoutM
         file = QDir(folder).filePath(file);
     }
     return files;
-}
-
-QString PdfText(const QString& path)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        return QString();
-    }
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }

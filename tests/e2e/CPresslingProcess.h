@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PdfText.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QStringList>
@@ -41,5 +43,3 @@ QByteArray SendJob(quint16 port, const QByteArray& bytes);
 bool IsListening(quint16 port);
 // The PDF files in folder, waiting up to timeoutMs for at least count of them.
 QStringList WaitForPdfFiles(const QString& folder, qsizetype count, int timeoutMs = 15000);
-// pdftotext's text of a PDF file; null when pdftotext is not installed.
-QString PdfText(const QString& path);

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to a connection's job input in chunks, as a handheld (or anyone) may send
 // them, and lays out every job it accepts; the reader also gets the whole input as text.
 
+#include "CFixedWidthMeasure.h"
 #include "CInvoiceLayout.h"
 #include "CPrintJobReader.h"
 #include "CSlotInput.h"
@@ -15,20 +16,11 @@
 
 namespace {
 
-class CFixedWidthMeasure final : public ITextMeasure
-{
-public:
-    int TextWidth(const PageFont& font, const QString& text) const override
-    {
-        return font.pixelHeight * int(text.size()) / 2;
-    }
-};
-
 void LayOut(CInvoiceLayout& layout, const QString& job, std::uint8_t shape)
 {
     layout.Fill(job);
     const PageMetrics metrics{1 + shape * 40, 1 + shape * 5};
-    const InvoicePage page = layout.Page(metrics, CFixedWidthMeasure());
+    const InvoicePage page = layout.Page(metrics, CFixedWidthMeasure(shape % 20));
     if (page.rects.size() != qsizetype(InvoiceForm::Shapes().size()) ||
         layout.ItemTexts().size() > PrintJobWire::kMaxItems) {
         __builtin_trap();

@@ -1,3 +1,4 @@
+#include "CFixedWidthMeasure.h"
 #include "CInvoiceLayout.h"
 #include "CPrintJobReader.h"
 #include "JobFixtures.h"
@@ -6,17 +7,10 @@
 
 namespace {
 
-// Every character is 10 printer pixels wide, in any font.
-class CTenPixelMeasure final : public ITextMeasure
-{
-public:
-    int TextWidth(const PageFont&, const QString& text) const override { return 10 * int(text.size()); }
-};
-
-// A page ten times the form: 4490 printer pixels across.
+// A page ten times the form, 4490 printer pixels across, with characters 10 pixels wide.
 InvoicePage TenfoldPage(const CInvoiceLayout& layout, int dpi = 600)
 {
-    return layout.Page(PageMetrics{10 * InvoiceForm::kClientWidth, dpi}, CTenPixelMeasure());
+    return layout.Page(PageMetrics{10 * InvoiceForm::kClientWidth, dpi}, CFixedWidthMeasure(10));
 }
 
 const PageText* FindText(const InvoicePage& page, const QString& text)
@@ -162,6 +156,6 @@ TEST(InvoiceLayout, ScaledCoordinatesRoundHalvesToEven)
     EXPECT_EQ(TenfoldPage(layout, 225).penWidth, 3);
     EXPECT_EQ(TenfoldPage(layout, 525).penWidth, 5);
     // An A4 page at 600 dpi: 4960 / 449 printer pixels per form pixel.
-    const InvoicePage a4 = layout.Page(PageMetrics{4960, 600}, CTenPixelMeasure());
+    const InvoicePage a4 = layout.Page(PageMetrics{4960, 600}, CFixedWidthMeasure(10));
     EXPECT_EQ(a4.rects.first(), QRect(3170, 431, 718, 177));
 }

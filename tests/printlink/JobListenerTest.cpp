@@ -1,6 +1,7 @@
 #include "CJobListener.h"
+#include "CRecordingPrinter.h"
+#include "CTestClient.h"
 #include "JobFixtures.h"
-#include "LoopbackSupport.h"
 #include "PrintJobWire.h"
 #include "StatusTexts.h"
 

@@ -1,4 +1,5 @@
 #include "JobFixtures.h"
+#include "PdfText.h"
 #include "PrintJobWire.h"
 #include "StatusTexts.h"
 #include "TAboutForm.h"
@@ -13,9 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableWidget>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -52,18 +51,6 @@ void OnNextModal(const std::function<void(QWidget*)>& check)
         check(modal);
         modal->close();
     });
-}
-
-// The text of a PDF file, or a null text when pdftotext is missing.
-QString PdfText(const QString& path)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
-        return QString();
-    }
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "CSingleInstance.h"
-#include "LoopbackSupport.h"
+#include "CTestClient.h"
 
 #include <QDir>
 #include <QFile>

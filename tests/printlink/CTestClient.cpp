@@ -1,4 +1,4 @@
-#include "LoopbackSupport.h"
+#include "CTestClient.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -22,15 +22,6 @@ bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
 void Pump(int ms)
 {
     WaitUntil([] { return false; }, ms);
-}
-
-PrintOutcome CRecordingPrinter::PrintingInvoice(const QString& jobText)
-{
-    if (onPrint) {
-        onPrint(jobText);
-    }
-    jobs.append(jobText);
-    return {true, QString()};
 }
 
 CTestClient::CTestClient(quint16 port)

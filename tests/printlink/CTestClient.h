@@ -1,7 +1,5 @@
 #pragma once
 
-#include "IInvoicePrinter.h"
-
 #include <QByteArray>
 #include <QStringList>
 #include <QTcpSocket>
@@ -12,17 +10,6 @@
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 // Runs the event loop for ms milliseconds.
 void Pump(int ms);
-
-// Keeps every job it is given.
-class CRecordingPrinter final : public IInvoicePrinter
-{
-public:
-    PrintOutcome PrintingInvoice(const QString& jobText) override;
-
-    QStringList jobs;
-    // Called with each job before it is recorded.
-    std::function<void(const QString&)> onPrint;
-};
 
 // A handheld on the loopback interface, served by the same event loop as the listener.
 class CTestClient
