@@ -52,7 +52,8 @@ int main(int argc, char* argv[])
     }
     // A copy already runs: it keeps serving, or closes on "/D"; this one never opens a window.
     // "/D" with no copy running has nothing to close and starts nothing either.
-    if (CSingleInstance::ReachRunningCopy(options->closeRunningCopy) || options->closeRunningCopy) {
+    const auto request = options->closeRunningCopy ? CSingleInstance::Request::Close : CSingleInstance::Request::Show;
+    if (CSingleInstance::ReachRunningCopy(request) || options->closeRunningCopy) {
         return 0;
     }
 
@@ -78,8 +79,11 @@ int main(int argc, char* argv[])
     }
     QObject::connect(&mainForm, &TMainForm::OpenRequested, &control, [&control] { ShowControl(control); });
     QObject::connect(&mainForm, &TMainForm::ShutdownRequested, &application, &QApplication::quit);
+    // Without a tray the control window is the only way in: shown at start, and again when the
+    // program is started anew after the window was closed.
     if (!QSystemTrayIcon::isSystemTrayAvailable()) {
         ShowControl(control);
+        QObject::connect(&instance, &CSingleInstance::ShowRequested, &control, [&control] { ShowControl(control); });
     }
     return application.exec();
 }

@@ -8,6 +8,8 @@ namespace {
 
 constexpr int kReachTimeoutMs = 2000;
 constexpr char kCloseRequest[] = "close\n";
+constexpr char kShowRequest[] = "show\n";
+constexpr qint64 kMaxRequestBytes = 64;
 
 } // namespace
 
@@ -22,15 +24,15 @@ QString CSingleInstance::ServerName()
         .filePath(QStringLiteral("orvane-pressling"));
 }
 
-bool CSingleInstance::ReachRunningCopy(bool closeIt)
+bool CSingleInstance::ReachRunningCopy(Request request)
 {
     QLocalSocket socket;
     socket.connectToServer(ServerName());
     if (!socket.waitForConnected(kReachTimeoutMs)) {
         return false;
     }
-    if (closeIt) {
-        socket.write(kCloseRequest);
+    if (request != Request::None) {
+        socket.write(request == Request::Close ? kCloseRequest : kShowRequest);
         socket.waitForBytesWritten(kReachTimeoutMs);
     }
     socket.disconnectFromServer();
@@ -45,7 +47,7 @@ bool CSingleInstance::Claim()
         return true;
     }
     // The name is taken: by a running copy, or left over by one that crashed.
-    if (ReachRunningCopy(false)) {
+    if (ReachRunningCopy(Request::None)) {
         return false;
     }
     QLocalServer::removeServer(ServerName());
@@ -57,9 +59,17 @@ void CSingleInstance::ServeRequest()
     while (QLocalSocket* socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            // Only the close request is ever sent; anything else is ignored.
-            if (socket->readAll().startsWith(kCloseRequest)) {
-                emit CloseRequested();
+            while (socket->canReadLine()) {
+                const QByteArray line = socket->readLine();
+                if (line == kCloseRequest) {
+                    emit CloseRequested();
+                } else if (line == kShowRequest) {
+                    emit ShowRequested();
+                }
+            }
+            // Anything else is no request; a line is never long.
+            if (socket->bytesAvailable() > kMaxRequestBytes) {
+                socket->abort();
             }
         });
     }

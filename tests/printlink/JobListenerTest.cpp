@@ -305,11 +305,3 @@ TEST_F(JobListener, ASecondJobOnOneConnectionPrintsOnItsOwn)
     EXPECT_EQ(m_printer.jobs, QStringList({SmallJob(1), SmallJob(2)}));
     EXPECT_EQ(m_printing, QList<bool>({true, false, true}));
 }
-
-TEST_F(JobListener, APortInUseIsReported)
-{
-    Start();
-    CJobListener second(m_printer);
-    EXPECT_FALSE(second.Listen(Port()));
-    EXPECT_FALSE(second.ErrorText().isEmpty());
-}

@@ -75,10 +75,3 @@ TEST(InvoicePdfFiles, NamesStayInTheFolderAndNeverReplaceAFile)
             << c.number.toStdString();
     }
 }
-
-TEST(InvoicePdfFiles, TheDefaultFolderIsInTheDocumentsFolder)
-{
-    qputenv("QUILLET_DOCUMENTS", "/srv/books");
-    EXPECT_EQ(InvoicePdfFiles::DefaultFolder(), "/srv/books/Pressling");
-    qunsetenv("QUILLET_DOCUMENTS");
-}

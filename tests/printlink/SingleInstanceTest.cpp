@@ -30,22 +30,27 @@ protected:
 
 TEST_F(SingleInstance, ALaterCopyReachesTheRunningOneAndMayCloseIt)
 {
-    EXPECT_FALSE(CSingleInstance::ReachRunningCopy(false));
+    EXPECT_FALSE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::Show));
     CSingleInstance running;
     ASSERT_TRUE(running.Claim());
     int closeRequests = 0;
+    int showRequests = 0;
     QObject::connect(&running, &CSingleInstance::CloseRequested, [&] { ++closeRequests; });
+    QObject::connect(&running, &CSingleInstance::ShowRequested, [&] { ++showRequests; });
 
-    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(false));
+    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::Show));
+    EXPECT_TRUE(WaitUntil([&] { return showRequests == 1; }));
+    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::None));
     Pump(100);
     EXPECT_EQ(closeRequests, 0);
-    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(true));
+    EXPECT_EQ(showRequests, 1);
+    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::Close));
     EXPECT_TRUE(WaitUntil([&] { return closeRequests == 1; }));
 
     // A second claim fails while the first holds the name.
     CSingleInstance another;
     EXPECT_FALSE(another.Claim());
-    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(false));
+    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::None));
 }
 
 TEST_F(SingleInstance, ANameLeftByACrashedCopyIsTakenOver)
@@ -53,8 +58,8 @@ TEST_F(SingleInstance, ANameLeftByACrashedCopyIsTakenOver)
     QFile leftover(QDir(m_runtime.path()).filePath("orvane-pressling"));
     ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
     leftover.close();
-    EXPECT_FALSE(CSingleInstance::ReachRunningCopy(false));
+    EXPECT_FALSE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::None));
     CSingleInstance running;
     EXPECT_TRUE(running.Claim());
-    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(false));
+    EXPECT_TRUE(CSingleInstance::ReachRunningCopy(CSingleInstance::Request::None));
 }
