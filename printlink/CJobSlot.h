@@ -32,8 +32,9 @@ class CJobSlot final : public QObject
 public:
     CJobSlot(int row, const ListenerTiming& timing, IInvoicePrinter& printer, QObject* parent);
 
-    // Free: no connection and no job being printed.
-    bool IsFree() const { return m_socket == nullptr && m_stage == Stage::Idle; }
+    // Free: no connection. A slot keeps its connection until its job's last pause is over, even
+    // when the peer has gone meanwhile.
+    bool IsFree() const { return m_socket == nullptr; }
     // Takes a new connection (only when free); the slot owns it from now on.
     void Attach(QTcpSocket* socket);
 
