@@ -10,6 +10,8 @@ packages=(
     clang-format
     # tests and looking at the programs: a display for screenshots, PDF text, the sqlite3 shell
     sqlite3 xvfb xauth imagemagick poppler-utils fonts-dejavu-core xdotool
+    # printing through a real default printer (a CUPS queue writing PDF files); the fuzz test
+    cups cups-client printer-driver-cups-pdf clang libclang-rt-14-dev
 )
 
 missing=()
