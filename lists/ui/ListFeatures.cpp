@@ -10,6 +10,10 @@ void RegisterListFeatures(CMainFrame& frame)
 {
     frame.RegisterScreen({CommandId::kProductList, QStringLiteral("Product List"), true,
                           [](CMainFrame& owner) { return new CProductView(owner.Doc()); }});
-    frame.RegisterCommand(CommandId::kCategoryList, [&frame] { CCategoryDlg(frame.Doc(), &frame).exec(); });
+    // A renamed category reorders the product list.
+    frame.RegisterCommand(CommandId::kCategoryList, [&frame] {
+        CCategoryDlg(frame.Doc(), &frame).exec();
+        frame.RefreshScreens();
+    });
     frame.RegisterCommand(CommandId::kSaleTaxList, [&frame] { CSaleTaxDlg(frame.Doc(), &frame).exec(); });
 }
