@@ -10,6 +10,7 @@
 #include "CommandIds.h"
 #include "ListFeatures.h"
 #include "ModalDriver.h"
+#include "UiScale.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -142,13 +143,13 @@ private slots:
         CTestBook book;
         Stock(book);
         CListWindow window(book);
-        window.Tap(window.Point(1, 0.3, 0.25));
+        window.Tap(window.Point(1, 0.2, 0.25));
         QImage image(window.list->size(), QImage::Format_RGB32);
         window.list->render(&image);
         const QPoint origin = window.list->viewport()->mapTo(window.list, QPoint(0, 0));
         const auto colour = [&](int row, double yFraction) {
             // Inside the name part, right of any text: the background.
-            return QColor(image.pixel(origin + window.Point(row, 0.3, yFraction)));
+            return QColor(image.pixel(origin + window.Point(row, 0.2, yFraction)));
         };
         QCOMPARE(colour(0, 0.25), CProductRowDelegate::kUpperColor);
         QCOMPARE(colour(0, 0.75), CProductRowDelegate::kLowerColor);
@@ -162,6 +163,43 @@ private slots:
         QCOMPARE(QColor(image.pixel(header->mapTo(window.list, QPoint(header->sectionPosition(1) + 3, 4)))),
                  CProductHeaderCtrl::kBackground);
         QCOMPARE(header->sectionSize(0), window.list->Delegate().ColumnWidth(0));
+    }
+
+    void amountsFitTheirColumnsWholeAndLongNamesEndInAnEllipsis()
+    {
+        const QString widest = QStringLiteral("9,999,999.00");
+        QCOMPARE(CProductRowDelegate::WidestAmount(), widest);
+        for (int scale : {1, 2}) {
+            SetUiScale(scale);
+            const CProductRowDelegate delegate;
+            QCOMPARE(delegate.RowWidth(), Scaled(243));
+            const QRect row(0, 0, delegate.RowWidth(), delegate.RowHeight());
+            const CProductRowLayout layout = delegate.Layout(row, row.width());
+            const QFontMetrics metrics(delegate.RowFont());
+            for (const QRect& box : {layout.PriceText(), layout.AvgCostText(), layout.ValueText()}) {
+                QVERIFY(metrics.horizontalAdvance(widest) <= box.width());
+                QCOMPARE(delegate.AmountFont(widest, box.width()), delegate.RowFont());
+            }
+            QCOMPARE(delegate.AmountFont(QStringLiteral("1234"), layout.OnHandText().width()), delegate.RowFont());
+            // Longer amounts, and a long quantity beside its icon, are drawn smaller but whole.
+            const std::pair<QString, QRect> longer[] = {{QStringLiteral("1,000,000,000,000.00"), layout.PriceText()},
+                                                        {widest, layout.OnHandText()}};
+            for (const auto& [text, box] : longer) {
+                const QFont font = delegate.AmountFont(text, box.width());
+                QVERIFY(QFontMetrics(font).horizontalAdvance(text) <= box.width());
+                QVERIFY(font.pixelSize() < delegate.RowFont().pixelSize());
+            }
+
+            const QString name = QStringLiteral("Stainless steel hex bolt M6 x 40");
+            const QString elided = delegate.Elided(name, layout.NameText().width());
+            QVERIFY(elided.endsWith(QChar(0x2026)));
+            QVERIFY(name.startsWith(elided.chopped(1)));
+            QVERIFY(metrics.horizontalAdvance(elided) <= layout.NameText().width());
+            QCOMPARE(delegate.Elided(QStringLiteral("Bolt"), layout.NameText().width()), QStringLiteral("Bolt"));
+        }
+        SetUiScale(2);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(CProductRowDelegate::WidestAmount(), QStringLiteral("9.999.999,00"));
     }
 
     void tapsSelectAndTheOnHandIconChangesTheQuantity()
