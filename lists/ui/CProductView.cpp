@@ -89,14 +89,14 @@ void CProductView::Tapped(int row, bool onHandIcon)
     }
 }
 
+// After an operation, done or refused, the list is filled afresh: it may have read a book another
+// program changed.
 void CProductView::ChangeOnHand(const QString& productID)
 {
     m_list->setUpdatesEnabled(false);
-    const bool changed = CProductOperations(m_doc).ChangeOnHand(productID);
+    CProductOperations(m_doc).ChangeOnHand(productID);
     m_list->setUpdatesEnabled(true);
-    if (changed) {
-        Fill(true);
-    }
+    Fill(true);
 }
 
 bool CProductView::IsBarCommandEnabled(int commandId) const
@@ -149,7 +149,6 @@ void CProductView::RunItemSetup(const QString& productID)
 
 void CProductView::DeleteSelected()
 {
-    if (CProductOperations(m_doc).Delete(m_selectedID)) {
-        Fill(true);
-    }
+    CProductOperations(m_doc).Delete(m_selectedID);
+    Fill(true);
 }

@@ -359,9 +359,24 @@ private slots:
         QCOMPARE(book.Rows("SELECT ProductID, UnitsOnHand FROM Item where UnitsOnHand=9"), QStringList{"Nut|9"});
         QCOMPARE(window.Highlighted(), QStringList{"Nut"});
 
+        // An operation reads what another program committed just before it, and the list shows
+        // that even when the operation is refused.
+        window.TapRow(3);
+        QVERIFY(Execute(other, QStringLiteral("INSERT INTO Item(ProductID,CategoryID,TaxID,PayeeID,UnitsOnHand,"
+                                              "UnitCost,SalePrice,AvgCost) Values('Abacus',0,1,-1,1,1,1,1)")));
+        prompter.Clear();
+        prompter.AnswerYes();
+        window.view->OnBarCommand(CommandId::kDelete);
+        QCOMPARE(
+            prompter.Shown(),
+            (QStringList{"? Delete an Item?", "You can not delete the item because it has been used in transaction!"}));
+        QCOMPARE(window.list->model()->rowCount(), 7);
+        QCOMPARE(Text(*window.list->model(), 2, 0, Qt::DisplayRole), QStringLiteral("Abacus"));
+        QCOMPARE(window.Highlighted(), QStringList{"Drill"});
+
         // Gone: nothing is selected, and Edit says so.
-        QVERIFY(Execute(other, QStringLiteral("delete from Item where ProductID='Nut'")));
-        QTRY_COMPARE_WITH_TIMEOUT(window.list->model()->rowCount(), 5, 3 * CMainFrame::kChangeCheckMs);
+        QVERIFY(Execute(other, QStringLiteral("delete from Item where ProductID='Drill'")));
+        QTRY_COMPARE_WITH_TIMEOUT(window.list->model()->rowCount(), 6, 3 * CMainFrame::kChangeCheckMs);
         QCOMPARE(window.view->SelectedProductID(), QString());
         QCOMPARE(window.Highlighted(), QStringList{});
         QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
