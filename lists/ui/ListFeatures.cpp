@@ -10,6 +10,14 @@ void RegisterListFeatures(CMainFrame& frame)
 {
     frame.RegisterScreen({CommandId::kProductList, QStringLiteral("Product List"), true,
                           [](CMainFrame& owner) { return new CProductView(owner.Doc()); }});
-    frame.RegisterCommand(CommandId::kCategoryList, [&frame] { CCategoryDlg(frame.Doc(), &frame).exec(); });
-    frame.RegisterCommand(CommandId::kSaleTaxList, [&frame] { CSaleTaxDlg(frame.Doc(), &frame).exec(); });
+    // Their saves may reload the catalogue (a renamed category reorders the product list, a book
+    // another program changed is read afresh), so the screens show it afresh after them.
+    frame.RegisterCommand(CommandId::kCategoryList, [&frame] {
+        CCategoryDlg(frame.Doc(), &frame).exec();
+        frame.RefreshScreens();
+    });
+    frame.RegisterCommand(CommandId::kSaleTaxList, [&frame] {
+        CSaleTaxDlg(frame.Doc(), &frame).exec();
+        frame.RefreshScreens();
+    });
 }
