@@ -48,6 +48,7 @@ CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent
     // Before the load there is nothing to refresh, and a file being created is no change.
     connect(m_home, &CHomeView::CatalogueLoaded, this, [this](bool ready) {
         if (ready) {
+            m_shownCatalogue = m_doc.CatalogueGeneration();
             m_changeCheck->start();
         }
     });
@@ -359,7 +360,10 @@ void CMainFrame::CheckForChangesElsewhere()
     if (!m_changeCheck->isActive() || QApplication::activeModalWidget() != nullptr) {
         return;
     }
-    if (m_doc.ReloadIfChangedElsewhere()) {
+    // A reload an operation made on its own counts too: the lists changed under the screens.
+    const bool reloaded = m_doc.ReloadIfChangedElsewhere();
+    if (reloaded || m_doc.CatalogueGeneration() != m_shownCatalogue) {
+        m_shownCatalogue = m_doc.CatalogueGeneration();
         RefreshScreens();
     }
 }

@@ -114,5 +114,6 @@ private:
     CButtonBar* m_buttonBar = nullptr;
     CHomeView* m_home = nullptr;
     QTimer* m_changeCheck = nullptr;
+    quint64 m_shownCatalogue = 0;
     QSet<CScreenView*> m_staleViews;
 };

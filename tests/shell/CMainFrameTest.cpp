@@ -1,5 +1,6 @@
 #include "CMainFrame.h"
 #include "CDbRecordset.h"
+#include "CDocOperation.h"
 #include "CHomeView.h"
 #include "CScreenView.h"
 #include "CTestBook.h"
@@ -456,6 +457,18 @@ private slots:
         QCOMPARE(products.size(), 2);
         QTRY_COMPARE_WITH_TIMEOUT(book.Doc().Categories().size(), 5, 3 * CMainFrame::kChangeCheckMs);
         QCOMPARE(products.size(), 3);
+
+        // An operation of this window that found the other program's change reloaded on its own;
+        // the screens still learn of it.
+        QVERIFY(addCategory(10));
+        {
+            CDocOperation operation(book.Doc());
+            QVERIFY(operation.Started());
+            QVERIFY(book.Exec(QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(11,'Garden')")));
+            QVERIFY(operation.Commit());
+        }
+        QCOMPARE(book.Doc().Categories().size(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(products.size(), 4, 3 * CMainFrame::kChangeCheckMs);
     }
 };
 
