@@ -3,7 +3,6 @@
 #include "AsciiFold.h"
 #include "LocaleNumber.h"
 #include "ReportCellText.h"
-#include "ReportRange.h"
 #include "TransactionTypes.h"
 
 namespace {
@@ -23,7 +22,7 @@ QList<ReportColumn> Columns(bool sales)
 
 } // namespace
 
-QString CByItemReportBuilder::Statement(ReportKind kind, const ReportRange& range)
+QString CByItemReportBuilder::Statement(ReportKind kind)
 {
     const QString select =
         kind == ReportKind::SalesByItem
@@ -32,8 +31,7 @@ QString CByItemReportBuilder::Statement(ReportKind kind, const ReportRange& rang
             : QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
                              "UnitsOnHand, Price FROM TransItem ");
     // rowid keeps lines of one product and date in the order the history replay takes them.
-    return select + QStringLiteral("where TransDate>='%1' and  TransDate<'%2' order by ProductID, TransDate, rowid")
-                        .arg(range.FromText(), range.ToText());
+    return select + QStringLiteral("where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, rowid");
 }
 
 CByItemReportBuilder::CByItemReportBuilder(ReportKind kind)
@@ -54,7 +52,7 @@ CReport CByItemReportBuilder::Build(ReportKind kind, const QList<ReportItem>& it
 
 bool CByItemReportBuilder::Takes(const ReportItem& item, const QDateTime& toBound) const
 {
-    return item.date < toBound && item.type == (m_sales ? kTransSale : kTransPurchase);
+    return item.IsBefore(toBound) && item.type == (m_sales ? kTransSale : kTransPurchase);
 }
 
 void CByItemReportBuilder::Add(const ReportItem& item)
@@ -68,8 +66,8 @@ void CByItemReportBuilder::Add(const ReportItem& item)
     m_groupQuantity += RoundToCents(quantity);
     m_groupAmount += RoundToCents(amount);
     m_report.AddRow(ReportRow::Kind::Line,
-                    {m_sales ? QStringLiteral(" Sale") : QStringLiteral(" Purchase"), DateCellText(item.date.date()),
-                     item.name, item.invoice, QuantityText(quantity), MoneyText(item.price), MoneyText(amount)});
+                    {m_sales ? QStringLiteral(" Sale") : QStringLiteral(" Purchase"), DateCellText(item.day), item.name,
+                     item.invoice, QuantityText(quantity), MoneyText(item.price), MoneyText(amount)});
 }
 
 void CByItemReportBuilder::StartGroup(const QString& product)

@@ -6,15 +6,14 @@
 #include <QDateTime>
 #include <QList>
 
-struct ReportRange;
-
 // "Sales Report by Item" and "Purchases Report by Item": every sale (or purchase) line of the
 // range grouped by product, with quantity and amount totals per product and the total amount.
 class CByItemReportBuilder
 {
 public:
-    // kind: ReportKind::SalesByItem or ReportKind::PurchasesByItem.
-    static QString Statement(ReportKind kind, const ReportRange& range);
+    // kind: ReportKind::SalesByItem or ReportKind::PurchasesByItem. The statement reads the
+    // lines of a range (its bounds bound to ?1 and ?2) by product and date.
+    static QString Statement(ReportKind kind);
     // Only sales (or purchases) dated before toBound are taken.
     static CReport Build(ReportKind kind, const QList<ReportItem>& items, const QDateTime& toBound);
 

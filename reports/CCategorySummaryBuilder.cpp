@@ -1,25 +1,23 @@
 #include "CCategorySummaryBuilder.h"
 
 #include "AsciiFold.h"
-#include "ReportRange.h"
 
 CCategorySummaryBuilder::CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns, int32_t transType)
     : m_report(kind, std::move(columns)), m_transType(transType)
 {}
 
-QString CCategorySummaryBuilder::Statement(int32_t transType, const ReportRange& range)
+QString CCategorySummaryBuilder::Statement(int32_t transType)
 {
     return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                          "UnitsOnHand,Price,CategoryName FROM TransItem ") +
-           QStringLiteral("where TransDate>='%1' and  TransDate<'%2' and TransType=%3 order by CategoryName,ProductID")
-               .arg(range.FromText(), range.ToText())
-               .arg(transType);
+                          "UnitsOnHand,Price,CategoryName FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 and TransType=%1 order by CategoryName,ProductID")
+        .arg(transType);
 }
 
 CReport CCategorySummaryBuilder::BuildFrom(const QList<ReportItem>& items, const QDateTime& toBound)
 {
     for (const ReportItem& item : items) {
-        if (item.date < toBound && item.type == m_transType) {
+        if (item.IsBefore(toBound) && item.type == m_transType) {
             Add(item);
         }
     }

@@ -6,8 +6,6 @@
 #include <QDateTime>
 #include <QList>
 
-struct ReportRange;
-
 // What the two summary reports share: sales (or purchases) of a range summed per product and
 // grouped by category. Items arrive ordered by category, then product; a product row closes
 // when the product or the category changes, a category total when the category does. The
@@ -21,7 +19,8 @@ protected:
     // transType: kTransSale or kTransPurchase, the only lines taken.
     CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns, int32_t transType);
 
-    static QString Statement(int32_t transType, const ReportRange& range);
+    // The lines of one type in a range (its bounds bound to ?1 and ?2), by category and product.
+    static QString Statement(int32_t transType);
     CReport BuildFrom(const QList<ReportItem>& items, const QDateTime& toBound);
 
     // A line of the current product; its sums start at zero after each CloseProduct.

@@ -21,9 +21,9 @@ CPurchasesSummaryBuilder::CPurchasesSummaryBuilder()
     : CCategorySummaryBuilder(ReportKind::PurchasesSummary, Columns(), kTransPurchase)
 {}
 
-QString CPurchasesSummaryBuilder::Statement(const ReportRange& range)
+QString CPurchasesSummaryBuilder::Statement()
 {
-    return CCategorySummaryBuilder::Statement(kTransPurchase, range);
+    return CCategorySummaryBuilder::Statement(kTransPurchase);
 }
 
 CReport CPurchasesSummaryBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)

@@ -7,7 +7,7 @@
 class CPurchasesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
-    static QString Statement(const ReportRange& range);
+    static QString Statement();
     // Only purchases dated before toBound are taken.
     static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
 

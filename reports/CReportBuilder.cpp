@@ -1,13 +1,14 @@
 #include "CReportBuilder.h"
 
 #include "CByItemReportBuilder.h"
-#include "CDbRecordset.h"
+#include "CDbStatement.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CPurchasesSummaryBuilder.h"
 #include "CSalesSummaryBuilder.h"
 #include "CValuationDetailBuilder.h"
 #include "CValuationSummaryBuilder.h"
+#include "DateText.h"
 #include "ReportRange.h"
 #include "TransactionTypes.h"
 
@@ -29,39 +30,58 @@ enum Field
     kCategory
 };
 
-// A null text is shown as nothing, not as the store's empty-field mark.
-QString TextField(CDbRecordset& rows, int index)
+// The digits text[from, from + count) as a number; -1 when one is no digit.
+int Digits(QStringView text, int from, int count)
 {
-    const CDbVariant value = rows.GetFieldValue(index);
-    return value.IsNull() ? QString() : value.ToText();
+    int value = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return -1;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value;
 }
 
-double NumberField(CDbRecordset& rows, int index)
+// The store keeps date-times as "YYYY-MM-DD HH:MM:SS"; that form is read directly, any other
+// through the store's parser.
+void ReadDate(const QString& text, ReportItem& item)
 {
-    return rows.GetFieldValue(index).ToDouble();
+    if (text.size() == 19 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-') &&
+        text[10] == QLatin1Char(' ') && text[13] == QLatin1Char(':') && text[16] == QLatin1Char(':')) {
+        item.day = QDate(Digits(text, 0, 4), Digits(text, 5, 2), Digits(text, 8, 2));
+        item.time = QTime(Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2));
+        if (item.day.isValid() && item.time.isValid()) {
+            return;
+        }
+    }
+    const std::optional<QDateTime> parsed = ParseStoreDate(text);
+    item.day = parsed ? parsed->date() : QDate();
+    item.time = parsed ? parsed->time() : QTime();
 }
 
-ReportItem ReadItem(CDbRecordset& rows)
+ReportItem ReadItem(const CDbStatement& rows, int fieldCount)
 {
     ReportItem item;
-    item.product = TextField(rows, kProduct);
-    item.date = rows.GetFieldDate(kDate);
-    item.type = rows.GetFieldValue(kType).ToInt32();
-    item.name = TextField(rows, kName);
-    item.invoice = TextField(rows, kInvoice);
-    item.quantity = NumberField(rows, kQuantity);
+    item.product = rows.Text(kProduct);
+    ReadDate(rows.Text(kDate), item);
+    item.type = rows.Int(kType);
+    item.name = rows.Text(kName);
+    item.invoice = rows.Text(kInvoice);
+    item.quantity = rows.Double(kQuantity);
     if (item.type == kTransSale) {
         item.quantity = -item.quantity;
     }
-    item.unitCost = NumberField(rows, kUnitCost);
-    item.avgCost = NumberField(rows, kAvgCost);
-    item.onHand = NumberField(rows, kOnHand);
+    item.unitCost = rows.Double(kUnitCost);
+    item.avgCost = rows.Double(kAvgCost);
+    item.onHand = rows.Double(kOnHand);
     item.value = item.onHand * item.avgCost;
-    if (rows.FieldCount() > kPrice) {
-        item.price = NumberField(rows, kPrice);
+    if (fieldCount > kPrice) {
+        item.price = rows.Double(kPrice);
     }
-    if (rows.FieldCount() > kCategory) {
-        item.category = TextField(rows, kCategory);
+    if (fieldCount > kCategory) {
+        item.category = rows.Text(kCategory);
     }
     return item;
 }
@@ -73,7 +93,7 @@ CReport CReportBuilder::Build(ReportKind kind, const ReportRange& range)
     if (kind == ReportKind::ValuationSummary) {
         return CValuationSummaryBuilder::Build(m_doc.Products());
     }
-    const std::optional<QList<ReportItem>> read = ReadItems(Statement(kind, range));
+    const std::optional<QList<ReportItem>> read = ReadItems(kind, range);
     if (!read) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Report)"));
     }
@@ -90,29 +110,31 @@ CReport CReportBuilder::Build(ReportKind kind, const ReportRange& range)
     }
 }
 
-QString CReportBuilder::Statement(ReportKind kind, const ReportRange& range)
+QString CReportBuilder::Statement(ReportKind kind)
 {
     switch (kind) {
     case ReportKind::ValuationDetail:
-        return CValuationDetailBuilder::Statement(range);
+        return CValuationDetailBuilder::Statement();
     case ReportKind::SalesSummary:
-        return CSalesSummaryBuilder::Statement(range);
+        return CSalesSummaryBuilder::Statement();
     case ReportKind::PurchasesSummary:
-        return CPurchasesSummaryBuilder::Statement(range);
+        return CPurchasesSummaryBuilder::Statement();
     default:
-        return CByItemReportBuilder::Statement(kind, range);
+        return CByItemReportBuilder::Statement(kind);
     }
 }
 
-std::optional<QList<ReportItem>> CReportBuilder::ReadItems(const QString& statement)
+std::optional<QList<ReportItem>> CReportBuilder::ReadItems(ReportKind kind, const ReportRange& range)
 {
-    CDbRecordset rows(m_doc.Connection());
-    if (!rows.Open(statement, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
+    CDbStatement rows(m_doc.Connection(), Statement(kind));
+    if (!rows.IsValid()) {
         return std::nullopt;
     }
+    rows.Bind(1, range.FromText()).Bind(2, range.ToText());
+    const int fieldCount = rows.ColumnCount();
     QList<ReportItem> items;
-    for (; !rows.IsEOF(); rows.MoveNext()) {
-        items.append(ReadItem(rows));
+    while (rows.Next()) {
+        items.append(ReadItem(rows, fieldCount));
     }
     return items;
 }

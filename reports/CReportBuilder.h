@@ -23,9 +23,10 @@ public:
     CReport Build(ReportKind kind, const ReportRange& range);
 
 private:
-    static QString Statement(ReportKind kind, const ReportRange& range);
-    // The rows of the statement in reading order; nothing when it does not run.
-    std::optional<QList<ReportItem>> ReadItems(const QString& statement);
+    static QString Statement(ReportKind kind);
+    // The movements of the kind's statement over the range, in reading order; nothing when the
+    // statement does not run.
+    std::optional<QList<ReportItem>> ReadItems(ReportKind kind, const ReportRange& range);
 
     CInventoryDoc& m_doc;
 };

@@ -35,9 +35,9 @@ QString MarginPercentText(double amount, double cost)
 CSalesSummaryBuilder::CSalesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::SalesSummary, Columns(), kTransSale)
 {}
 
-QString CSalesSummaryBuilder::Statement(const ReportRange& range)
+QString CSalesSummaryBuilder::Statement()
 {
-    return CCategorySummaryBuilder::Statement(kTransSale, range);
+    return CCategorySummaryBuilder::Statement(kTransSale);
 }
 
 CReport CSalesSummaryBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)

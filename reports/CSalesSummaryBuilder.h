@@ -8,7 +8,7 @@
 class CSalesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
-    static QString Statement(const ReportRange& range);
+    static QString Statement();
     // Only sales dated before toBound are taken.
     static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
 

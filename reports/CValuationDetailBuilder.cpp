@@ -3,7 +3,6 @@
 #include "AsciiFold.h"
 #include "LocaleNumber.h"
 #include "ReportCellText.h"
-#include "ReportRange.h"
 #include "TransactionTypes.h"
 
 namespace {
@@ -41,13 +40,12 @@ QString MovementText(const ReportItem& item)
 
 } // namespace
 
-QString CValuationDetailBuilder::Statement(const ReportRange& range)
+QString CValuationDetailBuilder::Statement()
 {
     // rowid keeps rows of one product and date in the order the history replay takes them.
     return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                          "UnitsOnHand FROM TransItem ") +
-           QStringLiteral("where TransDate>='%1' and  TransDate<'%2' order by ProductID, TransDate, rowid")
-               .arg(range.FromText(), range.ToText());
+                          "UnitsOnHand FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, rowid");
 }
 
 CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)
@@ -66,7 +64,7 @@ CReport CValuationDetailBuilder::Build(const QList<ReportItem>& items, const QDa
 
 void CValuationDetailBuilder::Add(const ReportItem& item)
 {
-    if (!(item.date < m_toBound)) {
+    if (!item.IsBefore(m_toBound)) {
         return;
     }
     if (!m_inGroup || !AsciiEqualIgnoringCase(item.product, m_groupProduct)) {
@@ -79,9 +77,9 @@ void CValuationDetailBuilder::Add(const ReportItem& item)
     }
     m_lastOnHand = item.onHand;
     m_report.AddRow(ReportRow::Kind::Line,
-                    {MovementText(item), DateCellText(item.date.date()), item.name, item.invoice,
-                     QuantityText(item.quantity), item.type == kTransPurchase ? MoneyText(item.unitCost) : QString(),
-                     QuantityText(item.onHand), MoneyText(item.avgCost), MoneyText(m_running)});
+                    {MovementText(item), DateCellText(item.day), item.name, item.invoice, QuantityText(item.quantity),
+                     item.type == kTransPurchase ? MoneyText(item.unitCost) : QString(), QuantityText(item.onHand),
+                     MoneyText(item.avgCost), MoneyText(m_running)});
 }
 
 void CValuationDetailBuilder::StartGroup(const ReportItem& item)

@@ -6,15 +6,14 @@
 #include <QDateTime>
 #include <QList>
 
-struct ReportRange;
-
 // "Inventory Valuation Item Detail Report": every movement of the range grouped by product, with
 // the stock and its value after each, a total per product and the total value of all products.
 class CValuationDetailBuilder
 {
 public:
-    // The statement that reads the movements of the range, by product and date.
-    static QString Statement(const ReportRange& range);
+    // The statement that reads the movements of a range (its bounds bound to ?1 and ?2), by
+    // product and date.
+    static QString Statement();
     // Items dated at or after toBound are left out.
     static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QTime>
 
 #include <cstdint>
 
@@ -9,7 +11,8 @@
 struct ReportItem
 {
     QString product;
-    QDateTime date;
+    QDate day;  // TransDate's local date
+    QTime time; // and its time of day
     int32_t type = 0;
     QString invoice;
     QString name;
@@ -20,4 +23,10 @@ struct ReportItem
     double price = 0.0;   // 0 when the statement does not select it
     double value = 0.0;   // onHand * avgCost
     QString category;     // empty when the statement does not select it
+
+    // Both are local times: comparing them as read keeps reading the rows free of time zone work.
+    bool IsBefore(const QDateTime& bound) const
+    {
+        return day < bound.date() || (day == bound.date() && time < bound.time());
+    }
 };

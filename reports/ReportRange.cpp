@@ -8,6 +8,5 @@ ReportRange ReportRange::Days(const QDate& first, const QDate& last)
 
 QString ReportRange::BoundText(const QDateTime& bound)
 {
-    const QDate date = bound.date();
-    return QString::asprintf("%d/%d/%d", date.year(), date.month(), date.day());
+    return bound.date().toString(QStringLiteral("yyyy-MM-dd 00:00:00"));
 }

@@ -14,8 +14,8 @@ struct ReportRange
 
     static ReportRange Days(const QDate& first, const QDate& last);
 
-    // The bounds as the report statements compare them: "year/month/day" of each bound's local
-    // date, without leading zeros.
+    // The bounds as the report statements compare them with TransDate: each bound's local date at
+    // midnight in the store's form ("2026-01-09 00:00:00").
     QString FromText() const { return BoundText(from); }
     QString ToText() const { return BoundText(to); }
 

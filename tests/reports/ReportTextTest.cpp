@@ -80,10 +80,10 @@ TEST(ReportRange, CoversWholeDaysWithTheStatementBounds)
     const ReportRange oneDay = ReportRange::Days(QDate(2026, 1, 9), QDate(2026, 1, 9));
     EXPECT_EQ(oneDay.from, QDateTime(QDate(2026, 1, 9), QTime(0, 0)));
     EXPECT_EQ(oneDay.to, QDateTime(QDate(2026, 1, 10), QTime(0, 0)));
-    EXPECT_EQ(oneDay.FromText(), "2026/1/9");
-    EXPECT_EQ(oneDay.ToText(), "2026/1/10");
+    EXPECT_EQ(oneDay.FromText(), "2026-01-09 00:00:00");
+    EXPECT_EQ(oneDay.ToText(), "2026-01-10 00:00:00");
     const ReportRange yearEnd = ReportRange::Days(QDate(2025, 12, 1), QDate(2025, 12, 31));
-    EXPECT_EQ(yearEnd.ToText(), "2026/1/1");
+    EXPECT_EQ(yearEnd.ToText(), "2026-01-01 00:00:00");
 }
 
 // Where the clocks go back, the last day has 25 hours: 24 hours after its midnight is still the
@@ -94,8 +94,8 @@ TEST(ReportRange, TheLastDayEndsAtTheNextMidnightWhenClocksChange)
     const ReportRange autumn = ReportRange::Days(QDate(2026, 10, 25), QDate(2026, 10, 25));
     EXPECT_EQ(autumn.to, QDateTime(QDate(2026, 10, 26), QTime(0, 0)));
     EXPECT_EQ(autumn.from.secsTo(autumn.to), 25 * 3600);
-    EXPECT_EQ(autumn.ToText(), "2026/10/26");
+    EXPECT_EQ(autumn.ToText(), "2026-10-26 00:00:00");
     const ReportRange spring = ReportRange::Days(QDate(2026, 3, 29), QDate(2026, 3, 29));
     EXPECT_EQ(spring.from.secsTo(spring.to), 23 * 3600);
-    EXPECT_EQ(spring.ToText(), "2026/3/30");
+    EXPECT_EQ(spring.ToText(), "2026-03-30 00:00:00");
 }
