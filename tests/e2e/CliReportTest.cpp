@@ -17,6 +17,8 @@ class CliReport : public testing::Test
 protected:
     void SetUp() override
     {
+        m_locale = qgetenv("LC_ALL");
+        m_hadLocale = qEnvironmentVariableIsSet("LC_ALL");
         qputenv("LC_ALL", "C");
         ASSERT_EQ(m_cli.Run({"init"}), 0) << m_cli.Err().toStdString();
         Run({"product", "add", "Widget", "--category", "Hardware", "--price", "10"});
@@ -32,7 +34,14 @@ protected:
              "Widget;10;4"});
         Run({"sale", "--party", "Bob", "--invoice", "S-3", "--date", "2026-01-09 16:00:00", "--line", "Widget;2;9.5"});
     }
-    void TearDown() override { qunsetenv("LC_ALL"); }
+    void TearDown() override
+    {
+        if (m_hadLocale) {
+            qputenv("LC_ALL", m_locale);
+        } else {
+            qunsetenv("LC_ALL");
+        }
+    }
 
     void Run(const QStringList& arguments) { ASSERT_EQ(m_cli.Run(arguments), 0) << m_cli.Err().toStdString(); }
     // The saved file of a report of January, as text.
@@ -46,6 +55,8 @@ protected:
     static QString File(const QStringList& lines) { return lines.join("\r\n") + "\r\n"; }
     QString DataFile() const { return m_dir.filePath("Quillet.cdb"); }
 
+    QByteArray m_locale;
+    bool m_hadLocale = false;
     QTemporaryDir m_dir;
     CCliRunner m_cli{DataFile()};
 };
