@@ -6,6 +6,12 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh
+# Qt wants a private runtime folder; a session without one gets its own.
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    chmod 700 "$XDG_RUNTIME_DIR"
+    export XDG_RUNTIME_DIR
+fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 

@@ -6,6 +6,7 @@
 #include "DataFilePaths.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -19,18 +20,23 @@ void QuietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& 
     QTextStream(stderr) << message << Qt::endl;
 }
 
-int PrintUsage(const QList<CCliCommand>& commands)
+void WriteHelp(QTextStream& out, const QList<CCliCommand>& commands)
 {
-    QTextStream err(stderr);
-    err << "usage: quillet-cli [--data FILE] [--yes] COMMAND ...\n"
+    out << "usage: quillet-cli [--data FILE] [--yes] COMMAND ...\n"
            "  --data FILE  the data file (default: <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)\n"
            "  --yes        answer every Yes/No question with Yes\n"
+           "  --help       this text\n"
            "commands:\n";
     for (const CCliCommand& command : commands) {
-        err << "  " << command.usage << '\n';
+        out << "  " << command.usage << '\n';
+        out << "      " << command.description << '\n';
     }
-    err.flush();
-    return CCliContext::kUsage;
+    out.flush();
+}
+
+bool AsksForHelp(const QString& word)
+{
+    return word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help");
 }
 
 } // namespace
@@ -40,14 +46,19 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     qInstallMessageHandler(QuietDebugOutput);
 
-    QStringList words = QCoreApplication::arguments().mid(1);
+    const QStringList words = QCoreApplication::arguments().mid(1);
     QString dataFile = DefaultDataFilePath();
     bool assumeYes = false;
     QStringList rest;
+    QTextStream err(stderr);
     for (int i = 0; i < words.size(); ++i) {
         if (words[i] == QLatin1String("--yes")) {
             assumeYes = true;
-        } else if (words[i] == QLatin1String("--data") && i + 1 < words.size()) {
+        } else if (words[i] == QLatin1String("--data")) {
+            if (i + 1 >= words.size()) {
+                err << "--data: a data file path is missing" << Qt::endl;
+                return CCliContext::kUsage;
+            }
             dataFile = words[++i];
         } else if (words[i].startsWith(QLatin1String("--data="))) {
             dataFile = words[i].mid(7);
@@ -57,6 +68,11 @@ int main(int argc, char* argv[])
     }
 
     const QList<CCliCommand> commands = CCliCommandTable::Commands();
+    if (!rest.isEmpty() && AsksForHelp(rest.first())) {
+        QTextStream out(stdout);
+        WriteHelp(out, commands);
+        return 0;
+    }
     const QString name = rest.value(0);
     for (const CCliCommand& command : commands) {
         if (command.name != name) {
@@ -65,11 +81,21 @@ int main(int argc, char* argv[])
         CCliContext context(dataFile, assumeYes);
         const CCliArguments arguments(rest.mid(1), command.flags);
         if (!arguments.MissingValue().isEmpty()) {
-            return context.Usage(command.usage);
+            return context.Usage(command.usage,
+                                 QStringLiteral("--%1: a value is missing").arg(arguments.MissingValue()));
+        }
+        if (!command.createsDataFile && !QFileInfo(dataFile).isFile()) {
+            return context.Fail(QStringLiteral("no data file at %1; create one with init").arg(dataFile));
         }
         const int code = command.run(context, arguments);
         context.Out().flush();
         return code;
     }
-    return PrintUsage(commands);
+    if (name.isEmpty()) {
+        err << "quillet-cli: a command is missing" << Qt::endl;
+    } else {
+        err << "quillet-cli: '" << name << "' is not a command" << Qt::endl;
+    }
+    WriteHelp(err, commands);
+    return CCliContext::kUsage;
 }

@@ -99,6 +99,7 @@ void CBenchBook::Generate(const QString& path, int movements)
             doc.Counters().TransID = id + 1;
         }
         doc.SaveAutoNumber();
+        transaction.Commit();
     }
     const QDateTime beginning(QDate(2000, 1, 1), QTime(0, 0));
     for (int p = 0; p < kProducts; ++p) {

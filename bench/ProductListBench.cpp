@@ -77,6 +77,7 @@ private:
                 .Bind(6, (p % 3000) / 2.0)
                 .Run();
         }
+        transaction.Commit();
     }
 
     CBenchPrompter m_prompter;

@@ -82,7 +82,8 @@ void CAssetBalanceReplay::Run(const QDateTime& fromTime)
             running = RoundToCents(row.type == kTransSale ? -value : value);
         } else {
             const double value = RoundToCents(row.quantity * row.unitCost);
-            running = row.type == kTransSale ? running - value : running + value;
+            // Kept in whole cents: a sum of cent amounts must not drift into float noise.
+            running = RoundToCents(row.type == kTransSale ? running - value : running + value);
         }
         WriteLineTotal(row.rowid, row.stored, row.lineTotal, running);
     }

@@ -5,7 +5,7 @@
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
 #include "CDbStatement.h"
-#include "CDbTransaction.h"
+#include "CDocOperation.h"
 #include "CProductHistoryReplay.h"
 #include "CPrompter.h"
 #include "CStockAdjustment.h"
@@ -159,11 +159,50 @@ int CInventoryDoc::FindProduct(const QString& productID, Qt::CaseSensitivity sen
     return -1;
 }
 
-void CInventoryDoc::EndOperation()
+bool CInventoryDoc::EnterOperation()
 {
-    if (--m_operationDepth == 0 && !m_changedProducts.isEmpty()) {
-        RefreshProducts(std::exchange(m_changedProducts, {}));
+    if (!m_connection.BeginOperation()) {
+        m_prompter.ShowMessage(
+            QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
+        return false;
     }
+    if (m_operationDepth++ > 0) {
+        return true;
+    }
+    m_changesAtStart = m_connection.TotalChanges();
+    // Checks and new identifiers must see what other programs committed, not the copy in memory.
+    if (m_connection.ChangedElsewhere()) {
+        ReloadCatalogue();
+    }
+    return true;
+}
+
+bool CInventoryDoc::LeaveOperation(bool commit)
+{
+    if (--m_operationDepth > 0) {
+        if (commit) {
+            return m_connection.CommitOperation();
+        }
+        m_connection.RollbackOperation();
+        return false;
+    }
+    const bool wrote = m_connection.TotalChanges() != m_changesAtStart || !m_changedProducts.isEmpty();
+    if (commit && m_connection.CommitOperation()) {
+        RefreshProducts(std::exchange(m_changedProducts, {}));
+        return true;
+    }
+    if (commit) {
+        m_prompter.ShowMessage(
+            QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
+    } else {
+        m_connection.RollbackOperation();
+    }
+    m_changedProducts.clear();
+    // The lists may hold what was just undone.
+    if (wrote) {
+        ReloadCatalogue();
+    }
+    return false;
 }
 
 void CInventoryDoc::ProductChanged(const QString& productID)
@@ -422,6 +461,8 @@ bool CInventoryDoc::RunSchemaScript(int number)
 
 void CInventoryDoc::ReloadCatalogue()
 {
+    // What is read now is what later checks for changes by other programs compare with.
+    m_connection.ChangedElsewhere();
     LoadCategories();
     LoadProducts();
     LoadTaxes();
@@ -429,6 +470,15 @@ void CInventoryDoc::ReloadCatalogue()
     LoadCustomers();
     LoadCounters();
     LoadVersion();
+}
+
+bool CInventoryDoc::ReloadIfChangedElsewhere()
+{
+    if (InOperation() || !m_connection.ChangedElsewhere()) {
+        return false;
+    }
+    ReloadCatalogue();
+    return true;
 }
 
 bool CInventoryDoc::RunSchemaScripts(bool createFile)
@@ -441,13 +491,26 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
         CDbRecordset creator(m_connection);
         creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(QuoteSqlText(m_dataFilePath)));
     }
-    {
-        CDbTransaction transaction(m_connection);
-        for (int number = createFile ? 1 : 2; number <= kSchemaScriptCount; ++number) {
-            if (!RunSchemaScript(number)) {
-                return false;
-            }
+    // The catalogue is rebuilt from the new tables at the end; reloading the old one first would
+    // only show the loaders' messages on a file without tables.
+    const int firstScript = createFile ? 1 : 2;
+    // A file that could not be created fails as its first table would.
+    if (m_connection.Handle() == nullptr) {
+        m_prompter.ShowMessage(QString::asprintf("Create database fail (%d)", firstScript));
+        return false;
+    }
+    m_connection.ChangedElsewhere();
+    CDocOperation operation(*this);
+    if (!operation.Started()) {
+        return false;
+    }
+    for (int number = firstScript; number <= kSchemaScriptCount; ++number) {
+        if (!RunSchemaScript(number)) {
+            return false;
         }
+    }
+    if (!operation.Commit()) {
+        return false;
     }
     ReloadCatalogue();
     return true;
@@ -463,6 +526,7 @@ CInventoryDoc::CatalogueLoad CInventoryDoc::LoadCatalogue(const std::function<vo
         status(QString());
     }
     LoadVersion();
+    m_connection.ChangedElsewhere();
     const std::pair<const char*, bool (CInventoryDoc::*)()> steps[] = {
         {"Load Category List ....", &CInventoryDoc::LoadCategories},
         {"Load Item List ....", &CInventoryDoc::LoadProducts},

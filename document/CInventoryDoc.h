@@ -82,6 +82,9 @@ public:
     // Refills every list, the counters and the version row from the file (categories, products,
     // taxes, vendors, customers, counters, version), after the file was rebuilt or replaced.
     void ReloadCatalogue();
+    // Reloads the catalogue when another program committed to the file since it was loaded;
+    // true when it did. Never inside an operation (the operation checks on its own).
+    bool ReloadIfChangedElsewhere();
 
     // Creates the data file (createFile) or resets every table but Version, seeds the rows and
     // reloads the catalogue. Shows "Create database fail (%d)" and returns false when a
@@ -112,9 +115,11 @@ public:
     // from its date. False (after the message) when a delete fails.
     bool DeleteTransaction(int32_t transactionID, const QDateTime& date);
 
-    // Called by CDocOperation.
-    void BeginOperation() { ++m_operationDepth; }
-    void EndOperation();
+    // Called by CDocOperation: take the write lock (false after the message when it cannot be
+    // had), and end the operation (true when its writes took effect).
+    bool EnterOperation();
+    bool LeaveOperation(bool commit);
+    bool InOperation() const { return m_operationDepth > 0; }
     // A product's Item row was rewritten: its record is read again now, or at the end of the
     // running operation. A product not in the list brings a reload of the whole list.
     void ProductChanged(const QString& productID);
@@ -142,5 +147,6 @@ private:
     VersionRecord m_version;
     std::function<QDateTime()> m_clock;
     int m_operationDepth = 0;
+    qint64 m_changesAtStart = 0;
     QStringList m_changedProducts;
 };

@@ -5,6 +5,7 @@
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "LocaleNumber.h"
+#include "NumberBounds.h"
 #include "TransItemRow.h"
 #include "TransactionRow.h"
 #include "TransactionTypes.h"
@@ -24,6 +25,9 @@ QString CStockAdjustment::OpeningBalanceMemo(double quantity)
 bool CStockAdjustment::Post(const ItemRecord& item, int kind)
 {
     CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
     const double quantity = item.UnitsOnHand;
     const bool opening = kind == CInventoryDoc::kOpeningBalance;
     const int32_t transactionID = m_doc.TakeNextTransactionId();
@@ -56,16 +60,19 @@ bool CStockAdjustment::Post(const ItemRecord& item, int kind)
     total.CostTotal = row.ItemTotal;
     if (!total.Append(m_doc.Connection())) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return true;
+        return operation.Commit();
     }
     m_doc.RecomputeProductHistory(item.ProductID, -1, now);
     m_doc.RecomputeAssetBalance(now);
-    return true;
+    return operation.Commit();
 }
 
 bool CStockAdjustment::ChangeQuantity(int32_t transactionID, double quantity)
 {
     CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
     CDbRecordset item(m_doc.Connection());
     if (!item.Open(QString::asprintf("SELECT * FROM TransItem where TransactionID=%d", transactionID),
                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
@@ -88,7 +95,7 @@ bool CStockAdjustment::ChangeQuantity(int32_t transactionID, double quantity)
     if (!transaction.Open(QString::asprintf("SELECT * FROM Transaction where TransactionID=%d", transactionID),
                           CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return true;
+        return operation.Commit();
     }
     transaction.MoveFirst();
     if (!transaction.IsEOF() && transaction.FieldCount() >= 1) {
@@ -96,22 +103,24 @@ bool CStockAdjustment::ChangeQuantity(int32_t transactionID, double quantity)
         transaction.SetField(7, total);
         transaction.SetField(8, total);
     }
-    return true;
+    return operation.Commit();
 }
 
 CStockAdjustment::Edit CStockAdjustment::EditQuantity(int32_t transactionID, const QString& productID,
                                                       const QDateTime& date, double oldQuantity, double newQuantity)
 {
-    if (newQuantity == 0) {
+    if (IsNoise(newQuantity)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Zero is not a valid adjustment value!"));
         return Edit::Refused;
     }
-    if (newQuantity == oldQuantity) {
+    if (IsNoise(newQuantity - oldQuantity)) {
         return Edit::Unchanged;
     }
     CDocOperation operation(m_doc);
-    ChangeQuantity(transactionID, newQuantity);
+    if (!operation.Started() || !ChangeQuantity(transactionID, newQuantity)) {
+        return Edit::Failed;
+    }
     m_doc.RecomputeProductHistory(productID, -1, date);
     m_doc.RecomputeAssetBalance(date);
-    return Edit::Changed;
+    return operation.Commit() ? Edit::Changed : Edit::Failed;
 }

@@ -18,16 +18,20 @@ public:
     explicit CStockAdjustment(CInventoryDoc& doc) : m_doc(doc) {}
 
     // item.UnitsOnHand holds the quantity of the posting; AvgCost and SalePrice the product's
-    // current values. Always true; failures to write are shown and the rest goes on.
+    // current values (a caller takes them inside its own operation, so they are the file's).
+    // Failures to write a row are shown and the rest goes on; false only when the operation
+    // could not run or commit.
     bool Post(const ItemRecord& item, int kind);
-    // Rewrites memo, quantity and totals of adjustment transactionID; false when it is not there.
+    // Rewrites memo, quantity and totals of adjustment transactionID; false when it is not there
+    // or the operation could not run or commit.
     bool ChangeQuantity(int32_t transactionID, double quantity);
 
     enum class Edit
     {
         Changed,
         Unchanged, // the same quantity: nothing to do
-        Refused    // zero: "Zero is not a valid adjustment value!" was shown
+        Refused,   // zero: "Zero is not a valid adjustment value!" was shown
+        Failed     // the change could not be written; the book is as it was
     };
     // The register's change of an adjustment row (its product and date) from oldQuantity to
     // newQuantity: the rewrite and the re-derivation of the product and the running value.

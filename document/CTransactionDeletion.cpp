@@ -39,13 +39,23 @@ bool CTransactionDeletion::DeleteRows(CInventoryDoc& doc, int32_t transactionID)
 bool CTransactionDeletion::Run(int32_t transactionID, const QDateTime& date)
 {
     CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
     QStringList products;
+    // The rows as stored now decide what is re-derived and from when; the caller's date may be
+    // older than a change another program made.
+    QDateTime fromTime = date;
     {
         CDbRecordset items(m_doc.Connection());
         if (items.Open(QString::asprintf("SELECT * FROM TransItem where TransactionID=%d", transactionID),
                        CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
             for (items.MoveFirst(); !items.IsEOF() && items.FieldCount() >= 1; items.MoveNext()) {
                 products << items.GetFieldValue(4).ToText();
+                const QDateTime stored = items.GetFieldDate(1);
+                if (stored.isValid() && (!fromTime.isValid() || stored < fromTime)) {
+                    fromTime = stored;
+                }
             }
         } else {
             m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(TransItem)"));
@@ -59,9 +69,9 @@ bool CTransactionDeletion::Run(int32_t transactionID, const QDateTime& date)
     for (const QString& product : products) {
         if (!replayed.contains(AsciiFolded(product))) {
             replayed.insert(AsciiFolded(product));
-            m_doc.RecomputeProductHistory(product, -1, date);
+            m_doc.RecomputeProductHistory(product, -1, fromTime);
         }
     }
-    m_doc.RecomputeAssetBalance(date);
-    return true;
+    m_doc.RecomputeAssetBalance(fromTime);
+    return operation.Commit();
 }

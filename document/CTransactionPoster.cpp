@@ -5,6 +5,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "CStoredTransaction.h"
 #include "CTransactionDeletion.h"
 #include "TransItemRow.h"
 #include "TransactionRow.h"
@@ -64,26 +65,63 @@ TransItemRow LineRow(const SalePurchasePosting& posting, int32_t transactionID, 
 
 } // namespace
 
+// Every line must name a product of the book as it is now: another program may have deleted one
+// since the form was filled, and movements of a product that does not exist would be lost.
+bool CTransactionPoster::LinesNameProducts(const SalePurchasePosting& posting)
+{
+    for (const TransactionLine& line : posting.Lines) {
+        if (m_doc.FindProduct(line.ProductID, Qt::CaseInsensitive) < 0) {
+            m_doc.Prompter().ShowMessage(
+                QStringLiteral("The product \"%1\" is no longer in the list; the transaction was not saved.")
+                    .arg(line.ProductID));
+            return false;
+        }
+    }
+    return true;
+}
+
 PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
 {
-    CDocOperation operation(m_doc);
-    const bool isNew = posting.TransactionID < 0;
     PostingResult result;
+    CDocOperation operation(m_doc);
+    if (!operation.Started() || !LinesNameProducts(posting)) {
+        return result;
+    }
+    const bool isNew = posting.TransactionID < 0;
     result.TransactionID = isNew ? m_doc.TakeNextTransactionId() : posting.TransactionID;
+
+    // The rows being replaced are read here, inside the operation: the form's copy may be older
+    // than what another program stored since.
+    ProductsToReplay previous;
+    QDateTime fromTime = std::min(posting.PreviousDate, posting.NewDate);
+    if (!isNew) {
+        CStoredTransaction stored(m_doc);
+        if (!stored.Load(result.TransactionID)) {
+            return result;
+        }
+        for (const TransactionLine& line : stored.Lines()) {
+            previous.Add(line.ProductID, -1);
+        }
+        if (!stored.Lines().isEmpty() && stored.TransDate().isValid()) {
+            fromTime = std::min(fromTime, stored.TransDate());
+        }
+    }
+    for (const TransactionLine& line : posting.PreviousLines) {
+        previous.Add(line.ProductID, -1);
+    }
     if (!CTransactionDeletion::DeleteRows(m_doc, result.TransactionID)) {
         return result;
     }
     const QString dateText = TransDateText(posting.NewDate);
-    const QDateTime fromTime = std::min(posting.PreviousDate, posting.NewDate);
 
     // Every recomputation starts at the same fromTime, so re-deriving a product once, after all
     // rows are written, ends exactly where one re-derivation per line would.
-    ProductsToReplay current;
+    ProductsToReplay replay;
     TransactionRow total;
     for (int i = 0; i < posting.Lines.size(); ++i) {
         const TransactionLine& line = posting.Lines[i];
         if (LineRow(posting, result.TransactionID, dateText, i).Append(m_doc.Connection())) {
-            current.Add(line.ProductID, posting.TransType == kTransPurchase ? posting.VendorID : -1);
+            replay.Add(line.ProductID, posting.TransType == kTransPurchase ? posting.VendorID : -1);
         } else {
             m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         }
@@ -91,9 +129,8 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
         total.SubTotal += line.ItemTotal;
         total.CostTotal += line.UnitCost * line.Quantity;
     }
-    ProductsToReplay replay = current;
-    for (const TransactionLine& line : posting.PreviousLines) {
-        replay.Add(line.ProductID, -1);
+    for (const auto& [productID, vendorID] : previous.Products()) {
+        replay.Add(productID, vendorID);
     }
     for (const auto& [productID, vendorID] : replay.Products()) {
         m_doc.RecomputeProductHistory(productID, vendorID, fromTime);
@@ -109,6 +146,6 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
     } else {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
     }
-    result.Saved = true;
+    result.Saved = operation.Commit();
     return result;
 }

@@ -115,7 +115,9 @@ QString FormatLocaleNumber(const char* format, double value)
 
 double RoundToCents(double value)
 {
-    return std::floor(value * 100 + 0.5) * 0.01;
+    // Dividing gives the double nearest to the whole cents; multiplying by 0.01 can miss it by a
+    // unit in the last place (0.57 would be stored as 0.5700000000000001).
+    return std::floor(value * 100 + 0.5) / 100;
 }
 
 bool IsWholeNumber(double value)

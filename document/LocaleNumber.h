@@ -15,7 +15,7 @@ double ParseLocaleNumber(const QString& text);
 // not accept (a leading plus sign, "inf") is kept as printf made it.
 QString FormatLocaleNumber(const char* format, double value);
 
-// floor(x * 100 + 0.5) * 0.01
+// floor(x * 100 + 0.5) cents: the double nearest to that many hundredths.
 double RoundToCents(double value);
 
 // True when the value equals itself truncated to a 32-bit integer.

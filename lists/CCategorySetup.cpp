@@ -1,8 +1,10 @@
 #include "CCategorySetup.h"
 
 #include "CDbRecordset.h"
+#include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "NameText.h"
 #include "SqlText.h"
 
 #include <algorithm>
@@ -10,19 +12,35 @@
 void CCategorySetup::Select(int index)
 {
     const bool valid = index >= 0 && index < m_doc.Categories().size();
-    m_selected = valid ? index : -1;
+    m_selectedID = valid ? m_doc.Categories()[index].CategoryID : -1;
     m_name = valid ? m_doc.Categories()[index].CategoryName : QString();
 }
 
-bool CCategorySetup::NameIsFree(const QString& name, int except) const
+int CCategorySetup::Selected() const
 {
     const QList<CategoryRecord>& categories = m_doc.Categories();
-    for (int i = 0; i < categories.size(); ++i) {
-        if (i != except && categories[i].CategoryName.compare(name, Qt::CaseInsensitive) == 0) {
-            return false;
+    for (int i = 0; m_selectedID >= 0 && i < categories.size(); ++i) {
+        if (categories[i].CategoryID == m_selectedID) {
+            return i;
         }
     }
-    return true;
+    return -1;
+}
+
+bool CCategorySetup::NameIsFree(const QString& name, int32_t exceptID) const
+{
+    return std::none_of(m_doc.Categories().cbegin(), m_doc.Categories().cend(), [&](const CategoryRecord& category) {
+        return category.CategoryID != exceptID && SameName(category.CategoryName, name);
+    });
+}
+
+int32_t CCategorySetup::NextCategoryID() const
+{
+    int32_t newID = 0;
+    for (const CategoryRecord& category : m_doc.Categories()) {
+        newID = std::max(newID, category.CategoryID + 1);
+    }
+    return newID;
 }
 
 void CCategorySetup::Changed()
@@ -33,55 +51,71 @@ void CCategorySetup::Changed()
 
 bool CCategorySetup::Add()
 {
-    const QString name = m_name.trimmed();
+    const QString name = NormalizedName(m_name);
     if (name.isEmpty()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Category Name Can not be Empty!"));
+        return false;
+    }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
         return false;
     }
     if (!NameIsFree(name, -1)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The New Category Name Exists! Please Change to Other Name."));
         return false;
     }
-    int32_t newID = 0;
-    for (const CategoryRecord& category : m_doc.Categories()) {
-        newID = std::max(newID, category.CategoryID + 1);
-    }
     const QString sql = QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) ") +
-                        QStringLiteral("Values(%1,'%2')").arg(newID).arg(QuoteSqlText(name));
+                        QStringLiteral("Values(%1,'%2')").arg(NextCategoryID()).arg(QuoteSqlText(name));
     if (!Execute(m_doc.Connection(), sql)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    if (!operation.Commit()) {
         return false;
     }
     Changed();
     return true;
 }
 
+bool CCategorySetup::WriteName(int32_t categoryID, const QString& name)
+{
+    CDbRecordset category(m_doc.Connection());
+    if (!category.Open(QStringLiteral("SELECT * ") +
+                           QStringLiteral("FROM Categories where CategoryID =%1").arg(categoryID),
+                       CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+        return false;
+    }
+    category.MoveFirst();
+    return !category.IsEOF() && category.SetField(1, name);
+}
+
 bool CCategorySetup::Update()
 {
-    if (m_selected < 0) {
+    if (m_selectedID < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
-    const QString name = m_name.trimmed();
+    const QString name = NormalizedName(m_name);
     if (name.isEmpty()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Category Name Can not be Empty!"));
         return false;
     }
-    if (!NameIsFree(name, m_selected)) {
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
+    if (!NameIsFree(name, m_selectedID)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The New Category Code Exists! Please Change to Other Name."));
         return false;
     }
-    CDbRecordset category(m_doc.Connection());
-    if (!category.Open(
-            QStringLiteral("SELECT * ") +
-                QStringLiteral("FROM Categories where CategoryID =%1").arg(m_doc.Categories()[m_selected].CategoryID),
-            CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+    // A category another program deleted meanwhile has no row to write.
+    if (!WriteName(m_selectedID, name)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
-    category.MoveFirst();
-    category.SetField(1, name);
-    category.Close();
+    if (!operation.Commit()) {
+        return false;
+    }
     // The product list shows each product's category name.
     m_doc.LoadProducts();
     Changed();
@@ -90,23 +124,38 @@ bool CCategorySetup::Update()
 
 bool CCategorySetup::Delete()
 {
-    if (m_selected < 0) {
+    if (m_selectedID < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
     if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
         return false;
     }
-    const int32_t id = m_doc.Categories()[m_selected].CategoryID;
-    for (const ItemRecord& product : m_doc.Products()) {
-        if (product.CategoryID == id) {
-            m_doc.Prompter().ShowMessage(QStringLiteral("The Category Has been Used by Product, Can not be Deleted!"));
-            return false;
-        }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
     }
-    if (!Execute(m_doc.Connection(),
-                 QStringLiteral("delete from Categories ") + QStringLiteral("where CategoryID = %1").arg(id))) {
+    // Asked of the file, not of the list: products not in the list (another program's, or
+    // without a loadable category) must not be left pointing at nothing.
+    CDbRecordset users(m_doc.Connection());
+    long count = 0;
+    if (!users.Open(QStringLiteral("SELECT ProductID FROM Item where CategoryID = %1").arg(m_selectedID),
+                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly) ||
+        !users.GetRecordCount(count)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    users.Close();
+    if (count > 0) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("The Category Has been Used by Product, Can not be Deleted!"));
+        return false;
+    }
+    if (!Execute(m_doc.Connection(), QStringLiteral("delete from Categories ") +
+                                         QStringLiteral("where CategoryID = %1").arg(m_selectedID))) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    if (!operation.Commit()) {
         return false;
     }
     Changed();

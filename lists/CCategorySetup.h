@@ -2,19 +2,26 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class CInventoryDoc;
 
-// The flow of the category setup: a selection in the document's category list and the name
-// field; Add, Update and Delete write to the store at once, show the refusals through the
-// prompter and reload the list. After each successful change the selection is cleared.
+// The flow of the category setup: a selected category and the name field; Add, Update and Delete
+// write through the write path, show the refusals through the prompter and reload the list.
+// After each successful change the selection is cleared.
+//
+// The selection is kept by identifier: a reload (after another program's change) may reorder
+// the list, and a position would then name another category.
 class CCategorySetup
 {
 public:
     explicit CCategorySetup(CInventoryDoc& doc) : m_doc(doc) {}
 
-    // -1 clears the selection (and the name); otherwise the name becomes the category's.
+    // -1 clears the selection (and the name); otherwise the category at that position of the
+    // document's list is selected and the name becomes its name.
     void Select(int index);
-    int Selected() const { return m_selected; }
+    // The selected category's position in the document's list now; -1 when none or gone.
+    int Selected() const;
     void SetName(const QString& name) { m_name = name; }
     const QString& Name() const { return m_name; }
 
@@ -23,10 +30,12 @@ public:
     bool Delete();
 
 private:
-    bool NameIsFree(const QString& name, int except) const;
+    bool NameIsFree(const QString& name, int32_t exceptID) const;
+    int32_t NextCategoryID() const;
+    bool WriteName(int32_t categoryID, const QString& name);
     void Changed();
 
     CInventoryDoc& m_doc;
-    int m_selected = -1;
+    int32_t m_selectedID = -1;
     QString m_name;
 };

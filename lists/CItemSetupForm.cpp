@@ -6,29 +6,37 @@
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CWaitCursor.h"
+#include "NameText.h"
+#include "NumberBounds.h"
 #include "SqlText.h"
 
-CItemSetupForm::CItemSetupForm(CInventoryDoc& doc, int recordIndex) : m_doc(doc), m_recordIndex(recordIndex)
+#include <algorithm>
+
+CItemSetupForm::CItemSetupForm(CInventoryDoc& doc, const QString& productID) : m_doc(doc)
 {
-    if (recordIndex < 0 || recordIndex >= doc.Products().size()) {
-        m_recordIndex = -1;
+    const int index = productID.isEmpty() ? -1 : doc.FindProduct(productID, Qt::CaseSensitive);
+    if (index < 0) {
         return;
     }
-    const ItemRecord& item = doc.Products()[recordIndex];
-    name = m_previousName = item.ProductID;
-    description = item.ProductDesc;
-    note = item.ProductNote;
-    categoryID = item.CategoryID;
-    taxID = item.TaxID;
-    vendorID = item.PayeeID;
-    m_salePrice = item.SalePrice;
-    m_quantity = item.UnitsOnHand;
-    m_unitCost = item.UnitCost;
-    m_avgCost = item.AvgCost;
+    m_loaded = doc.Products()[index];
+    m_productID = m_loaded.ProductID;
+    name = m_loaded.ProductID;
+    description = m_loaded.ProductDesc;
+    note = m_loaded.ProductNote;
+    categoryID = m_loaded.CategoryID;
+    taxID = m_loaded.TaxID;
+    vendorID = m_loaded.PayeeID;
+    m_salePrice = m_loaded.SalePrice;
+    m_quantity = m_loaded.UnitsOnHand;
+    m_unitCost = m_loaded.UnitCost;
 }
 
-bool CItemSetupForm::TakeNonNegative(double value, double& field)
+bool CItemSetupForm::TakeNumber(double value, double& field)
 {
+    if (!IsWithinBounds(value)) {
+        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(value, 'g', 6)));
+        return false;
+    }
     if (value < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("You can not input a negative value!"));
         return false;
@@ -39,23 +47,23 @@ bool CItemSetupForm::TakeNonNegative(double value, double& field)
 
 bool CItemSetupForm::SetSalePrice(double value)
 {
-    return TakeNonNegative(value, m_salePrice);
+    return TakeNumber(value, m_salePrice);
 }
 
 bool CItemSetupForm::SetQuantity(double value)
 {
-    return TakeNonNegative(value, m_quantity);
+    return TakeNumber(value, m_quantity);
 }
 
 bool CItemSetupForm::SetUnitCost(double value)
 {
-    return TakeNonNegative(value, m_unitCost);
+    return TakeNumber(value, m_unitCost);
 }
 
 bool CItemSetupForm::Enter(const QString& title, const QString& topLine, double& field)
 {
     const std::optional<double> value = m_doc.Prompter().RunNumberPad(title, topLine, field);
-    return value && TakeNonNegative(*value, field);
+    return value && TakeNumber(*value, field);
 }
 
 bool CItemSetupForm::EnterSalePrice()
@@ -83,11 +91,25 @@ QString CItemSetupForm::CategoryName() const
     return QString();
 }
 
-bool CItemSetupForm::NameIsTaken(const QString& trimmed) const
+// The checks that need the book as it is now (inside the operation): the category still exists,
+// the sale tax too, and no other product has the name.
+bool CItemSetupForm::Refuses(const QString& trimmed, int editedIndex) const
 {
+    if (categoryID < 0 || CategoryName().isNull()) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Please select a category"));
+        return true;
+    }
+    const QList<TaxRecord>& taxes = m_doc.Taxes();
+    if (taxID >= 0 &&
+        std::none_of(taxes.cbegin(), taxes.cend(), [&](const TaxRecord& tax) { return tax.TaxID == taxID; })) {
+        m_doc.Prompter().ShowMessage(
+            QStringLiteral("The sale tax chosen is no longer in the list; please choose another."));
+        return true;
+    }
     const QList<ItemRecord>& products = m_doc.Products();
     for (int i = 0; i < products.size(); ++i) {
-        if (i != m_recordIndex && products[i].ProductID.compare(trimmed, Qt::CaseInsensitive) == 0) {
+        if (i != editedIndex && SameName(products[i].ProductID, trimmed)) {
+            m_doc.Prompter().ShowMessage(QStringLiteral("The New Product Name Exists! Please Change to Other Name."));
             return true;
         }
     }
@@ -98,29 +120,39 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
 {
     CWaitCursor wait(m_doc.Prompter());
     m_savedName.clear();
-    const QString trimmed = name.trimmed();
+    const QString trimmed = NormalizedName(name);
     if (trimmed.isEmpty()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Name Can not Be Empty!"));
         return SaveResult::StayOpen;
     }
-    if (categoryID < 0 || CategoryName().isNull()) {
+    if (categoryID < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please select a category"));
         return SaveResult::StayOpen;
     }
-    if (NameIsTaken(trimmed)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("The New Product Name Exists! Please Change to Other Name."));
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
         return SaveResult::StayOpen;
     }
-    CDocOperation operation(m_doc);
-    if (IsNew()) {
-        SaveNew(trimmed);
-    } else {
-        SaveExisting(trimmed);
+    const int editedIndex = IsNew() ? -1 : m_doc.FindProduct(m_productID, Qt::CaseSensitive);
+    if (!IsNew() && editedIndex < 0) {
+        m_doc.Prompter().ShowMessage(
+            QStringLiteral("The product \"%1\" is no longer in the list; it was not saved.").arg(m_productID));
+        return SaveResult::StayOpen;
     }
+    if (Refuses(trimmed, editedIndex)) {
+        return SaveResult::StayOpen;
+    }
+    const bool written = IsNew() ? SaveNew(trimmed) : SaveExisting(trimmed, m_doc.Products()[editedIndex]);
+    if (!written || !operation.Commit()) {
+        m_savedName.clear();
+        return SaveResult::StayOpen;
+    }
+    m_doc.LoadProducts();
+    m_productID = trimmed;
     return SaveResult::Saved;
 }
 
-void CItemSetupForm::SaveNew(const QString& trimmed)
+bool CItemSetupForm::SaveNew(const QString& trimmed)
 {
     const bool written = AppendRow(m_doc.Connection(), QStringLiteral("Item"),
                                    {
@@ -137,9 +169,9 @@ void CItemSetupForm::SaveNew(const QString& trimmed)
                                    });
     if (!written) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return;
+        return false;
     }
-    if (m_quantity != 0) {
+    if (!IsNoise(m_quantity)) {
         ItemRecord opening;
         opening.ProductID = trimmed;
         opening.ProductDesc = description;
@@ -148,33 +180,37 @@ void CItemSetupForm::SaveNew(const QString& trimmed)
         opening.SalePrice = m_salePrice;
         opening.UnitCost = m_unitCost;
         opening.AvgCost = m_unitCost;
-        m_doc.PostStockAdjustment(opening, CInventoryDoc::kOpeningBalance);
+        if (!m_doc.PostStockAdjustment(opening, CInventoryDoc::kOpeningBalance)) {
+            return false;
+        }
     }
-    m_doc.LoadProducts();
     m_savedName = trimmed;
+    return true;
 }
 
-bool CItemSetupForm::WriteExistingRow(const QString& trimmed)
+bool CItemSetupForm::WriteExistingRow(const QString& trimmed, const ItemRecord& stored, double quantity)
 {
     CDbRecordset row(m_doc.Connection());
     const QString select = QStringLiteral("SELECT ProductID,ProductDesc,ProductNote,CategoryID,PayeeID,UnitsOnHand,"
                                           "UnitsOnOrder,UnitCost,SalePrice, TaxID, AvgCost ") +
-                           QStringLiteral("FROM Item where ProductID = '%1'").arg(QuoteSqlText(m_previousName));
+                           QStringLiteral("FROM Item where ProductID = '%1'").arg(QuoteSqlText(m_productID));
     if (!row.Open(select, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
     row.MoveFirst();
+    // The unit cost is the last purchase price unless the user typed another.
+    const double unitCost = IsNoise(m_unitCost - m_loaded.UnitCost) ? stored.UnitCost : m_unitCost;
     row.SetField(0, trimmed);
     row.SetField(1, description);
     row.SetField(2, note);
     row.SetField(3, categoryID);
     row.SetField(4, vendorID);
-    row.SetField(5, m_quantity);
-    row.SetField(7, m_unitCost);
+    row.SetField(5, quantity);
+    row.SetField(7, unitCost);
     row.SetField(8, m_salePrice);
     row.SetField(9, taxID);
-    row.SetField(10, m_avgCost);
+    row.SetField(10, stored.AvgCost);
     row.Update();
     row.Close();
     return true;
@@ -182,45 +218,46 @@ bool CItemSetupForm::WriteExistingRow(const QString& trimmed)
 
 // The movements carry the product's name; the store matches names without regard to the case
 // of A-Z, so only a change beyond that renames them.
-void CItemSetupForm::RenameMovements(const QString& trimmed)
+bool CItemSetupForm::RenameMovements(const QString& trimmed)
 {
     CDbRecordset movements(m_doc.Connection());
     if (!movements.Open(QStringLiteral("SELECT * ") +
-                            QStringLiteral("FROM TransItem where ProductID = '%1'").arg(QuoteSqlText(m_previousName)),
+                            QStringLiteral("FROM TransItem where ProductID = '%1'").arg(QuoteSqlText(m_productID)),
                         CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return;
+        return false;
     }
     for (movements.MoveFirst(); !movements.IsEOF(); movements.MoveNext()) {
         movements.SetField(4, trimmed);
     }
+    return true;
 }
 
-void CItemSetupForm::SaveExisting(const QString& trimmed)
+bool CItemSetupForm::SaveExisting(const QString& trimmed, const ItemRecord& stored)
 {
-    const ItemRecord edited = m_doc.Products()[m_recordIndex];
-    if (!WriteExistingRow(trimmed)) {
-        return;
+    // A quantity the user typed sets the stock to it; one left alone keeps the stock as stored
+    // now, whatever was posted since the form was filled.
+    const bool quantityTyped = !IsNoise(m_quantity - m_loaded.UnitsOnHand);
+    const double difference = quantityTyped ? m_quantity - stored.UnitsOnHand : 0.0;
+    if (!WriteExistingRow(trimmed, stored, quantityTyped ? m_quantity : stored.UnitsOnHand)) {
+        return false;
     }
-    if (trimmed != m_previousName) {
+    if (trimmed != m_productID) {
         m_savedName = trimmed;
     }
     // The movements get the new name before a change of quantity is posted, so that the
     // adjustment is replayed on the product's whole history, not on a history of its own.
-    if (!AsciiEqualIgnoringCase(trimmed, m_previousName)) {
-        RenameMovements(trimmed);
+    if (!AsciiEqualIgnoringCase(trimmed, m_productID) && !RenameMovements(trimmed)) {
+        return false;
     }
-    const double difference = m_quantity - edited.UnitsOnHand;
-    if (difference != 0) {
-        ItemRecord adjustment = edited;
-        adjustment.ProductID = trimmed;
-        adjustment.ProductDesc = description;
-        adjustment.UnitsOnHand = difference;
-        adjustment.SalePrice = m_salePrice;
-        adjustment.UnitCost = m_unitCost;
-        adjustment.AvgCost = m_avgCost;
-        adjustment.CategoryName = CategoryName();
-        m_doc.PostStockAdjustment(adjustment, CInventoryDoc::kAdjustment);
+    if (IsNoise(difference)) {
+        return true;
     }
-    m_doc.LoadProducts();
+    ItemRecord adjustment = stored;
+    adjustment.ProductID = trimmed;
+    adjustment.ProductDesc = description;
+    adjustment.UnitsOnHand = difference;
+    adjustment.SalePrice = m_salePrice;
+    adjustment.CategoryName = CategoryName();
+    return m_doc.PostStockAdjustment(adjustment, CInventoryDoc::kAdjustment);
 }

@@ -1,30 +1,35 @@
 #pragma once
 
+#include "ItemRecord.h"
+
 #include <QString>
 
 #include <cstdint>
 
 class CInventoryDoc;
 
-// The flow of the product setup: the form's values for a new product (record index -1) or the
-// product at a position of the catalogue's list, number entry through the number pad (negative
+// The flow of the product setup: the form's values for a new product (empty product code) or for
+// the product with that code, number entry through the number pad (negative and out-of-range
 // values refused), and the save with its checks, its stock movement and its renames.
 //
-// Numbers are kept exactly as entered or loaded; the dialog only shows them formatted, so a
-// save that changes nothing writes nothing new.
+// The product is kept by its code, never by list position: a reload may reorder the list. The
+// save runs as one operation of the write path and checks against the book as it is then.
+// Numbers are kept exactly as entered or loaded; the dialog only shows them formatted, so a save
+// that changes nothing writes nothing new. A number the user left alone takes the stored value
+// at save time, so another program's postings meanwhile are not undone.
 class CItemSetupForm
 {
 public:
     enum class SaveResult
     {
-        Saved,   // close the dialog with OK (also after a store failure that was shown)
-        StayOpen // a validation message was shown
+        Saved,   // close the dialog with OK
+        StayOpen // a message was shown; nothing was saved
     };
 
-    CItemSetupForm(CInventoryDoc& doc, int recordIndex);
+    CItemSetupForm(CInventoryDoc& doc, const QString& productID);
 
-    bool IsNew() const { return m_recordIndex < 0; }
-    int RecordIndex() const { return m_recordIndex; }
+    bool IsNew() const { return m_productID.isEmpty(); }
+    const QString& ProductID() const { return m_productID; }
 
     QString name;
     QString description;
@@ -36,8 +41,9 @@ public:
     double SalePrice() const { return m_salePrice; }
     double Quantity() const { return m_quantity; }
     double UnitCost() const { return m_unitCost; }
-    double AvgCost() const { return m_avgCost; }
-    // Refuse a negative value with "You can not input a negative value!"; true when taken.
+    double AvgCost() const { return m_loaded.AvgCost; }
+    // Refuse a negative value with "You can not input a negative value!", and one out of range;
+    // true when taken.
     bool SetSalePrice(double value);
     bool SetQuantity(double value);
     bool SetUnitCost(double value);
@@ -52,21 +58,20 @@ public:
     const QString& SavedName() const { return m_savedName; }
 
 private:
-    bool TakeNonNegative(double value, double& field);
+    bool TakeNumber(double value, double& field);
     bool Enter(const QString& title, const QString& topLine, double& field);
     QString CategoryName() const;
-    bool NameIsTaken(const QString& trimmed) const;
-    void SaveNew(const QString& trimmed);
-    void SaveExisting(const QString& trimmed);
-    bool WriteExistingRow(const QString& trimmed);
-    void RenameMovements(const QString& trimmed);
+    bool Refuses(const QString& trimmed, int editedIndex) const;
+    bool SaveNew(const QString& trimmed);
+    bool SaveExisting(const QString& trimmed, const ItemRecord& stored);
+    bool WriteExistingRow(const QString& trimmed, const ItemRecord& stored, double quantity);
+    bool RenameMovements(const QString& trimmed);
 
     CInventoryDoc& m_doc;
-    int m_recordIndex;
-    QString m_previousName;
+    QString m_productID;
+    ItemRecord m_loaded;
     double m_salePrice = 0.0;
     double m_quantity = 0.0;
     double m_unitCost = 0.0;
-    double m_avgCost = 0.0;
     QString m_savedName;
 };

@@ -4,71 +4,114 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "NumberBounds.h"
 #include "SqlText.h"
 
-bool CProductOperations::Delete(int index)
+namespace {
+QString GoneText(const QString& productID)
 {
-    if (index < 0 || index >= m_doc.Products().size()) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
-        return false;
-    }
-    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
-        return false;
-    }
-    const QString productID = QuoteSqlText(m_doc.Products()[index].ProductID);
+    return QStringLiteral("The product \"%1\" is no longer in the list.").arg(productID);
+}
+} // namespace
+
+bool CProductOperations::HasMovements(const QString& productID, bool& has)
+{
     CDbRecordset movements(m_doc.Connection());
-    if (!movements.Open(QStringLiteral("SELECT * FROM TransItem where ProductID='%1'").arg(productID),
+    if (!movements.Open(QStringLiteral("SELECT * FROM TransItem where ProductID='%1'").arg(QuoteSqlText(productID)),
                         CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(CITEM)"));
         return false;
     }
     long count = 0;
     movements.GetRecordCount(count);
-    movements.Close();
-    if (count >= 1) {
+    has = count >= 1;
+    return true;
+}
+
+bool CProductOperations::Delete(const QString& productID)
+{
+    if (productID.isEmpty() || m_doc.FindProduct(productID, Qt::CaseSensitive) < 0) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
+        return false;
+    }
+    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
+        return false;
+    }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
+    if (m_doc.FindProduct(productID, Qt::CaseSensitive) < 0) {
+        m_doc.Prompter().ShowMessage(GoneText(productID));
+        return false;
+    }
+    bool hasMovements = false;
+    if (!HasMovements(productID, hasMovements)) {
+        return false;
+    }
+    if (hasMovements) {
         m_doc.Prompter().ShowMessage(
             QStringLiteral("You can not delete the item because it has been used in transaction!"));
         return false;
     }
-    if (!Execute(m_doc.Connection(),
-                 QStringLiteral("delete from Item ") + QStringLiteral("where ProductID = '%1'").arg(productID))) {
+    if (!Execute(m_doc.Connection(), QStringLiteral("delete from Item ") +
+                                         QStringLiteral("where ProductID = '%1'").arg(QuoteSqlText(productID)))) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    if (!operation.Commit()) {
         return false;
     }
     m_doc.LoadProducts();
     return true;
 }
 
-bool CProductOperations::ChangeOnHand(int index)
+bool CProductOperations::ChangeOnHand(const QString& productID)
 {
-    if (index < 0 || index >= m_doc.Products().size()) {
+    const int index = productID.isEmpty() ? -1 : m_doc.FindProduct(productID, Qt::CaseSensitive);
+    if (index < 0) {
         return false;
     }
-    const ItemRecord product = m_doc.Products()[index];
+    const ItemRecord shown = m_doc.Products()[index];
     const std::optional<double> value =
-        m_doc.Prompter().RunNumberPad(QStringLiteral("On Hand"), product.ProductID, product.UnitsOnHand);
+        m_doc.Prompter().RunNumberPad(QStringLiteral("On Hand"), shown.ProductID, shown.UnitsOnHand);
     if (!value) {
         return false;
     }
+    if (!IsWithinBounds(*value)) {
+        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(*value, 'g', 6)));
+        return false;
+    }
     CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
+    // The difference is taken from the stock as stored now, not as it was when the pad opened.
+    const int current = m_doc.FindProduct(productID, Qt::CaseSensitive);
+    if (current < 0) {
+        m_doc.Prompter().ShowMessage(GoneText(productID));
+        return false;
+    }
+    const ItemRecord product = m_doc.Products()[current];
+    const double difference = *value - product.UnitsOnHand;
+    if (IsNoise(difference)) {
+        return false;
+    }
     CDbRecordset row(m_doc.Connection());
     const QString select = QStringLiteral("SELECT ProductID,ProductDesc,ProductNote,CategoryID,PayeeID,UnitsOnHand,"
                                           "UnitsOnOrder,UnitCost,SalePrice,TaxID,AvgCost ") +
-                           QStringLiteral("FROM Item where ProductID = '%1'").arg(QuoteSqlText(product.ProductID));
+                           QStringLiteral("FROM Item where ProductID = '%1'").arg(QuoteSqlText(productID));
     if (!row.Open(select, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
     row.MoveFirst();
-    if (row.SetField(5, *value)) {
-        m_doc.ProductAt(index).UnitsOnHand = *value;
-    }
+    row.SetField(5, *value);
     row.Close();
-    const double difference = *value - product.UnitsOnHand;
-    if (difference != 0) {
-        ItemRecord adjustment = product;
-        adjustment.UnitsOnHand = difference;
-        m_doc.PostStockAdjustment(adjustment, CInventoryDoc::kAdjustment);
+    ItemRecord adjustment = product;
+    adjustment.UnitsOnHand = difference;
+    if (!m_doc.PostStockAdjustment(adjustment, CInventoryDoc::kAdjustment)) {
+        return false;
     }
-    return true;
+    return operation.Commit();
 }

@@ -1,29 +1,64 @@
 #include "CSaleTaxSetup.h"
 
 #include "CDbRecordset.h"
+#include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "NameText.h"
+#include "NumberBounds.h"
 
 #include <algorithm>
 
 void CSaleTaxSetup::Select(int index)
 {
     const bool valid = index >= 0 && index < m_doc.Taxes().size();
-    m_selected = valid ? index : -1;
+    m_selectedID = valid ? m_doc.Taxes()[index].TaxID : -1;
     m_name = valid ? m_doc.Taxes()[index].TaxName : QString();
-    m_rate = valid ? m_doc.Taxes()[index].TaxRate : 0.0;
+    SetRate(valid ? m_doc.Taxes()[index].TaxRate : 0.0);
     m_lastTaken = m_name;
 }
 
-bool CSaleTaxSetup::NameIsFree(const QString& name, int except) const
+int CSaleTaxSetup::Selected() const
 {
     const QList<TaxRecord>& taxes = m_doc.Taxes();
-    for (int i = 0; i < taxes.size(); ++i) {
-        if (i != except && taxes[i].TaxName.compare(name, Qt::CaseInsensitive) == 0) {
-            return false;
+    for (int i = 0; m_selectedID >= 0 && i < taxes.size(); ++i) {
+        if (taxes[i].TaxID == m_selectedID) {
+            return i;
         }
     }
+    return -1;
+}
+
+void CSaleTaxSetup::SetRate(double rate)
+{
+    m_rate = rate;
+    m_rateRefusal.clear();
+}
+
+void CSaleTaxSetup::SetRateText(const QString& text)
+{
+    const ParsedNumber parsed = ParseUserNumber(text);
+    m_rate = parsed.value.value_or(0.0);
+    m_rateRefusal = parsed.refusal;
+}
+
+bool CSaleTaxSetup::RateIsValid() const
+{
+    if (!m_rateRefusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(m_rateRefusal);
+        return false;
+    }
+    if (!(m_rate >= 0.0 && m_rate <= 100.0)) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("The tax rate must be from 0 to 100 percent."));
+        return false;
+    }
     return true;
+}
+
+bool CSaleTaxSetup::NameIsFree(const QString& name, int32_t exceptID) const
+{
+    return std::none_of(m_doc.Taxes().cbegin(), m_doc.Taxes().cend(),
+                        [&](const TaxRecord& tax) { return tax.TaxID != exceptID && SameName(tax.TaxName, name); });
 }
 
 void CSaleTaxSetup::Changed()
@@ -34,10 +69,17 @@ void CSaleTaxSetup::Changed()
 
 bool CSaleTaxSetup::Add()
 {
-    const QString name = m_name.trimmed();
+    const QString name = NormalizedName(m_name);
     m_lastTaken = m_name;
     if (name.isEmpty()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Tax Name Can not be Empty!"));
+        return false;
+    }
+    if (!RateIsValid()) {
+        return false;
+    }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
         return false;
     }
     if (!NameIsFree(name, -1)) {
@@ -55,8 +97,22 @@ bool CSaleTaxSetup::Add()
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
+    if (!operation.Commit()) {
+        return false;
+    }
     Changed();
     return true;
+}
+
+bool CSaleTaxSetup::WriteTax(int32_t taxID, const QString& name)
+{
+    CDbRecordset tax(m_doc.Connection());
+    if (!tax.Open(QStringLiteral("SELECT * ") + QStringLiteral("FROM Tax where TaxID =%1").arg(taxID),
+                  CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+        return false;
+    }
+    tax.MoveFirst();
+    return !tax.IsEOF() && tax.SetField(1, name) && tax.SetField(2, m_rate);
 }
 
 bool CSaleTaxSetup::Update()
@@ -70,31 +126,34 @@ bool CSaleTaxSetup::Update()
         m_doc.Prompter().ShowMessage(QStringLiteral("The Build-in Sale Tax Can not be Modified!"));
         return false;
     }
-    if (m_selected < 0) {
+    if (m_selectedID < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
-    const QString name = m_name.trimmed();
+    const QString name = NormalizedName(m_name);
     m_lastTaken = m_name;
     if (name.isEmpty()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Tax Name Can not be Empty!"));
         return false;
     }
-    if (!NameIsFree(name, m_selected)) {
+    if (!RateIsValid()) {
+        return false;
+    }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
+    }
+    if (!NameIsFree(name, m_selectedID)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The New Sale Tax Exists! Please Change to Other Name."));
         return false;
     }
-    CDbRecordset tax(m_doc.Connection());
-    if (!tax.Open(QStringLiteral("SELECT * ") +
-                      QStringLiteral("FROM Tax where TaxID =%1").arg(m_doc.Taxes()[m_selected].TaxID),
-                  CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
+    if (!WriteTax(m_selectedID, name)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
-    tax.MoveFirst();
-    tax.SetField(1, name);
-    tax.SetField(2, m_rate);
-    tax.Close();
+    if (!operation.Commit()) {
+        return false;
+    }
     Changed();
     return true;
 }
@@ -105,22 +164,36 @@ bool CSaleTaxSetup::Delete()
         m_doc.Prompter().ShowMessage(QStringLiteral("The Build-in Sale Tax Can not be Deleted!"));
         return false;
     }
-    if (m_selected < 0) {
+    if (m_selectedID < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
     if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
         return false;
     }
-    const int32_t id = m_doc.Taxes()[m_selected].TaxID;
-    for (const ItemRecord& product : m_doc.Products()) {
-        if (product.TaxID == id) {
-            m_doc.Prompter().ShowMessage(QStringLiteral("The Sale Tax Has been Used by Product, Can not be Deleted!"));
-            return false;
-        }
+    CDocOperation operation(m_doc);
+    if (!operation.Started()) {
+        return false;
     }
-    if (!Execute(m_doc.Connection(), QStringLiteral("delete from Tax ") + QStringLiteral("where TaxID = %1").arg(id))) {
+    CDbRecordset users(m_doc.Connection());
+    long count = 0;
+    if (!users.Open(QStringLiteral("SELECT ProductID FROM Item where TaxID = %1").arg(m_selectedID),
+                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly) ||
+        !users.GetRecordCount(count)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    users.Close();
+    if (count > 0) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("The Sale Tax Has been Used by Product, Can not be Deleted!"));
+        return false;
+    }
+    if (!Execute(m_doc.Connection(),
+                 QStringLiteral("delete from Tax ") + QStringLiteral("where TaxID = %1").arg(m_selectedID))) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    if (!operation.Commit()) {
         return false;
     }
     Changed();

@@ -2,11 +2,16 @@
 
 #include <QString>
 
+#include <cstdint>
+
 class CInventoryDoc;
 
-// The flow of the sale tax setup: a selection in the document's tax list, the name and rate
-// fields, and the name as last taken from a selection or an operation (which guards the built-in
-// "None"). Add, Update and Delete write at once, show refusals and reload the list.
+// The flow of the sale tax setup: a selected tax, the name and rate fields, and the name as last
+// taken from a selection or an operation (which guards the built-in "None"). Add, Update and
+// Delete write through the write path, show refusals and reload the list.
+//
+// The selection is kept by identifier, as a reload may reorder the list. The rate is a
+// percentage from 0 to 100; a rate typed as text is read exactly in the user's locale.
 class CSaleTaxSetup
 {
 public:
@@ -16,9 +21,12 @@ public:
 
     // -1 clears the selection (name empty, rate 0); otherwise name and rate become the tax's.
     void Select(int index);
-    int Selected() const { return m_selected; }
+    // The selected tax's position in the document's list now; -1 when none or gone.
+    int Selected() const;
     void SetName(const QString& name) { m_name = name; }
-    void SetRate(double rate) { m_rate = rate; }
+    void SetRate(double rate);
+    // The rate field's text; a text that is no number is refused when the tax is saved.
+    void SetRateText(const QString& text);
     const QString& Name() const { return m_name; }
     double Rate() const { return m_rate; }
 
@@ -29,12 +37,15 @@ public:
     bool Delete();
 
 private:
-    bool NameIsFree(const QString& name, int except) const;
+    bool NameIsFree(const QString& name, int32_t exceptID) const;
+    bool RateIsValid() const;
+    bool WriteTax(int32_t taxID, const QString& name);
     void Changed();
 
     CInventoryDoc& m_doc;
-    int m_selected = -1;
+    int32_t m_selectedID = -1;
     QString m_name;
     QString m_lastTaken;
     double m_rate = 0.0;
+    QString m_rateRefusal;
 };

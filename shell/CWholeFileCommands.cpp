@@ -1,6 +1,7 @@
 #include "CWholeFileCommands.h"
 
 #include "CDbConnection.h"
+#include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "DataFileCopy.h"
@@ -8,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -48,13 +50,39 @@ CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
     if (target.isEmpty()) {
         return Outcome::Cancelled;
     }
+    // Copying over the data file or its journal would leave no backup and could damage the book;
+    // replacing a device or a folder would be worse.
+    const QString refusal = BackupTargetRefusal(m_doc.DataFilePath(), target);
+    if (!refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(refusal);
+        return Outcome::Refused;
+    }
     ReleaseDataFile();
-    if (!CopyDatabaseFile(m_doc.DataFilePath(), target)) {
+    if (!CopyDatabaseFile(m_doc.DataFilePath(), BackupWritePath(target))) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The database backup has been failed !!"));
         return Outcome::Failed;
     }
     m_doc.Prompter().ShowMessage(QStringLiteral("The database has been backuped!"));
     return Outcome::Done;
+}
+
+// The backup's tables replace the book's inside one operation of the write path, on the file
+// every program has open: replacing the file itself would leave another program writing to the
+// old one, and a failure half-way would leave half a book.
+bool CWholeFileCommands::CopyBackupIntoBook(const QString& source)
+{
+    static const QString alias = QStringLiteral("restored");
+    CDbConnection& connection = m_doc.Connection();
+    if (!connection.Attach(source, alias)) {
+        return false;
+    }
+    bool copied = false;
+    {
+        CDocOperation operation(m_doc);
+        copied = operation.Started() && CopyTablesFrom(connection, alias) && operation.Commit();
+    }
+    connection.Detach(alias);
+    return copied;
 }
 
 CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()
@@ -64,7 +92,12 @@ CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()
     if (source.isEmpty()) {
         return Outcome::Cancelled;
     }
-    // Copying any other file over the data file would lose the book: refuse before asking.
+    if (!QFile(source).open(QIODevice::ReadOnly)) {
+        prompter.ShowMessage(QStringLiteral("\"%1\" cannot be read. The database has not been changed.")
+                                 .arg(QDir::toNativeSeparators(source)));
+        return Outcome::Refused;
+    }
+    // Copying any other file over the book would lose it: refuse before asking.
     if (!IsQuilletDataFile(source)) {
         prompter.ShowMessage(QStringLiteral("\"%1\" is not a Quillet database backup. The database has not been "
                                             "changed.")
@@ -76,12 +109,14 @@ CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()
         return Outcome::Cancelled;
     }
     ReleaseDataFile();
-    if (!CopyDatabaseFile(source, m_doc.DataFilePath())) {
+    const bool restored = CopyBackupIntoBook(source);
+    // The lists and counters in memory describe the old contents; new identifiers must follow the
+    // restored ones (and after a failure, the book as it still is).
+    m_doc.ReloadCatalogue();
+    if (!restored) {
         prompter.ShowMessage(QStringLiteral("The database restore has been failed !!"));
         return Outcome::Failed;
     }
-    // The lists and counters in memory describe the old file; new identifiers must follow the restored ones.
-    m_doc.ReloadCatalogue();
     prompter.ShowMessage(QStringLiteral("The database has been restored!"));
     return Outcome::Done;
 }

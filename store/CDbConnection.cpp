@@ -8,7 +8,6 @@
 #include <sqlite3.h>
 
 namespace {
-constexpr int kBusyTimeoutMs = 5000;
 // Texts with literals in them vary without end; the caches start afresh when they are full.
 constexpr int kMaxMappings = 512;
 constexpr int kMaxPooledStatements = 64;
@@ -46,7 +45,7 @@ sqlite3* CDbConnection::Handle()
         return nullptr;
     }
     m_db = db;
-    sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+    sqlite3_busy_timeout(m_db, m_busyTimeoutMs);
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
@@ -99,10 +98,12 @@ void CDbConnection::Close()
     if (m_db == nullptr) {
         return;
     }
+    // A bracket still open here was never confirmed: nothing of it may reach the file.
     if (m_inTransaction) {
-        ExecuteQuietly("COMMIT");
+        ExecuteQuietly("ROLLBACK");
         m_inTransaction = false;
     }
+    m_depth = 0;
     for (sqlite3_stmt* stmt : std::as_const(m_statements)) {
         sqlite3_finalize(stmt);
     }
@@ -135,26 +136,132 @@ bool CDbConnection::CreateDatabaseFile(const QString& path)
     return created;
 }
 
-void CDbConnection::BeginOperation()
+int CDbConnection::ExecuteChecked(const char* sql)
 {
-    if (m_depth++ > 0) {
-        return;
+    const int rc = sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
     }
-    sqlite3* db = Handle();
-    if (db != nullptr && sqlite3_get_autocommit(db)) {
-        m_inTransaction = sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+    return rc;
+}
+
+void CDbConnection::SetBusyTimeout(int milliseconds)
+{
+    m_busyTimeoutMs = milliseconds;
+    if (m_db != nullptr) {
+        sqlite3_busy_timeout(m_db, milliseconds);
     }
 }
 
-void CDbConnection::EndOperation()
+bool CDbConnection::BeginOperation()
+{
+    if (m_depth > 0) {
+        ++m_depth;
+        return true;
+    }
+    sqlite3* db = Handle();
+    if (db == nullptr) {
+        m_lastError = QStringLiteral("the data file cannot be opened");
+        return false;
+    }
+    const int rc = ExecuteChecked("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK) {
+        if ((rc & 0xff) == SQLITE_BUSY) {
+            m_lastError = QStringLiteral("another program is writing the data file; try again");
+        }
+        return false;
+    }
+    m_inTransaction = true;
+    m_depth = 1;
+    return true;
+}
+
+bool CDbConnection::CommitOperation()
+{
+    if (m_depth == 0) {
+        return false;
+    }
+    if (--m_depth > 0) {
+        return true;
+    }
+    m_inTransaction = false;
+    if (m_db == nullptr) {
+        m_lastError = QStringLiteral("the data file was closed");
+        return false;
+    }
+    if (ExecuteChecked("COMMIT") == SQLITE_OK) {
+        return true;
+    }
+    // A commit that failed may leave the transaction open (a full disk); end it so the file
+    // stays as it was before the bracket.
+    if (!sqlite3_get_autocommit(m_db)) {
+        ExecuteQuietly("ROLLBACK");
+    }
+    return false;
+}
+
+void CDbConnection::RollbackOperation()
 {
     if (m_depth == 0 || --m_depth > 0) {
         return;
     }
-    if (m_inTransaction && m_db != nullptr) {
-        ExecuteQuietly("COMMIT");
+    if (m_inTransaction && m_db != nullptr && !sqlite3_get_autocommit(m_db)) {
+        ExecuteQuietly("ROLLBACK");
     }
     m_inTransaction = false;
+}
+
+qint64 CDbConnection::TotalChanges()
+{
+    return m_db != nullptr ? sqlite3_total_changes64(m_db) : 0;
+}
+
+std::optional<qint64> CDbConnection::DataVersion()
+{
+    sqlite3_stmt* stmt = CachedStatement(QStringLiteral("PRAGMA data_version"));
+    if (stmt == nullptr || sqlite3_step(stmt) != SQLITE_ROW) {
+        return std::nullopt;
+    }
+    const qint64 version = sqlite3_column_int64(stmt, 0);
+    sqlite3_reset(stmt);
+    return version;
+}
+
+bool CDbConnection::ChangedElsewhere()
+{
+    const std::optional<qint64> version = DataVersion();
+    if (!version) {
+        return false;
+    }
+    const bool changed = m_seenGeneration != m_generation || *version != m_seenDataVersion;
+    m_seenGeneration = m_generation;
+    m_seenDataVersion = *version;
+    return changed;
+}
+
+bool CDbConnection::Attach(const QString& path, const QString& alias)
+{
+    if (Handle() == nullptr || m_depth > 0) {
+        return false;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray sql = QStringLiteral("ATTACH ?1 AS [%1]").arg(alias).toUtf8();
+    if (sqlite3_prepare_v2(m_db, sql.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return false;
+    }
+    const QByteArray file = QFile::encodeName(path);
+    sqlite3_bind_text(stmt, 1, file.constData(), static_cast<int>(file.size()), SQLITE_TRANSIENT);
+    const bool attached = sqlite3_step(stmt) == SQLITE_DONE;
+    sqlite3_finalize(stmt);
+    return attached;
+}
+
+void CDbConnection::Detach(const QString& alias)
+{
+    if (m_db != nullptr) {
+        ExecuteQuietly(QStringLiteral("DETACH [%1]").arg(alias).toUtf8().constData());
+    }
 }
 
 const QSet<QString>& CDbConnection::DateTimeColumns()

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -14,8 +16,10 @@ struct sqlite3_stmt;
 // (never creating the file; only CreateDatabaseFile does) and closed by Close(), which whole-file
 // commands call before they copy or replace the file.
 //
-// Document operations bracket their writes with BeginOperation/EndOperation (see CDbTransaction):
-// the outermost pair is one SQLite transaction, so a crash mid-way leaves the file as it was.
+// Every write is bracketed by BeginOperation and CommitOperation or RollbackOperation (see
+// CDbTransaction): the outermost bracket is one immediate SQLite transaction, so a crash mid-way
+// leaves the file as it was, and another program writing the same file waits for it. Nested
+// brackets join the outermost one; only the outermost commits or rolls back.
 class CDbConnection
 {
 public:
@@ -41,9 +45,30 @@ public:
     // cannot be created.
     bool CreateDatabaseFile(const QString& path);
 
-    void BeginOperation();
-    void EndOperation();
+    // Takes the write lock, waiting up to kBusyTimeoutMs for another program to finish. False,
+    // with LastError() set and nothing begun, when it cannot be had.
+    bool BeginOperation();
+    // Ends a bracket. The outermost commits; true only when the commit took effect. A failed
+    // commit (disk full, I/O error) is rolled back, leaving the file as before the bracket.
+    bool CommitOperation();
+    void RollbackOperation();
     int OperationDepth() const { return m_depth; }
+    // Why the last BeginOperation or CommitOperation failed, in words for the user.
+    const QString& LastError() const { return m_lastError; }
+    // Rows inserted, changed or deleted through this connection since it was opened.
+    qint64 TotalChanges();
+
+    // True when another connection committed to the file since the previous call (or since the
+    // file was opened again); the first call after an open is true.
+    bool ChangedElsewhere();
+
+    // Makes another data file readable in statements as "alias.Table" (outside any bracket).
+    bool Attach(const QString& path, const QString& alias);
+    void Detach(const QString& alias);
+
+    static constexpr int kBusyTimeoutMs = 10000;
+    // How long BeginOperation waits for another program's write lock (kBusyTimeoutMs unless set).
+    void SetBusyTimeout(int milliseconds);
 
     // Names of the date-time columns of the open file (lower case), for the dialect mapping.
     const QSet<QString>& DateTimeColumns();
@@ -66,12 +91,18 @@ private:
     bool HoldsDataTables();
     void ConfigureDataFile();
     void ExecuteQuietly(const char* sql);
+    int ExecuteChecked(const char* sql);
+    std::optional<qint64> DataVersion();
 
     QString m_text;
     sqlite3* m_db = nullptr;
     quint64 m_generation = 0;
     int m_depth = 0;
     bool m_inTransaction = false;
+    QString m_lastError;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
+    quint64 m_seenGeneration = ~quint64(0);
+    qint64 m_seenDataVersion = -1;
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
     QHash<QString, sqlite3_stmt*> m_statements;

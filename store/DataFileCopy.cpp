@@ -1,7 +1,9 @@
 #include "DataFileCopy.h"
 
+#include "CDbConnection.h"
 #include "SchemaScripts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -13,10 +15,9 @@
 
 #include <cstdio>
 #include <optional>
+#include <sys/stat.h>
 
 namespace {
-
-constexpr int kBusyTimeoutMs = 5000;
 
 struct TableColumns
 {
@@ -58,7 +59,7 @@ public:
             m_db = nullptr;
             return;
         }
-        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        sqlite3_busy_timeout(m_db, CDbConnection::kBusyTimeoutMs);
     }
     ~CSqliteHandle() { sqlite3_close_v2(m_db); }
     CSqliteHandle(const CSqliteHandle&) = delete;
@@ -170,12 +171,111 @@ bool IsQuilletDataFile(const QString& path)
     if (file.Get() == nullptr || file.Column("PRAGMA quick_check") != QStringList{QStringLiteral("ok")}) {
         return false;
     }
+    static const QStringList optional = {QStringLiteral("Version"), QStringLiteral("PayeeType"),
+                                         QStringLiteral("TransType")};
     for (const TableColumns& expected : ExpectedTables()) {
         const std::optional<QStringList> columns =
-            file.Column("SELECT name FROM pragma_table_info(?1) ORDER BY cid", expected.table);
-        if (columns != expected.columns) {
+            file.Column("SELECT name FROM pragma_table_info(?1) WHERE (SELECT type FROM sqlite_master WHERE name = ?1) "
+                        "= 'table' ORDER BY cid",
+                        expected.table);
+        const bool missingButOptional = columns && columns->isEmpty() && optional.contains(expected.table);
+        if (columns != expected.columns && !missingButOptional) {
             return false;
         }
     }
+    return true;
+}
+
+namespace {
+
+bool SameFile(const QString& a, const QString& b)
+{
+    struct stat first = {};
+    struct stat second = {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+// The absolute path a file would have once created: its folder resolved, its name kept.
+QString ResolvedPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+} // namespace
+
+QString BackupWritePath(const QString& target)
+{
+    const QFileInfo info(target);
+    return info.isSymLink() ? info.symLinkTarget() : target;
+}
+
+QString BackupTargetRefusal(const QString& dataFile, const QString& target)
+{
+    const QString written = BackupWritePath(target);
+    const QFileInfo info(written);
+    if (info.exists() && !info.isFile()) {
+        return QStringLiteral("\"%1\" is not a regular file; choose a file for the backup.").arg(target);
+    }
+    const QString data = ResolvedPath(dataFile);
+    const QString resolved = ResolvedPath(written);
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QString part = data + QLatin1String(suffix);
+        if (resolved == part || SameFile(written, part)) {
+            return QStringLiteral("\"%1\" is the data file itself or one of its journal files; choose another file "
+                                  "for the backup.")
+                .arg(target);
+        }
+    }
+    return QString();
+}
+
+bool CopyTablesFrom(CDbConnection& connection, const QString& alias)
+{
+    sqlite3* db = connection.Handle();
+    if (db == nullptr) {
+        return false;
+    }
+    const auto exec = [db](const QString& sql) {
+        return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    };
+    for (const TableColumns& table : ExpectedTables()) {
+        if (!exec(QStringLiteral("DROP TABLE IF EXISTS main.[%1]").arg(table.table))) {
+            return false;
+        }
+        // The attached file's own statements recreate the table and its indexes as they are there.
+        sqlite3_stmt* stmt = nullptr;
+        const QByteArray schema =
+            QStringLiteral("SELECT sql FROM [%1].sqlite_master WHERE tbl_name = ?1 AND sql IS NOT "
+                           "NULL AND type IN ('table', 'index') ORDER BY type = 'index', rowid")
+                .arg(alias)
+                .toUtf8();
+        if (sqlite3_prepare_v2(db, schema.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(stmt);
+            return false;
+        }
+        const QByteArray name = table.table.toUtf8();
+        sqlite3_bind_text(stmt, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
+        QStringList statements;
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            statements << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        sqlite3_finalize(stmt);
+        if (statements.isEmpty()) {
+            continue;
+        }
+        for (const QString& statement : statements) {
+            if (!exec(statement)) {
+                return false;
+            }
+        }
+        if (!exec(QStringLiteral("INSERT INTO main.[%1] SELECT * FROM [%2].[%1]").arg(table.table, alias))) {
+            return false;
+        }
+    }
+    connection.NoteSchemaChange();
     return true;
 }

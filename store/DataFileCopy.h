@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class CDbConnection;
+
 // Whole-file operations on SQLite data files. None of them shows anything; each returns false on
 // failure and leaves the target as it was.
 
@@ -13,6 +15,20 @@
 // mode: one self-contained file. Every connection to target must be closed first.
 bool CopyDatabaseFile(const QString& source, const QString& target);
 
-// True when path is a sound SQLite file holding every table of the schema scripts with exactly
-// their columns, in order. Opens the file read-only and writes nothing.
+// True when path is a sound SQLite file holding every table the program reads with exactly the
+// columns of the schema scripts, in order; the lookup and mark tables (Version, PayeeType,
+// TransType) may be missing, as a reset never brings back a missing Version table, but when
+// present their columns must match too. Opens the file read-only and writes nothing.
 bool IsQuilletDataFile(const QString& path);
+
+// Why target cannot take a backup of the data file: it is the data file itself or one of its
+// journal files ("-wal", "-shm", "-journal"), or it exists and is no regular file (a device, a
+// folder). Empty when it can. A symbolic link is judged by the file it points to.
+QString BackupTargetRefusal(const QString& dataFile, const QString& target);
+// The path a backup to target writes: the file a symbolic link points to, else target.
+QString BackupWritePath(const QString& target);
+
+// Replaces every table of the connection's main file with the same table of the data file
+// attached as alias (its columns, indexes and rows); a table the attached file lacks is dropped.
+// Runs inside the caller's operation; false when a statement fails (the caller rolls back).
+bool CopyTablesFrom(CDbConnection& connection, const QString& alias);

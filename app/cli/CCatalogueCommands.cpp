@@ -6,7 +6,6 @@
 #include "CItemSetupForm.h"
 #include "CProductOperations.h"
 #include "CSaleTaxSetup.h"
-#include "PlainNumber.h"
 
 #include <functional>
 
@@ -39,9 +38,21 @@ int FindByName(const QList<Record>& records, const QString& name, QString Record
 QList<CCliCommand> CCatalogueCommands::Commands()
 {
     return {
-        {QStringLiteral("category"), kCategoryUsage, {}, &CCatalogueCommands::Category},
-        {QStringLiteral("tax"), kTaxUsage, {}, &CCatalogueCommands::Tax},
-        {QStringLiteral("product"), kProductUsage, {}, &CCatalogueCommands::Product},
+        {QStringLiteral("category"),
+         kCategoryUsage,
+         {},
+         &CCatalogueCommands::Category,
+         QStringLiteral("Adds, renames or deletes a category.")},
+        {QStringLiteral("tax"),
+         kTaxUsage,
+         {},
+         &CCatalogueCommands::Tax,
+         QStringLiteral("Adds, changes or deletes a sale tax (RATE in percent, 0 to 100).")},
+        {QStringLiteral("product"),
+         kProductUsage,
+         {},
+         &CCatalogueCommands::Product,
+         QStringLiteral("Adds, changes, re-stocks or deletes a product; a quantity is posted as a stock movement.")},
     };
 }
 
@@ -76,13 +87,17 @@ int CCatalogueCommands::Tax(CCliContext& context, const CCliArguments& arguments
 {
     const QString action = arguments.Positional(0);
     const int expected = action == QLatin1String("add") ? 3 : 2;
-    const std::optional<double> rate = action == QLatin1String("add") ? ParsePlainNumber(arguments.Positional(2))
-                                       : arguments.Has(QStringLiteral("rate"))
-                                           ? ParsePlainNumber(arguments.Value(QStringLiteral("rate")))
-                                           : std::optional<double>(0.0);
     if (arguments.Positional().size() != expected || !QStringList{"add", "update", "delete"}.contains(action) ||
-        !rate || !arguments.UnknownOptions({QStringLiteral("name"), QStringLiteral("rate")}).isEmpty()) {
+        !arguments.UnknownOptions({QStringLiteral("name"), QStringLiteral("rate")}).isEmpty()) {
         return context.Usage(kTaxUsage);
+    }
+    const std::optional<double> rate =
+        action == QLatin1String("add") ? context.Number(QStringLiteral("RATE"), arguments.Positional(2))
+        : arguments.Has(QStringLiteral("rate"))
+            ? context.Number(QStringLiteral("--rate"), arguments.Value(QStringLiteral("rate")))
+            : std::optional<double>(0.0);
+    if (!rate) {
+        return CCliContext::kUsage;
     }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
@@ -130,9 +145,10 @@ int CCatalogueCommands::SaveProduct(CCliContext& context, const CCliArguments& a
         if (!arguments.Has(QLatin1String(option))) {
             continue;
         }
-        const std::optional<double> value = ParsePlainNumber(arguments.Value(QLatin1String(option)));
+        const std::optional<double> value =
+            context.Number(QStringLiteral("--") + QLatin1String(option), arguments.Value(QLatin1String(option)));
         if (!value) {
-            return context.Usage(kProductUsage);
+            return CCliContext::kUsage;
         }
         if (!(form.*set)(*value)) {
             return CCliContext::kFailed;
@@ -180,7 +196,7 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
     }
     CInventoryDoc& doc = context.Doc();
     if (action == QLatin1String("add")) {
-        CItemSetupForm form(doc, -1);
+        CItemSetupForm form(doc, QString());
         form.name = arguments.Positional(1);
         const int none = FindByName(doc.Taxes(), QStringLiteral("None"), &TaxRecord::TaxName);
         form.taxID = none >= 0 ? doc.Taxes()[none].TaxID : -1;
@@ -194,16 +210,16 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
         return context.Fail(QStringLiteral("No product named ") + arguments.Positional(1));
     }
     if (action == QLatin1String("edit")) {
-        CItemSetupForm form(doc, index);
+        CItemSetupForm form(doc, doc.Products()[index].ProductID);
         return SaveProduct(context, arguments, form);
     }
     if (action == QLatin1String("onhand")) {
-        const std::optional<double> quantity = ParsePlainNumber(arguments.Positional(2));
+        const std::optional<double> quantity = context.Number(QStringLiteral("QTY"), arguments.Positional(2));
         if (!quantity) {
-            return context.Usage(kProductUsage);
+            return CCliContext::kUsage;
         }
         context.Prompter().QueueNumber(*quantity);
-        return CProductOperations(doc).ChangeOnHand(index) ? 0 : CCliContext::kFailed;
+        return CProductOperations(doc).ChangeOnHand(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
     }
-    return CProductOperations(doc).Delete(index) ? 0 : CCliContext::kFailed;
+    return CProductOperations(doc).Delete(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
 }

@@ -1,5 +1,8 @@
 #include "CCliContext.h"
 
+#include "NumberBounds.h"
+#include "PlainNumber.h"
+
 CCliContext::CCliContext(const QString& dataFile, bool assumeYes)
     : m_connection(dataFile), m_prompter(assumeYes), m_doc(m_connection, m_prompter), m_out(stdout), m_err(stderr)
 {
@@ -22,8 +25,29 @@ int CCliContext::Fail(const QString& message)
     return kFailed;
 }
 
-int CCliContext::Usage(const QString& usage)
+int CCliContext::Usage(const QString& usage, const QString& why)
 {
+    if (!why.isEmpty()) {
+        m_err << why << Qt::endl;
+    }
     m_err << QLatin1String("usage: quillet-cli [--data FILE] [--yes] ") << usage << Qt::endl;
     return kUsage;
+}
+
+std::optional<double> CCliContext::Number(const QString& name, const QString& text)
+{
+    const ParsedNumber parsed = ParsePlainNumberText(text);
+    if (!parsed.value) {
+        m_err << name << QLatin1String(": ") << parsed.refusal << Qt::endl;
+    }
+    return parsed.value;
+}
+
+std::optional<int> CCliContext::Integer(const QString& name, const QString& text)
+{
+    const std::optional<int> value = ParsePlainInteger(text);
+    if (!value) {
+        m_err << name << QLatin1String(": '") << text << QLatin1String("' is not a whole number.") << Qt::endl;
+    }
+    return value;
 }

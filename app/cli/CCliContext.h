@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTextStream>
 
+#include <optional>
+
 // What one run of quillet-cli works on: the data file's connection, the document over it, the
 // console prompter, and the output streams.
 class CCliContext
@@ -27,7 +29,13 @@ public:
     bool LoadCatalogue(bool printStatus);
     // Writes the message on stderr and gives the exit code of a failed command.
     int Fail(const QString& message);
-    int Usage(const QString& usage);
+    // Writes why the words are wrong (when known) and the usage line; the exit code of a usage error.
+    int Usage(const QString& usage, const QString& why = QString());
+
+    // A number or integer argument in the plain form scripts write ("-12.5"), within the book's
+    // bounds. Nothing, after "NAME: 'abc' is not a number." on stderr, when refused.
+    std::optional<double> Number(const QString& name, const QString& text);
+    std::optional<int> Integer(const QString& name, const QString& text);
 
 private:
     CDbConnection m_connection;

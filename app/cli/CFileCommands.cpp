@@ -21,9 +21,21 @@ int ExitCode(CWholeFileCommands::Outcome outcome)
 QList<CCliCommand> CFileCommands::Commands()
 {
     return {
-        {QStringLiteral("backup"), kBackupUsage, {}, &CFileCommands::Backup},
-        {QStringLiteral("restore"), kRestoreUsage, {}, &CFileCommands::Restore},
-        {QStringLiteral("reset"), kResetUsage, {}, &CFileCommands::Reset},
+        {QStringLiteral("backup"),
+         kBackupUsage,
+         {},
+         &CFileCommands::Backup,
+         QStringLiteral("Copies the book to FILE (replacing it), consistently even while another program writes.")},
+        {QStringLiteral("restore"),
+         kRestoreUsage,
+         {},
+         &CFileCommands::Restore,
+         QStringLiteral("Asks, then replaces the book's contents with the backup FILE.")},
+        {QStringLiteral("reset"),
+         kResetUsage,
+         {},
+         &CFileCommands::Reset,
+         QStringLiteral("Asks, then erases every record and brings back the seed rows.")},
     };
 }
 
@@ -50,7 +62,6 @@ int CFileCommands::Reset(CCliContext& context, const CCliArguments& arguments)
     if (!arguments.Positional().isEmpty()) {
         return context.Usage(kResetUsage);
     }
-    // The window resets a file it has opened; here a missing file is created first.
     context.LoadCatalogue(false);
     return ExitCode(CWholeFileCommands(context.Doc()).ResetDatabase());
 }

@@ -11,8 +11,17 @@ const QString kListUsage = QStringLiteral("list categories|taxes|products|vendor
 QList<CCliCommand> CListCommands::Commands()
 {
     return {
-        {QStringLiteral("init"), QStringLiteral("init"), {}, &CListCommands::Init},
-        {QStringLiteral("list"), kListUsage, {}, &CListCommands::List},
+        {QStringLiteral("init"),
+         QStringLiteral("init"),
+         {},
+         &CListCommands::Init,
+         QStringLiteral("Opens the data file, creating it (and its folder) when missing, and loads the catalogue."),
+         true},
+        {QStringLiteral("list"),
+         kListUsage,
+         {},
+         &CListCommands::List,
+         QStringLiteral("Prints a list as CSV with a header line.")},
     };
 }
 

@@ -4,12 +4,15 @@
 #include "CCliContext.h"
 #include "CCsvWriter.h"
 #include "CDbRecordset.h"
+#include "CDocOperation.h"
 #include "CStockAdjustment.h"
 #include "CStoredTransaction.h"
 #include "CTransactionDeletion.h"
 #include "DateText.h"
-#include "PlainNumber.h"
+#include "NumberBounds.h"
 #include "TransactionTypes.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -56,12 +59,36 @@ int LoadExisting(CCliContext& context, int32_t transactionID, CStoredTransaction
 QList<CCliCommand> CPostingCommands::Commands()
 {
     return {
-        {QStringLiteral("sale"), kSaleUsage, {}, &CPostingCommands::Sale},
-        {QStringLiteral("purchase"), kPurchaseUsage, {}, &CPostingCommands::Purchase},
-        {QStringLiteral("adjust"), kAdjustUsage, {}, &CPostingCommands::Adjust},
-        {QStringLiteral("adjustment"), kAdjustmentUsage, {}, &CPostingCommands::Adjustment},
-        {QStringLiteral("transaction"), kTransactionUsage, {}, &CPostingCommands::Transaction},
-        {QStringLiteral("register"), kRegisterUsage, {}, &CPostingCommands::Register},
+        {QStringLiteral("sale"),
+         kSaleUsage,
+         {},
+         &CPostingCommands::Sale,
+         QStringLiteral("Posts a sale (or replaces sale ID) and prints its TransactionID.")},
+        {QStringLiteral("purchase"),
+         kPurchaseUsage,
+         {},
+         &CPostingCommands::Purchase,
+         QStringLiteral("Posts a purchase (or replaces purchase ID) and prints its TransactionID.")},
+        {QStringLiteral("adjust"),
+         kAdjustUsage,
+         {},
+         &CPostingCommands::Adjust,
+         QStringLiteral("Posts a stock adjustment of QTY (signed) and prints its TransactionID.")},
+        {QStringLiteral("adjustment"),
+         kAdjustmentUsage,
+         {},
+         &CPostingCommands::Adjustment,
+         QStringLiteral("Changes an adjustment's quantity and re-derives stock, cost and value.")},
+        {QStringLiteral("transaction"),
+         kTransactionUsage,
+         {},
+         &CPostingCommands::Transaction,
+         QStringLiteral("Asks, then deletes a whole transaction and re-derives what it touched.")},
+        {QStringLiteral("register"),
+         kRegisterUsage,
+         {},
+         &CPostingCommands::Register,
+         QStringLiteral("Prints every stock movement in register order as CSV.")},
     };
 }
 
@@ -78,11 +105,21 @@ int CPostingCommands::Purchase(CCliContext& context, const CCliArguments& argume
 std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context, const QString& text, int32_t transType)
 {
     const QStringList parts = text.split(QLatin1Char(';'));
-    const std::optional<double> quantity = ParsePlainNumber(parts.value(1));
-    const std::optional<double> price = ParsePlainNumber(parts.value(2));
-    const std::optional<double> taxRate = parts.size() == 5 ? ParsePlainNumber(parts[4]) : std::optional<double>(0.0);
-    if ((parts.size() != 3 && parts.size() != 5) || !quantity || !price || !taxRate) {
-        context.Fail(QStringLiteral("A line is PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]: ") + text);
+    if (parts.size() != 3 && parts.size() != 5) {
+        context.Fail(QStringLiteral("--line: '%1' is not PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]").arg(text));
+        return std::nullopt;
+    }
+    const std::optional<double> quantity = context.Number(QStringLiteral("--line quantity"), parts[1]);
+    const std::optional<double> price =
+        quantity ? context.Number(QStringLiteral("--line price"), parts[2]) : std::nullopt;
+    const std::optional<double> taxRate =
+        !price ? std::nullopt
+               : (parts.size() == 5 ? context.Number(QStringLiteral("--line tax rate"), parts[4]) : std::optional(0.0));
+    if (!taxRate) {
+        return std::nullopt;
+    }
+    if (*taxRate < 0 || *taxRate > 100) {
+        context.Fail(QStringLiteral("--line tax rate: '%1' is not from 0 to 100").arg(parts[4]));
         return std::nullopt;
     }
     const CInventoryDoc& doc = context.Doc();
@@ -91,7 +128,7 @@ std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context,
         index = doc.FindProduct(parts[0], Qt::CaseInsensitive);
     }
     if (index < 0) {
-        context.Fail(QStringLiteral("No product named ") + parts[0]);
+        context.Fail(QStringLiteral("--line: no product named ") + parts[0]);
         return std::nullopt;
     }
     const ItemRecord& product = doc.Products()[index];
@@ -107,29 +144,55 @@ std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context,
         parts.size() == 5 ? std::pair<QString, double>(parts[3], *taxRate) : DefaultTax(doc, product, transType);
     line.ItemTotal = line.Price * line.Quantity;
     line.TaxTotal = line.ItemTotal * line.TaxRate * 0.01;
+    if (!IsWithinBounds(line.ItemTotal) || !IsWithinBounds(line.TaxTotal)) {
+        context.Fail(QStringLiteral("--line: the amount of '%1' is out of range").arg(text));
+        return std::nullopt;
+    }
     return line;
 }
 
 int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments& arguments, int32_t transType)
 {
     const QString usage = transType == kTransSale ? kSaleUsage : kPurchaseUsage;
+    if (!arguments.Positional().isEmpty() || !arguments.UnknownOptions(kPostingOptions).isEmpty()) {
+        return context.Usage(usage, QStringLiteral("unknown words: ") +
+                                        (arguments.Positional() + arguments.UnknownOptions(kPostingOptions)).join(' '));
+    }
+    if (transType == kTransSale && arguments.Has(QStringLiteral("vendor-id"))) {
+        return context.Usage(usage, QStringLiteral("--vendor-id: only a purchase records a vendor"));
+    }
     const std::optional<int> id = arguments.Has(QStringLiteral("id"))
-                                      ? ParsePlainInteger(arguments.Value(QStringLiteral("id")))
+                                      ? context.Integer(QStringLiteral("--id"), arguments.Value(QStringLiteral("id")))
                                       : std::optional<int>(-1);
-    const std::optional<int> vendorID = arguments.Has(QStringLiteral("vendor-id"))
-                                            ? ParsePlainInteger(arguments.Value(QStringLiteral("vendor-id")))
-                                            : std::optional<int>(-1);
-    const std::optional<QDateTime> date = arguments.Has(QStringLiteral("date"))
-                                              ? ParseStoreDate(arguments.Value(QStringLiteral("date")))
-                                              : std::optional<QDateTime>(QDateTime());
-    if (!arguments.Positional().isEmpty() || !arguments.UnknownOptions(kPostingOptions).isEmpty() || !id || !vendorID ||
-        !date || (transType == kTransSale && arguments.Has(QStringLiteral("vendor-id")))) {
-        return context.Usage(usage);
+    const std::optional<int> vendorID =
+        arguments.Has(QStringLiteral("vendor-id"))
+            ? context.Integer(QStringLiteral("--vendor-id"), arguments.Value(QStringLiteral("vendor-id")))
+            : std::optional<int>(-1);
+    std::optional<QDateTime> date = QDateTime();
+    if (arguments.Has(QStringLiteral("date"))) {
+        date = ParseStoreDate(arguments.Value(QStringLiteral("date")));
+        if (!date) {
+            return context.Usage(
+                usage,
+                QStringLiteral("--date: '%1' is not YYYY-MM-DD HH:MM:SS").arg(arguments.Value(QStringLiteral("date"))));
+        }
+    }
+    if (!id || !vendorID) {
+        return CCliContext::kUsage;
     }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
     }
     CInventoryDoc& doc = context.Doc();
+    // The lines are priced from the catalogue as the file holds it while the posting runs.
+    CDocOperation operation(doc);
+    if (!operation.Started()) {
+        return CCliContext::kFailed;
+    }
+    if (*vendorID >= 0 && std::none_of(doc.Vendors().cbegin(), doc.Vendors().cend(),
+                                       [&](const PayeeRecord& vendor) { return vendor.PayeeID == *vendorID; })) {
+        return context.Fail(QStringLiteral("--vendor-id: no vendor has the identifier %1").arg(*vendorID));
+    }
     SalePurchasePosting posting;
     posting.TransType = transType;
     posting.TransactionID = *id;
@@ -177,7 +240,7 @@ int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments&
                                                     : QStringLiteral("Please Select a Vendor!"));
     }
     const PostingResult result = doc.PostSalePurchase(posting);
-    if (!result.Saved) {
+    if (!result.Saved || !operation.Commit()) {
         return CCliContext::kFailed;
     }
     context.Out() << result.TransactionID << Qt::endl;
@@ -186,35 +249,49 @@ int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments&
 
 int CPostingCommands::Adjust(CCliContext& context, const CCliArguments& arguments)
 {
-    const std::optional<double> quantity = ParsePlainNumber(arguments.Positional(1));
-    if (arguments.Positional().size() != 2 || !quantity) {
+    if (arguments.Positional().size() != 2) {
         return context.Usage(kAdjustUsage);
+    }
+    const std::optional<double> quantity = context.Number(QStringLiteral("QTY"), arguments.Positional(1));
+    if (!quantity) {
+        return CCliContext::kUsage;
     }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
     }
     CInventoryDoc& doc = context.Doc();
+    // The product's cost is taken from the file as it is while the adjustment is written.
+    CDocOperation operation(doc);
+    if (!operation.Started()) {
+        return CCliContext::kFailed;
+    }
     const int index = doc.FindProduct(arguments.Positional(0), Qt::CaseInsensitive);
     if (index < 0) {
         return context.Fail(QStringLiteral("No product named ") + arguments.Positional(0));
     }
-    if (*quantity == 0) {
+    if (IsNoise(*quantity)) {
         return context.Fail(QStringLiteral("Zero is not a valid adjustment value!"));
     }
     ItemRecord item = doc.Products()[index];
     item.UnitsOnHand = *quantity;
     const int32_t transactionID = doc.Counters().TransID;
-    doc.PostStockAdjustment(item, CInventoryDoc::kAdjustment);
+    if (!doc.PostStockAdjustment(item, CInventoryDoc::kAdjustment) || !operation.Commit()) {
+        return CCliContext::kFailed;
+    }
     context.Out() << transactionID << Qt::endl;
     return 0;
 }
 
 int CPostingCommands::Adjustment(CCliContext& context, const CCliArguments& arguments)
 {
-    const std::optional<int> id = ParsePlainInteger(arguments.Positional(1));
-    const std::optional<double> quantity = ParsePlainNumber(arguments.Positional(2));
-    if (arguments.Positional().size() != 3 || arguments.Positional(0) != QLatin1String("set") || !id || !quantity) {
+    if (arguments.Positional().size() != 3 || arguments.Positional(0) != QLatin1String("set")) {
         return context.Usage(kAdjustmentUsage);
+    }
+    const std::optional<int> id = context.Integer(QStringLiteral("ID"), arguments.Positional(1));
+    const std::optional<double> quantity =
+        id ? context.Number(QStringLiteral("QTY"), arguments.Positional(2)) : std::nullopt;
+    if (!quantity) {
+        return CCliContext::kUsage;
     }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
@@ -232,14 +309,18 @@ int CPostingCommands::Adjustment(CCliContext& context, const CCliArguments& argu
     const TransactionLine& line = stored.Lines().first();
     const auto edit =
         CStockAdjustment(context.Doc()).EditQuantity(*id, line.ProductID, stored.TransDate(), line.Quantity, *quantity);
-    return edit == CStockAdjustment::Edit::Refused ? CCliContext::kFailed : 0;
+    return edit == CStockAdjustment::Edit::Changed || edit == CStockAdjustment::Edit::Unchanged ? 0
+                                                                                                : CCliContext::kFailed;
 }
 
 int CPostingCommands::Transaction(CCliContext& context, const CCliArguments& arguments)
 {
-    const std::optional<int> id = ParsePlainInteger(arguments.Positional(1));
-    if (arguments.Positional().size() != 2 || arguments.Positional(0) != QLatin1String("delete") || !id) {
+    if (arguments.Positional().size() != 2 || arguments.Positional(0) != QLatin1String("delete")) {
         return context.Usage(kTransactionUsage);
+    }
+    const std::optional<int> id = context.Integer(QStringLiteral("ID"), arguments.Positional(1));
+    if (!id) {
+        return CCliContext::kUsage;
     }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;

@@ -4,6 +4,5 @@
 
 #include <optional>
 
-// Numbers as scripts write them: a "." point, no grouping, the whole text a number.
-std::optional<double> ParsePlainNumber(const QString& text);
+// A whole number as scripts write it ("-12"), the whole text a number within 32 bits.
 std::optional<int> ParsePlainInteger(const QString& text);

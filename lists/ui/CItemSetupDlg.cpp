@@ -35,8 +35,8 @@ constexpr double kFormHeight = 138;
 constexpr int kFormFontStretch = 90;
 } // namespace
 
-CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, int recordIndex, QWidget* parent)
-    : QDialog(parent), m_doc(doc), m_form(doc, recordIndex)
+CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, const QString& productID, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_form(doc, productID)
 {
     setObjectName(QStringLiteral("itemSetupDialog"));
     setWindowTitle(CMainFrame::kApplicationTitle);

@@ -23,7 +23,8 @@ class CItemSetupDlg final : public QDialog
     Q_OBJECT
 
 public:
-    CItemSetupDlg(CInventoryDoc& doc, int recordIndex, QWidget* parent = nullptr);
+    // productID: the product to edit; empty for a new one.
+    CItemSetupDlg(CInventoryDoc& doc, const QString& productID, QWidget* parent = nullptr);
 
     // After OK: the name of a created product, or the new name of a renamed one; else empty.
     const QString& SavedName() const { return m_form.SavedName(); }

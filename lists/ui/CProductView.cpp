@@ -80,7 +80,7 @@ void CProductView::Tapped(int row, bool onHandIcon)
 void CProductView::ChangeOnHand()
 {
     m_list->setUpdatesEnabled(false);
-    const bool changed = CProductOperations(m_doc).ChangeOnHand(m_selection);
+    const bool changed = CProductOperations(m_doc).ChangeOnHand(SelectedProductID());
     m_list->setUpdatesEnabled(true);
     if (changed) {
         Fill(true);
@@ -96,7 +96,7 @@ void CProductView::OnBarCommand(int commandId)
 {
     switch (commandId) {
     case CommandId::kNew:
-        RunItemSetup(-1);
+        RunItemSetup(QString());
         break;
     case CommandId::kEdit:
         EditSelected();
@@ -117,12 +117,18 @@ void CProductView::EditSelected()
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return;
     }
-    RunItemSetup(m_selection);
+    RunItemSetup(SelectedProductID());
 }
 
-void CProductView::RunItemSetup(int recordIndex)
+QString CProductView::SelectedProductID() const
 {
-    CItemSetupDlg dialog(m_doc, recordIndex, this);
+    return m_selection >= 0 && m_selection < m_doc.Products().size() ? m_doc.Products()[m_selection].ProductID
+                                                                     : QString();
+}
+
+void CProductView::RunItemSetup(const QString& productID)
+{
+    CItemSetupDlg dialog(m_doc, productID, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
@@ -135,7 +141,7 @@ void CProductView::RunItemSetup(int recordIndex)
 
 void CProductView::DeleteSelected()
 {
-    if (CProductOperations(m_doc).Delete(m_selection)) {
+    if (CProductOperations(m_doc).Delete(SelectedProductID())) {
         Fill(true);
     }
 }

@@ -33,7 +33,8 @@ private:
     void Tapped(int row, bool onHandIcon);
     void ShowSelection();
     void ChangeOnHand();
-    void RunItemSetup(int recordIndex);
+    QString SelectedProductID() const;
+    void RunItemSetup(const QString& productID);
     void EditSelected();
     void DeleteSelected();
 

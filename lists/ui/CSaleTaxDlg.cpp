@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 CSaleTaxDlg::CSaleTaxDlg(CInventoryDoc& doc, QWidget* parent)
     : CSetupListDlg(QStringLiteral("Sale Tax Setup"), QStringLiteral("Sale Tax:"), parent), m_doc(doc), m_setup(doc)
@@ -17,8 +18,8 @@ CSaleTaxDlg::CSaleTaxDlg(CInventoryDoc& doc, QWidget* parent)
     Fields()->addWidget(m_rate, 1, 1);
     Fields()->addWidget(new QLabel(QStringLiteral("%"), this), 1, 2);
     connect(NameEdit(), &QLineEdit::textChanged, this, [this](const QString& name) { m_setup.SetName(name); });
-    connect(m_rate, &QLineEdit::textChanged, this,
-            [this](const QString& rate) { m_setup.SetRate(ParseLocaleNumber(rate)); });
+    // Only what the user types: a rate shown rounded must not replace the stored one.
+    connect(m_rate, &QLineEdit::textEdited, this, [this](const QString& rate) { m_setup.SetRateText(rate); });
     Initialize();
 }
 
@@ -40,5 +41,6 @@ void CSaleTaxDlg::Select(int index)
 {
     m_setup.Select(index);
     NameEdit()->setText(m_setup.Name());
-    m_rate->setText(m_setup.Selected() >= 0 ? FormatLocaleNumber("%.2lf", m_setup.Rate()) : QStringLiteral("0.0"));
+    m_rate->setText(m_setup.Selected() >= 0 ? FormatLocaleNumber("%.2lf", m_setup.Rate())
+                                            : QLocale().toString(0.0, 'f', 1));
 }

@@ -1,6 +1,7 @@
 #include "CBookScenario.h"
 #include "CStockAdjustment.h"
 #include "CTransactionDeletion.h"
+#include "LocaleNumber.h"
 
 #include <QLocale>
 
@@ -82,6 +83,28 @@ TEST(Adjustments, ChangingAnAdjustmentRewritesItAndTheCallerReDerives)
               QStringList{"Adjust on hand (+8)|16|16"});
     EXPECT_EQ(book.ItemRow("Bolt"), "18|0|2|7");
     EXPECT_FALSE(book.Doc().ChangeAdjustmentQuantity(99, 1));
+}
+
+TEST(Adjustments, FloatNoiseIsNoChangeAndTheRunningValueStaysInCents)
+{
+    CBookScenario book;
+    book.AddProduct("Rope");
+    book.Purchase(CBookScenario::Day(1), {{"Rope", 1, 1}});
+    for (const double quantity : {0.1, 0.2}) {
+        ItemRecord rope = book.Product("Rope");
+        rope.UnitsOnHand = quantity;
+        ASSERT_TRUE(book.Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment));
+    }
+    // 1 + 0.1 + 0.2 on hand is 1.3000000000000003 in doubles: the same quantity again changes nothing.
+    EXPECT_EQ(CStockAdjustment(book.Doc()).EditQuantity(2, "Rope", CBookScenario::Day(1), 0.2, 0.2 + 1e-12),
+              CStockAdjustment::Edit::Unchanged);
+    EXPECT_EQ(CStockAdjustment(book.Doc()).EditQuantity(2, "Rope", CBookScenario::Day(1), 0.2, 1e-12),
+              CStockAdjustment::Edit::Refused);
+    EXPECT_EQ(book.Book().Rows("SELECT count(*) FROM TransItem"), QStringList{"3"});
+    const double running = book.Book().Scalar("SELECT LineTotal FROM TransItem order by rowid desc").ToDouble();
+    EXPECT_EQ(running, 1.3);
+    EXPECT_EQ(RoundToCents(0.57), 0.57);
+    EXPECT_EQ(RoundToCents(0.1 + 0.2), 0.3);
 }
 
 TEST(Deletion, QuestionsFollowTypeAndItems)

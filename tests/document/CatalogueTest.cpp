@@ -109,7 +109,7 @@ TEST(Catalogue, ResetKeepsVersionReseedsTheRestAndToleratesAMissingTable)
     EXPECT_EQ(book.Doc().Categories().size(), 2);
 }
 
-TEST(Catalogue, AFailingStatementStopsTheScriptsWithItsNumber)
+TEST(Catalogue, AFailingStatementStopsTheScriptsWithItsNumberAndUndoesThem)
 {
     CTestBook book;
     // A view named Tax cannot be dropped as a table, so creating the table fails.
@@ -120,8 +120,9 @@ TEST(Catalogue, AFailingStatementStopsTheScriptsWithItsNumber)
 
     EXPECT_FALSE(book.Doc().RunSchemaScripts(false));
     EXPECT_EQ(book.Prompter().Shown(), QStringList{"Create database fail (4)"});
-    // Scripts before the failure ran; the catalogue in memory was not reloaded.
-    EXPECT_EQ(book.Rows("SELECT count(*) FROM Categories"), QStringList{"2"});
+    // The failed reset is undone as a whole: the book and its catalogue are as they were.
+    EXPECT_EQ(book.Rows("SELECT count(*) FROM Categories"), QStringList{"3"});
+    EXPECT_EQ(book.Rows("SELECT count(*) FROM Tax"), QStringList{"1"});
     EXPECT_EQ(book.Doc().Categories().size(), 3);
 }
 

@@ -1,6 +1,7 @@
 #include "LocaleNumber.h"
 #include "CDbRecordset.h"
 #include "CTestBook.h"
+#include "NumberBounds.h"
 #include "SqlText.h"
 
 #include <QLocale>
@@ -75,13 +76,16 @@ TEST_F(GermanLocale, CommaDecimalAndDotGrouping)
 TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)
 {
     CTestBook book;
+    // A number stored as the locale's text (grouping and decimal comma) loads through that text;
+    // one stored as a number loads as it is.
     ASSERT_TRUE(book.Exec("INSERT INTO Item (ProductID, CategoryID, UnitsOnHand, SalePrice, AvgCost) "
-                          "values ('Bolt', 0, 1234.5, 0.1, 2.75)"));
-    ASSERT_TRUE(book.Exec("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (2, 'MwSt', 19.5)"));
+                          "values ('Bolt', 0, '1.234,5', 0.1, '2,75')"));
+    ASSERT_TRUE(book.Exec("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (2, 'MwSt', '19,5')"));
     CDbRecordset recordset(book.Connection());
-    ASSERT_TRUE(
-        recordset.Open("SELECT UnitsOnHand FROM Item", CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly));
-    EXPECT_EQ(recordset.GetFieldText(0), "1234,5");
+    ASSERT_TRUE(recordset.Open("SELECT UnitsOnHand, SalePrice FROM Item", CDbRecordset::kOpenForwardOnly,
+                               CDbRecordset::kLockReadOnly));
+    EXPECT_EQ(recordset.GetFieldText(0), "1.234,5");
+    EXPECT_EQ(recordset.GetFieldText(1), "0,1");
     recordset.Close();
     ASSERT_TRUE(book.Doc().LoadProducts());
     ASSERT_TRUE(book.Doc().LoadTaxes());
@@ -89,6 +93,38 @@ TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)
     EXPECT_DOUBLE_EQ(book.Doc().Products()[0].SalePrice, 0.1);
     EXPECT_DOUBLE_EQ(book.Doc().Products()[0].AvgCost, 2.75);
     EXPECT_DOUBLE_EQ(book.Doc().Taxes()[0].TaxRate, 19.5);
+}
+
+TEST(UserNumber, TypedNumbersAreReadExactlyInTheLocaleAndBounded)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const auto value = [](const char* text) { return ParseUserNumber(text).value; };
+    EXPECT_EQ(value("1,234.5"), 1234.5);
+    EXPECT_EQ(value(" -12 "), -12);
+    EXPECT_EQ(value(".5"), 0.5);
+    EXPECT_EQ(value("12."), 12);
+    EXPECT_EQ(value("1,000,000,000,000"), 1e12);
+    for (const char* refused : {"abc", "", "-", "7,5", "1,23,456", "1e5", "12abc", "1.2.3", "inf", "nan", "0x10"}) {
+        const ParsedNumber parsed = ParseUserNumber(refused);
+        EXPECT_FALSE(parsed.value) << refused;
+        EXPECT_EQ(parsed.refusal, QStringLiteral("'%1' is not a number.").arg(refused));
+    }
+    EXPECT_EQ(ParseUserNumber("1,000,000,000,001").refusal,
+              "'1,000,000,000,001' is out of range: numbers may be at most 1,000,000,000,000 in size.");
+    EXPECT_FALSE(ParseUserNumber(QString(400, '9')).value);
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(value("1.234,5"), 1234.5);
+    EXPECT_EQ(value("7,5"), 7.5);
+    EXPECT_FALSE(value("7.5"));
+    QLocale::setDefault(QLocale::c());
+
+    // Scripts write plain numbers whatever the locale.
+    EXPECT_EQ(ParsePlainNumberText("-12.5").value, -12.5);
+    EXPECT_FALSE(ParsePlainNumberText("1,234.5").value);
+    EXPECT_FALSE(ParsePlainNumberText("1e308").value);
+    EXPECT_EQ(ParsePlainNumberText("2000000000000").refusal,
+              "'2000000000000' is out of range: numbers may be at most 1,000,000,000,000 in size.");
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "CBookScenario.h"
+#include "CDbConnection.h"
+#include "CDbRecordset.h"
 #include "CStoredTransaction.h"
 
 #include <gtest/gtest.h>
@@ -174,7 +176,10 @@ TEST(Posting, TheProductListFollowsEveryPosting)
     CBookScenario book;
     book.AddProduct("Known");
     // Written by another program after the list was loaded.
-    ASSERT_TRUE(book.Book().Exec("INSERT INTO Item (ProductID, CategoryID, AvgCost) values ('Newcomer', 1, 0)"));
+    {
+        CDbConnection other(book.Book().Path());
+        ASSERT_TRUE(Execute(other, "INSERT INTO Item (ProductID, CategoryID, AvgCost) values ('Newcomer', 1, 0)"));
+    }
     ASSERT_EQ(book.Doc().Products().size(), 1);
     book.Purchase(Day::Day(1), {{"Known", 2, 3}, {"Newcomer", 4, 5}});
     ASSERT_EQ(book.Doc().Products().size(), 2);
@@ -192,12 +197,16 @@ TEST(Posting, AFailedDeleteStopsTheSave)
     SalePurchasePosting sale;
     sale.TransType = 1;
     sale.PreviousDate = sale.NewDate = Day::Day(1);
-    sale.Lines = {TransactionLine{}};
+    TransactionLine line;
+    line.ProductID = "A";
+    sale.Lines = {line};
     const PostingResult result = book.Doc().PostSalePurchase(sale);
     EXPECT_FALSE(result.Saved);
     EXPECT_EQ(book.Book().Prompter().Shown(), QStringList{"Unable to execute command(Delete TransItem)"});
-    // The identifier was taken and is not used again.
-    EXPECT_EQ(book.Doc().Counters().TransID, 1);
+    // Nothing of the failed save stays, not even the identifier it took.
+    EXPECT_EQ(book.Doc().Counters().TransID, 0);
+    EXPECT_EQ(book.Book().Rows("SELECT TransID FROM AutoNumber"), QStringList{"0"});
+    EXPECT_EQ(book.Book().Rows("SELECT count(*) FROM Transaction"), QStringList{"0"});
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -62,6 +63,7 @@ TEST_F(Cli, PostingsAndTheRegister)
     ASSERT_TRUE(Sql("INSERT INTO Item (ProductID, ProductDesc, CategoryID, UnitsOnHand, UnitCost, SalePrice, AvgCost, "
                     "TaxID) values ('Widget, \"big\"', 'A widget', 0, 0, 0, 9.5, 0, 2)"));
     ASSERT_TRUE(Sql("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (2, 'GST', 10)"));
+    ASSERT_TRUE(Sql("INSERT INTO Vendor (PayeeID, CompanyName) values (4, 'Acme')"));
     ASSERT_EQ(m_cli.Run({"purchase", "--party", "Acme", "--vendor-id", "4", "--date", "2026-01-09 10:00:00", "--line",
                          "Widget, \"big\";10;4"}),
               0)
@@ -123,6 +125,7 @@ TEST_F(Cli, AdjustmentsAndDeletes)
 
 TEST_F(Cli, CategoriesTaxesAndProducts)
 {
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
     ASSERT_EQ(m_cli.Run({"category", "add", "Tools"}), 0);
     EXPECT_EQ(m_cli.Run({"category", "add", "TOOLS"}), 1);
     EXPECT_TRUE(m_cli.Err().contains("The New Category Name Exists! Please Change to Other Name."));
@@ -157,6 +160,115 @@ TEST_F(Cli, CategoriesTaxesAndProducts)
     EXPECT_EQ(m_cli.Run({"--yes", "tax", "delete", "GST"}), 1);
     ASSERT_EQ(m_cli.Run({"product", "add", "Spare", "--category", "Software"}), 0);
     ASSERT_EQ(m_cli.Run({"--yes", "product", "delete", "Spare"}), 0);
+}
+
+TEST_F(Cli, HelpAndUsageFollowTheConventions)
+{
+    ASSERT_EQ(m_cli.Run({"--help"}), 0);
+    EXPECT_TRUE(m_cli.Out().startsWith("usage: quillet-cli"));
+    EXPECT_TRUE(m_cli.Out().contains("  backup FILE\n      Copies the book to FILE"));
+    EXPECT_TRUE(m_cli.Err().isEmpty());
+    EXPECT_EQ(m_cli.Run({"frobnicate"}), 2);
+    EXPECT_TRUE(m_cli.Err().startsWith("quillet-cli: 'frobnicate' is not a command"));
+    EXPECT_EQ(m_cli.Run({}), 2);
+}
+
+TEST_F(Cli, OnlyInitCreatesADataFile)
+{
+    for (const QStringList& command :
+         {QStringList{"list", "products"}, QStringList{"sale", "--party", "A", "--line", "X;1;1"},
+          QStringList{"--yes", "reset"}, QStringList{"backup", m_dir.filePath("b.bak")}}) {
+        EXPECT_EQ(m_cli.Run(command), 1) << command.join(' ').toStdString();
+        EXPECT_EQ(m_cli.Err(), QStringLiteral("no data file at %1; create one with init\n").arg(DataFile()));
+    }
+    EXPECT_FALSE(QFileInfo::exists(QFileInfo(DataFile()).absolutePath()));
+    EXPECT_FALSE(QFileInfo::exists(m_dir.filePath("b.bak")));
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    EXPECT_TRUE(QFileInfo(DataFile()).isFile());
+}
+
+TEST_F(Cli, BadValuesAreRefusedNamingTheArgument)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    EXPECT_EQ(m_cli.Run({"product", "add", "W", "--category", "Hardware", "--qty", "1e308", "--cost", "1e308"}), 2);
+    EXPECT_EQ(m_cli.Err(), "--cost: '1e308' is not a number.\n");
+    EXPECT_EQ(m_cli.Run({"product", "add", "W", "--category", "Hardware", "--price", "abc"}), 2);
+    EXPECT_EQ(m_cli.Err(), "--price: 'abc' is not a number.\n");
+    EXPECT_EQ(m_cli.Run({"product", "add", "W", "--category", "Hardware", "--cost", "2000000000000"}), 2);
+    EXPECT_TRUE(m_cli.Err().startsWith("--cost: '2000000000000' is out of range"));
+    EXPECT_EQ(m_cli.Run({"tax", "add", "Y", "-5"}), 1);
+    EXPECT_EQ(m_cli.Err(), "The tax rate must be from 0 to 100 percent.\n");
+    EXPECT_EQ(m_cli.Run({"tax", "add", "Y", "7,5"}), 2);
+    EXPECT_EQ(m_cli.Err(), "RATE: '7,5' is not a number.\n");
+    ASSERT_EQ(m_cli.Run({"product", "add", "W", "--category", "Hardware", "--qty", "100000", "--cost", "1.5"}), 0);
+    EXPECT_EQ(m_cli.Run({"purchase", "--party", "Acme", "--vendor-id", "99999", "--line", "W;1;1"}), 1);
+    EXPECT_EQ(m_cli.Err(), "--vendor-id: no vendor has the identifier 99999\n");
+    EXPECT_EQ(m_cli.Run({"sale", "--party", "Bob", "--line", "W;x;1"}), 1);
+    EXPECT_TRUE(m_cli.Err().startsWith("--line quantity: 'x' is not a number."));
+    EXPECT_EQ(m_cli.Run({"adjust", "W", "abc"}), 2);
+    EXPECT_EQ(m_cli.Err(), "QTY: 'abc' is not a number.\n");
+    // Numbers print plainly, never with an exponent.
+    ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
+    EXPECT_EQ(m_cli.OutLines().value(1), "W,,Hardware,0,100000,1.5,1.5,1,-1");
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    EXPECT_TRUE(m_cli.OutLines().value(1).endsWith(",W,Open Balance (+100000),100000,1.5,1.5,100000,150000,1,"));
+}
+
+TEST_F(Cli, NoiseAdjustmentsPostNothingAndValuesStayInCents)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--cost", "1"}), 0);
+    ASSERT_EQ(m_cli.Run({"adjust", "Rope", "0.1"}), 0);
+    ASSERT_EQ(m_cli.Run({"adjust", "Rope", "0.2"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "onhand", "Rope", "0.3"}), 1);
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    ASSERT_EQ(m_cli.OutLines().size(), 3);
+    EXPECT_TRUE(m_cli.OutLines()[2].endsWith(",0.2,1,1,0.30000000000000004,0.3,1,")) << m_cli.Out().toStdString();
+}
+
+TEST_F(Cli, TwoProgramsPostingAtOnceLoseNoSale)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--qty", "1000", "--cost", "2"}), 0);
+    // Two shell loops of sales on one book at the same time.
+    const QString loop = QStringLiteral("for i in $(seq 1 40); do \"$0\" --data \"$1\" sale --party C --line "
+                                        "\"Rope;1;3\" || echo failed; done");
+    QList<QProcess*> loops;
+    for (int i = 0; i < 2; ++i) {
+        auto* shell = new QProcess;
+        shell->start("sh", {"-c", loop, QStringLiteral(QUILLET_CLI), DataFile()});
+        loops << shell;
+    }
+    QStringList ids;
+    for (QProcess* shell : loops) {
+        ASSERT_TRUE(shell->waitForFinished(120000));
+        const QString out = QString::fromUtf8(shell->readAllStandardOutput());
+        EXPECT_FALSE(out.contains("failed")) << shell->readAllStandardError().toStdString();
+        ids << out.split('\n', Qt::SkipEmptyParts);
+        delete shell;
+    }
+    ids.removeDuplicates();
+    EXPECT_EQ(ids.size(), 80);
+    ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
+    EXPECT_EQ(m_cli.OutLines().value(1), "Rope,,Hardware,0,920,2,2,1,-1");
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    EXPECT_EQ(m_cli.OutLines().size(), 82);
+    EXPECT_TRUE(m_cli.OutLines().last().contains(",920,1840,1,0")) << m_cli.OutLines().last().toStdString();
+}
+
+TEST_F(Cli, BackupNeverReplacesTheBookItsJournalOrADevice)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    EXPECT_EQ(m_cli.Run({"backup", DataFile() + "-wal"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("is the data file itself or one of its journal files"));
+    EXPECT_EQ(m_cli.Run({"backup", DataFile()}), 1);
+    if (QFileInfo::exists("/dev/full")) {
+        EXPECT_EQ(m_cli.Run({"backup", "/dev/full"}), 1);
+        EXPECT_EQ(m_cli.Err(), "\"/dev/full\" is not a regular file; choose a file for the backup.\n");
+        EXPECT_FALSE(QFileInfo("/dev/full").isFile());
+    }
+    EXPECT_EQ(m_cli.Run({"--yes", "restore", m_dir.filePath("nothing.bak")}), 1);
+    EXPECT_TRUE(m_cli.Err().endsWith("cannot be read. The database has not been changed.\n"));
 }
 
 } // namespace

@@ -143,25 +143,43 @@ private slots:
         auto* name = Child<QLineEdit>(&dialog, "nameEdit");
         auto* rate = Child<QLineEdit>(&dialog, "rateEdit");
         QCOMPARE(ListRows(list), QStringList{"None|0,00%"});
-        QCOMPARE(rate->text(), QStringLiteral("0.0"));
+        QCOMPARE(rate->text(), QStringLiteral("0,0"));
 
+        // Rates are read exactly in the locale; text that is no rate is refused, never read as 0.
         QTest::keyClicks(name, QStringLiteral("PST"));
-        rate->setText(QStringLiteral("1.007,5"));
+        for (const QString& typed : {QStringLiteral("abc"), QStringLiteral("7.5"), QStringLiteral("1.007,5")}) {
+            rate->clear();
+            QTest::keyClicks(rate, typed);
+            Click(&dialog, "addButton");
+        }
+        QCOMPARE(book.Prompter().Shown(), (QStringList{"'abc' is not a number.", "'7.5' is not a number.",
+                                                       "The tax rate must be from 0 to 100 percent."}));
+        book.Prompter().Clear();
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("8,875"));
         Click(&dialog, "addButton");
-        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|1.007,50%"}));
+        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,88%"}));
         QCOMPARE(name->text(), QString());
-        QCOMPARE(rate->text(), QStringLiteral("0.0"));
+        QCOMPARE(rate->text(), QStringLiteral("0,0"));
 
+        // Shown rounded, kept exact: changing only the name keeps 8.875.
         ClickRow(list, 1);
         QCOMPARE(name->text(), QStringLiteral("PST"));
-        QCOMPARE(rate->text(), QStringLiteral("1.007,50"));
-        rate->setText(QStringLiteral("8,25"));
+        QCOMPARE(rate->text(), QStringLiteral("8,88"));
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("GST"));
         Click(&dialog, "updateButton");
-        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,25%"}));
-        QCOMPARE(book.Doc().Taxes()[1].TaxRate, 8.25);
+        QCOMPARE(book.Doc().Taxes()[0].TaxName, QStringLiteral("GST"));
+        QCOMPARE(book.Doc().Taxes()[0].TaxRate, 8.875);
+        ClickRow(list, 0);
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("8,25"));
+        Click(&dialog, "updateButton");
+        QCOMPARE(ListRows(list), (QStringList{"GST|8,25%", "None|0,00%"}));
+        QCOMPARE(book.Doc().Taxes()[0].TaxRate, 8.25);
 
         // The built-in tax stays as it is.
-        ClickRow(list, 0);
+        ClickRow(list, 1);
         Click(&dialog, "updateButton");
         Click(&dialog, "deleteButton");
         QCOMPARE(book.Prompter().Shown(), (QStringList{"The Build-in Sale Tax Can not be Modified!",
@@ -173,7 +191,7 @@ private slots:
     {
         CTestBook book;
         book.Doc().SetClock([] { return QDateTime(QDate(2026, 3, 1), QTime(10, 0)); });
-        CItemSetupDlg dialog(book.Doc(), -1);
+        CItemSetupDlg dialog(book.Doc(), QString());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* category = Child<QComboBox>(&dialog, "categoryCombo");
@@ -232,7 +250,7 @@ private slots:
                                          "UnitsOnHand,UnitCost,SalePrice,TaxID,AvgCost) "
                                          "Values('Bolt','Hex bolt','Zinc',1,3,2.5,0.1,0.35,2,0.125)")));
         book.Doc().ReloadCatalogue();
-        CItemSetupDlg dialog(book.Doc(), 0);
+        CItemSetupDlg dialog(book.Doc(), QStringLiteral("Bolt"));
         dialog.show();
         auto* category = Child<QComboBox>(&dialog, "categoryCombo");
         auto* tax = Child<QComboBox>(&dialog, "taxCombo");

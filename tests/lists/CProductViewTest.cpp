@@ -23,7 +23,7 @@ namespace {
 
 void CreateProduct(CInventoryDoc& doc, const QString& name, double price, double quantity, double cost)
 {
-    CItemSetupForm form(doc, -1);
+    CItemSetupForm form(doc, QString());
     form.name = name;
     form.categoryID = 0;
     form.taxID = 1;

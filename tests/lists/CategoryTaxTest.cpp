@@ -151,6 +151,56 @@ TEST(SaleTaxes, AddUpdateAndDeleteFollowTheRules)
     EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
 }
 
+TEST(Names, AreStoredInOneUnicodeFormSoLookAlikesAreOneName)
+{
+    CTestBook book;
+    const QString composed = QString::fromUtf8("Caf\u00e9");
+    const QString decomposed = QString::fromUtf8("Cafe\u0301");
+    CCategorySetup categories(book.Doc());
+    categories.SetName(decomposed);
+    ASSERT_TRUE(categories.Add());
+    categories.SetName(composed.toUpper());
+    EXPECT_FALSE(categories.Add());
+    CSaleTaxSetup taxes(book.Doc());
+    taxes.SetName(decomposed);
+    ASSERT_TRUE(taxes.Add());
+    taxes.SetName(composed);
+    EXPECT_FALSE(taxes.Add());
+    EXPECT_EQ(book.Rows(QStringLiteral("SELECT count(*) FROM Categories WHERE CategoryName = '%1'").arg(composed)),
+              QStringList{"1"});
+    EXPECT_EQ(book.Rows(QStringLiteral("SELECT count(*) FROM Tax WHERE TaxName = '%1'").arg(composed)),
+              QStringList{"1"});
+}
+
+TEST(SaleTaxes, RatesAreNumbersFromZeroToOneHundredReadInTheLocale)
+{
+    CTestBook book;
+    CSaleTaxSetup setup(book.Doc());
+    setup.SetName("GST");
+    for (const char* typed : {"abc", "", "7,5", "-5", "100.5", "1e1"}) {
+        setup.SetRateText(typed);
+        EXPECT_FALSE(setup.Add()) << typed;
+    }
+    setup.SetRate(-5);
+    EXPECT_FALSE(setup.Add());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"'abc' is not a number.", "'' is not a number.", "'7,5' is not a number.",
+                           "The tax rate must be from 0 to 100 percent.", "The tax rate must be from 0 to 100 percent.",
+                           "'1e1' is not a number.", "The tax rate must be from 0 to 100 percent."}));
+    setup.SetRateText(" 8.875 ");
+    ASSERT_TRUE(setup.Add());
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"2:GST:8.875", "1:None:0"}));
+
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    setup.Select(0);
+    setup.SetRateText("7.5");
+    EXPECT_FALSE(setup.Update());
+    setup.SetRateText("7,5");
+    EXPECT_TRUE(setup.Update());
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"2:GST:7.5", "1:None:0"}));
+}
+
 TEST(NumericFilter, OneDecimalPointAndTwoDecimalsAtMost)
 {
     EXPECT_TRUE(AcceptsNumericCharacter('.', "", 2));

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 class Products : public testing::Test
@@ -17,7 +19,7 @@ protected:
 
     CItemSetupForm::SaveResult Create(const QString& name, double quantity = 0, double cost = 0)
     {
-        CItemSetupForm form(Doc(), -1);
+        CItemSetupForm form(Doc(), QString());
         form.name = name;
         form.categoryID = 0;
         form.taxID = 1;
@@ -53,10 +55,10 @@ TEST_F(Products, NamesAreCheckedBeforeAnythingIsWritten)
     ASSERT_EQ(Create("Gadget"), CItemSetupForm::SaveResult::Saved);
     EXPECT_EQ(Create("widget"), CItemSetupForm::SaveResult::StayOpen);
     EXPECT_EQ(Create("   "), CItemSetupForm::SaveResult::StayOpen);
-    CItemSetupForm rename(Doc(), Index("Gadget"));
+    CItemSetupForm rename(Doc(), "Gadget");
     rename.name = "WIDGET";
     EXPECT_EQ(rename.Save(), CItemSetupForm::SaveResult::StayOpen);
-    CItemSetupForm uncategorised(Doc(), -1);
+    CItemSetupForm uncategorised(Doc(), QString());
     uncategorised.name = "Loose";
     EXPECT_EQ(uncategorised.Save(), CItemSetupForm::SaveResult::StayOpen);
     EXPECT_EQ(m_book.Prompter().Shown(),
@@ -68,13 +70,13 @@ TEST_F(Products, NamesAreCheckedBeforeAnythingIsWritten)
 TEST_F(Products, ChangingTheQuantityPostsTheDifferenceAndNothingElse)
 {
     ASSERT_EQ(Create("Bolt", 10, 4), CItemSetupForm::SaveResult::Saved);
-    CItemSetupForm unchanged(Doc(), Index("Bolt"));
+    CItemSetupForm unchanged(Doc(), "Bolt");
     unchanged.description = "M6";
     EXPECT_EQ(unchanged.Save(), CItemSetupForm::SaveResult::Saved);
     EXPECT_TRUE(unchanged.SavedName().isEmpty());
     EXPECT_EQ(Movements().size(), 1);
 
-    CItemSetupForm fewer(Doc(), Index("Bolt"));
+    CItemSetupForm fewer(Doc(), "Bolt");
     ASSERT_TRUE(fewer.SetQuantity(7));
     EXPECT_EQ(fewer.Save(), CItemSetupForm::SaveResult::Saved);
     EXPECT_EQ(Movements(), (QStringList{"3|Bolt|Open Balance (+10)|10", "2|Bolt|Adjust on hand (-3)|-3"}));
@@ -86,13 +88,13 @@ TEST_F(Products, ChangingTheQuantityPostsTheDifferenceAndNothingElse)
 TEST_F(Products, RenamingRewritesTheMovementsUnlessOnlyTheLetterCaseChanges)
 {
     ASSERT_EQ(Create("Bolt", 5, 1), CItemSetupForm::SaveResult::Saved);
-    CItemSetupForm upper(Doc(), Index("Bolt"));
+    CItemSetupForm upper(Doc(), "Bolt");
     upper.name = "BOLT";
     ASSERT_EQ(upper.Save(), CItemSetupForm::SaveResult::Saved);
     EXPECT_EQ(upper.SavedName(), "BOLT");
     EXPECT_EQ(Movements(), QStringList{"3|Bolt|Open Balance (+5)|5"});
 
-    CItemSetupForm screw(Doc(), Index("BOLT"));
+    CItemSetupForm screw(Doc(), "BOLT");
     screw.name = "Screw";
     ASSERT_TRUE(screw.SetQuantity(8));
     ASSERT_EQ(screw.Save(), CItemSetupForm::SaveResult::Saved);
@@ -106,7 +108,7 @@ TEST_F(Products, RenamingRewritesTheMovementsUnlessOnlyTheLetterCaseChanges)
 TEST_F(Products, ACaseChangeTheStoreWouldNotMatchRenamesTheMovements)
 {
     ASSERT_EQ(Create("Ärger", 3, 2), CItemSetupForm::SaveResult::Saved);
-    CItemSetupForm lower(Doc(), Index("Ärger"));
+    CItemSetupForm lower(Doc(), "Ärger");
     lower.name = "ärger";
     ASSERT_TRUE(lower.SetQuantity(5));
     ASSERT_EQ(lower.Save(), CItemSetupForm::SaveResult::Saved);
@@ -119,14 +121,14 @@ TEST_F(Products, ANameWithQuotesIsCreatedFoundEditedAndDeleted)
     const QString name = "O'Brien's \"Best\", 12\"";
     ASSERT_EQ(Create(name, 0, 3), CItemSetupForm::SaveResult::Saved);
     ASSERT_GE(Index(name), 0);
-    CItemSetupForm edit(Doc(), Index(name));
+    CItemSetupForm edit(Doc(), name);
     edit.note = "it's fine";
     ASSERT_TRUE(edit.SetSalePrice(9.99));
     ASSERT_EQ(edit.Save(), CItemSetupForm::SaveResult::Saved);
     EXPECT_DOUBLE_EQ(Doc().Products()[Index(name)].SalePrice, 9.99);
     EXPECT_EQ(Doc().Products()[Index(name)].ProductNote, "it's fine");
     m_book.Prompter().AnswerYes();
-    EXPECT_TRUE(CProductOperations(Doc()).Delete(Index(name)));
+    EXPECT_TRUE(CProductOperations(Doc()).Delete(name));
     EXPECT_TRUE(Doc().Products().isEmpty());
     EXPECT_EQ(m_book.Rows("SELECT count(*) FROM Item"), QStringList{"0"});
 }
@@ -136,13 +138,13 @@ TEST_F(Products, AProductWithMovementsCannotBeDeleted)
     ASSERT_EQ(Create("Stocked", 1, 1), CItemSetupForm::SaveResult::Saved);
     ASSERT_EQ(Create("Empty"), CItemSetupForm::SaveResult::Saved);
     CProductOperations operations(Doc());
-    EXPECT_FALSE(operations.Delete(-1));
+    EXPECT_FALSE(operations.Delete(QString()));
     m_book.Prompter().AnswerNo();
-    EXPECT_FALSE(operations.Delete(Index("Empty")));
+    EXPECT_FALSE(operations.Delete("Empty"));
     m_book.Prompter().AnswerYes();
-    EXPECT_FALSE(operations.Delete(Index("Stocked")));
+    EXPECT_FALSE(operations.Delete("Stocked"));
     m_book.Prompter().AnswerYes();
-    EXPECT_TRUE(operations.Delete(Index("Empty")));
+    EXPECT_TRUE(operations.Delete("Empty"));
     EXPECT_EQ(
         m_book.Prompter().Shown(),
         (QStringList{"Please Select Item First", "? Delete an Item?", "? Delete an Item?",
@@ -154,20 +156,49 @@ TEST_F(Products, ChangeOnHandTakesAnyValueAndRecordsTheDifference)
     ASSERT_EQ(Create("Cable", 4, 2), CItemSetupForm::SaveResult::Saved);
     CProductOperations operations(Doc());
     m_book.Prompter().AnswerNumber(std::nullopt);
-    EXPECT_FALSE(operations.ChangeOnHand(Index("Cable")));
+    EXPECT_FALSE(operations.ChangeOnHand("Cable"));
     m_book.Prompter().AnswerNumber(-3);
-    EXPECT_TRUE(operations.ChangeOnHand(Index("Cable")));
+    EXPECT_TRUE(operations.ChangeOnHand("Cable"));
     m_book.Prompter().AnswerNumber(-3);
-    EXPECT_TRUE(operations.ChangeOnHand(Index("Cable")));
+    EXPECT_FALSE(operations.ChangeOnHand("Cable"));
     EXPECT_EQ(m_book.Prompter().Shown(),
               (QStringList{"# On Hand | Cable | 4", "# On Hand | Cable | 4", "# On Hand | Cable | -3"}));
     EXPECT_EQ(Movements(), (QStringList{"3|Cable|Open Balance (+4)|4", "2|Cable|Adjust on hand (-7)|-7"}));
     EXPECT_DOUBLE_EQ(Doc().Products()[Index("Cable")].UnitsOnHand, -3);
 }
 
+TEST_F(Products, AQuantityEqualButForFloatNoisePostsNothing)
+{
+    ASSERT_EQ(Create("Rope", 0, 1), CItemSetupForm::SaveResult::Saved);
+    ItemRecord rope = Doc().Products()[Index("Rope")];
+    for (const double quantity : {0.1, 0.2}) {
+        rope.UnitsOnHand = quantity;
+        ASSERT_TRUE(Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment));
+    }
+    m_book.Prompter().AnswerNumber(0.3);
+    EXPECT_FALSE(CProductOperations(Doc()).ChangeOnHand("Rope"));
+    CItemSetupForm form(Doc(), "Rope");
+    ASSERT_TRUE(form.SetQuantity(0.3));
+    EXPECT_EQ(form.Save(), CItemSetupForm::SaveResult::Saved);
+    EXPECT_EQ(Movements(), (QStringList{"2|Rope|Adjust on hand (+0.10)|0.1", "2|Rope|Adjust on hand (+0.20)|0.2"}));
+    EXPECT_EQ(m_book.Scalar("SELECT LineTotal FROM TransItem order by rowid desc").ToDouble(), 0.3);
+}
+
+TEST_F(Products, NumbersOutOfRangeAreRefused)
+{
+    CItemSetupForm form(Doc(), QString());
+    EXPECT_FALSE(form.SetQuantity(1e308));
+    EXPECT_FALSE(form.SetUnitCost(std::numeric_limits<double>::infinity()));
+    EXPECT_TRUE(form.SetSalePrice(1e12));
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"'1e+308' is out of range: numbers may be at most 1,000,000,000,000 in size.",
+                           "'inf' is out of range: numbers may be at most 1,000,000,000,000 in size."}));
+    EXPECT_DOUBLE_EQ(form.Quantity(), 0);
+}
+
 TEST_F(Products, NumberEntryGoesThroughThePadAndRefusesNegatives)
 {
-    CItemSetupForm form(Doc(), -1);
+    CItemSetupForm form(Doc(), QString());
     m_book.Prompter().AnswerNumber(12.5);
     EXPECT_TRUE(form.EnterSalePrice());
     m_book.Prompter().AnswerNumber(-2);

@@ -1,11 +1,13 @@
 #include "CWholeFileCommands.h"
 #include "CDbRecordset.h"
 #include "CDbTransaction.h"
+#include "CSecondProgram.h"
 #include "CTestBook.h"
 #include "DataFileCopy.h"
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <thread>
@@ -130,6 +132,7 @@ TEST(WholeFileCommands, BackupTakenDuringWritesIsConsistent)
             Execute(connection,
                     QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
             Execute(connection, QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
+            transaction.Commit();
             ++written;
         }
     });
@@ -203,8 +206,11 @@ TEST_P(RestoreRefusal, LeavesTheBookUntouchedAndAsksNothing)
     EXPECT_EQ(CWholeFileCommands(book.Doc(), [&] { ++released; }).RestoreDatabase(), Outcome::Refused);
 
     ASSERT_EQ(book.Prompter().Shown().size(), 1);
-    EXPECT_TRUE(book.Prompter().Shown()[0].endsWith("is not a Quillet database backup. The database has not been "
-                                                    "changed."));
+    const bool missing = GetParam() == 3;
+    EXPECT_TRUE(book.Prompter().Shown()[0].endsWith(missing ? "cannot be read. The database has not been changed."
+                                                            : "is not a Quillet database backup. The database has not "
+                                                              "been changed."))
+        << book.Prompter().Shown()[0].toStdString();
     EXPECT_EQ(released, 0);
     EXPECT_EQ(FileHash(book.Path()), before);
     EXPECT_EQ(book.Doc().Categories().size(), 8);
@@ -288,7 +294,7 @@ TEST(WholeFileCommands, RestoreReloadsSoNewIdentifiersFollowTheRestoredOnes)
     EXPECT_EQ(book.Doc().Products().size(), 1);
 }
 
-TEST(WholeFileCommands, RestoreIgnoresAStaleWriteAheadLogOfTheOldFile)
+TEST(WholeFileCommands, RestoreOverABookWithALeftoverLogReplacesEverything)
 {
     CTestBook book;
     const QString backup = book.FolderPath("quillet.bak");
@@ -315,6 +321,84 @@ TEST(WholeFileCommands, RestoreIgnoresAStaleWriteAheadLogOfTheOldFile)
     EXPECT_EQ(book.Rows("SELECT CategoryID FROM Categories order by CategoryID"), (QStringList{"0", "1"}));
     book.Connection().Close();
     EXPECT_TRUE(IsQuilletDataFile(book.Path()));
+}
+
+TEST(WholeFileCommands, ARestoreReachesAnotherProgramWithTheBookOpen)
+{
+    CTestBook book;
+    FillBook(book);
+    const QString backup = book.FolderPath("quillet.bak");
+    book.Prompter().AnswerFile(backup);
+    ASSERT_EQ(CWholeFileCommands(book.Doc()).BackupDatabase(), Outcome::Done);
+    ASSERT_TRUE(book.Exec("delete from Categories where CategoryID > 1"));
+    CSecondProgram other(book.Path());
+    ASSERT_EQ(other.Doc().Categories().size(), 2);
+
+    book.Prompter().AnswerFile(backup);
+    book.Prompter().AnswerYes();
+    ASSERT_EQ(CWholeFileCommands(book.Doc()).RestoreDatabase(), Outcome::Done);
+    // The other program's file is the restored book, not a replaced one it still writes to.
+    EXPECT_TRUE(other.Doc().ReloadIfChangedElsewhere());
+    EXPECT_EQ(other.Doc().Categories().size(), 8);
+    EXPECT_EQ(other.Doc().Counters().TransID, 5);
+    ASSERT_TRUE(Execute(other.Connection(), "INSERT INTO Customer (PayeeID, CompanyName) values (3, 'Later')"));
+    EXPECT_EQ(book.Rows("SELECT CompanyName FROM Customer order by PayeeID"),
+              (QStringList{"Acme", "O'Brien", "Later"}));
+}
+
+TEST(WholeFileCommands, ABackupOfABookWithoutItsVersionTableIsRestored)
+{
+    CTestBook book;
+    FillBook(book);
+    ASSERT_TRUE(book.Exec("DROP TABLE [Version]"));
+    const QString backup = book.FolderPath("quillet.bak");
+    book.Prompter().AnswerFile(backup);
+    ASSERT_EQ(CWholeFileCommands(book.Doc()).BackupDatabase(), Outcome::Done);
+    EXPECT_TRUE(IsQuilletDataFile(backup));
+
+    CTestBook other;
+    other.Prompter().AnswerFile(backup);
+    other.Prompter().AnswerYes();
+    EXPECT_EQ(CWholeFileCommands(other.Doc()).RestoreDatabase(), Outcome::Done);
+    EXPECT_EQ(other.Doc().Categories().size(), 8);
+    EXPECT_EQ(other.Rows("SELECT count(*) FROM sqlite_master WHERE name = 'Version'"), QStringList{"0"});
+}
+
+TEST(WholeFileCommands, BackupRefusesTheBookItsJournalsAndWhatIsNoFile)
+{
+    CTestBook book;
+    FillBook(book);
+    book.Connection().Close();
+    const QByteArray before = FileHash(book.Path());
+    QStringList targets = {book.Path(), book.Path() + "-wal", book.Path() + "-shm", book.FolderPath(".")};
+    ASSERT_TRUE(QFile::link(book.Path() + "-wal", book.FolderPath("link-to-wal.bak")));
+    targets << book.FolderPath("link-to-wal.bak");
+    if (QFileInfo(QStringLiteral("/dev/null")).exists()) {
+        targets << QStringLiteral("/dev/null");
+    }
+    for (const QString& target : targets) {
+        book.Prompter().Clear();
+        book.Prompter().AnswerFile(target);
+        EXPECT_EQ(CWholeFileCommands(book.Doc()).BackupDatabase(), Outcome::Refused) << target.toStdString();
+        ASSERT_EQ(book.Prompter().Shown().size(), 1);
+        EXPECT_TRUE(book.Prompter().Shown()[0].contains("choose")) << book.Prompter().Shown()[0].toStdString();
+    }
+    EXPECT_EQ(FileHash(book.Path()), before);
+    EXPECT_FALSE(QFileInfo(QStringLiteral("/dev/null")).isFile());
+}
+
+TEST(WholeFileCommands, BackupThroughASymbolicLinkWritesTheFileItPointsTo)
+{
+    CTestBook book;
+    FillBook(book);
+    const QString real = book.FolderPath("real.bak");
+    const QString link = book.FolderPath("latest.bak");
+    ASSERT_TRUE(WriteFile(real, "old"));
+    ASSERT_TRUE(QFile::link(real, link));
+    book.Prompter().AnswerFile(link);
+    ASSERT_EQ(CWholeFileCommands(book.Doc()).BackupDatabase(), Outcome::Done);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(IsQuilletDataFile(real));
 }
 
 TEST(WholeFileCommands, HelpOpensTheShippedPageAtItsMainContents)

@@ -240,9 +240,11 @@ TEST_F(RecordsetTest, NestedOperationsCommitOnceAtTheOutermostEnd)
         {
             CDbTransaction inner(m_connection);
             ASSERT_TRUE(Execute(m_connection, "INSERT INTO T (ID) values (1)"));
+            EXPECT_TRUE(inner.Commit());
         }
         EXPECT_EQ(m_connection.OperationDepth(), 1);
         ASSERT_TRUE(Execute(m_connection, "INSERT INTO T (ID) values (2)"));
+        EXPECT_TRUE(outer.Commit());
     }
     EXPECT_EQ(m_connection.OperationDepth(), 0);
     CDbConnection other(m_path);

@@ -1,0 +1,21 @@
+#include "CDocOperation.h"
+
+#include "CInventoryDoc.h"
+
+CDocOperation::CDocOperation(CInventoryDoc& doc) : m_doc(doc), m_started(doc.EnterOperation()) {}
+
+CDocOperation::~CDocOperation()
+{
+    if (m_started && !m_ended) {
+        m_doc.LeaveOperation(false);
+    }
+}
+
+bool CDocOperation::Commit()
+{
+    if (!m_started || m_ended) {
+        return false;
+    }
+    m_ended = true;
+    return m_doc.LeaveOperation(true);
+}
