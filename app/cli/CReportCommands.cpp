@@ -7,7 +7,6 @@
 #include "ReportRange.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -15,13 +14,6 @@ const QString kReportUsage = QStringLiteral(
     "report valuation-detail|valuation-summary|sales-by-item|sales-summary|purchases-by-item|purchases-summary "
     "[--from YYYY-MM-DD --to YYYY-MM-DD] [--out FILE]");
 const QStringList kReportOptions = {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("out")};
-
-// A usage error that says what was wrong before the usage line.
-int UsageError(CCliContext& context, const QString& reason)
-{
-    context.Fail(reason);
-    return context.Usage(kReportUsage);
-}
 
 bool WriteToStdout(const CReport& report)
 {
@@ -33,7 +25,13 @@ bool WriteToStdout(const CReport& report)
 
 QList<CCliCommand> CReportCommands::Commands()
 {
-    return {{QStringLiteral("report"), kReportUsage, {}, &CReportCommands::Report}};
+    return {
+        {QStringLiteral("report"),
+         kReportUsage,
+         {},
+         &CReportCommands::Report,
+         QStringLiteral("Writes a report as CSV, as the window's Save does, to stdout or --out FILE; every kind but "
+                        "valuation-summary needs --from and --to (both days included).")}};
 }
 
 std::optional<QDate> CReportCommands::ParseDay(const QString& text)
@@ -46,37 +44,34 @@ int CReportCommands::Report(CCliContext& context, const CCliArguments& arguments
 {
     const QStringList unknown = arguments.UnknownOptions(kReportOptions);
     if (!unknown.isEmpty()) {
-        return UsageError(context, QStringLiteral("%1: not an option of report").arg(unknown.first()));
+        return context.Usage(kReportUsage, QStringLiteral("%1: not an option of report").arg(unknown.first()));
     }
     if (arguments.Positional().size() != 1) {
-        return UsageError(context, QStringLiteral("report: give one report kind"));
+        return context.Usage(kReportUsage, QStringLiteral("report: give one report kind"));
     }
     const std::optional<ReportKind> kind = ReportKindFromCommandName(arguments.Positional(0));
     if (!kind) {
-        return UsageError(context, QStringLiteral("report: '%1' is not a report kind").arg(arguments.Positional(0)));
+        return context.Usage(kReportUsage,
+                             QStringLiteral("report: '%1' is not a report kind").arg(arguments.Positional(0)));
     }
     std::optional<QDate> days[2];
     const QString dayOptions[2] = {QStringLiteral("from"), QStringLiteral("to")};
     for (int i = 0; i < 2; ++i) {
         if (!arguments.Has(dayOptions[i])) {
             if (ReportKindNeedsDates(*kind)) {
-                return UsageError(
-                    context,
+                return context.Usage(
+                    kReportUsage,
                     QStringLiteral("--%1: %2 needs --from and --to").arg(dayOptions[i], ReportKindCommandName(*kind)));
             }
             continue;
         }
         days[i] = ParseDay(arguments.Value(dayOptions[i]));
         if (!days[i]) {
-            return UsageError(context, QStringLiteral("--%1: '%2' is not a date (YYYY-MM-DD)")
-                                           .arg(dayOptions[i], arguments.Value(dayOptions[i])));
+            return context.Usage(kReportUsage, QStringLiteral("--%1: '%2' is not a date (YYYY-MM-DD)")
+                                                   .arg(dayOptions[i], arguments.Value(dayOptions[i])));
         }
     }
 
-    const QString dataFile = context.Doc().DataFilePath();
-    if (!QFileInfo::exists(dataFile)) {
-        return context.Fail(QStringLiteral("no data file at %1; create one with init").arg(dataFile));
-    }
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
     }
