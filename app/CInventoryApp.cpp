@@ -6,6 +6,7 @@
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "ListFeatures.h"
+#include "ReportFeatures.h"
 #include "UiScale.h"
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
@@ -51,6 +52,7 @@ void CInventoryApp::RegisterFeatures()
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
+    RegisterReportFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # the reports' charts (Qt Charts needs Qt's OpenGL development files)
+    qt6-charts-dev libqt6opengl6-dev
     # formatting check
     clang-format
     # tests and looking at the programs: a display for screenshots, PDF text, the sqlite3 shell

@@ -4,6 +4,7 @@
 #include "CFileCommands.h"
 #include "CListCommands.h"
 #include "CPostingCommands.h"
+#include "CReportCommands.h"
 
 QList<CCliCommand> CCliCommandTable::Commands()
 {
@@ -12,5 +13,6 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CPostingCommands::Commands();
     commands << CCatalogueCommands::Commands();
     commands << CFileCommands::Commands();
+    commands << CReportCommands::Commands();
     return commands;
 }
