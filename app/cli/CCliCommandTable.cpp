@@ -3,6 +3,7 @@
 #include "CCatalogueCommands.h"
 #include "CFileCommands.h"
 #include "CListCommands.h"
+#include "CPayeeCommands.h"
 #include "CPostingCommands.h"
 
 QList<CCliCommand> CCliCommandTable::Commands()
@@ -11,6 +12,7 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CListCommands::Commands();
     commands << CPostingCommands::Commands();
     commands << CCatalogueCommands::Commands();
+    commands << CPayeeCommands::Commands();
     commands << CFileCommands::Commands();
     return commands;
 }
