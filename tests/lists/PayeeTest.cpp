@@ -69,8 +69,9 @@ TEST_F(Payees, NamesAreTrimmedAndUniqueLetterCaseAside)
     // The same letter typed with a combining accent, in capitals.
     EXPECT_EQ(Create(Kind::Customer, QString::fromUtf8("CAFE\u0301")).status, Status::Refused);
     EXPECT_EQ(Create(Kind::Customer, " \t ").status, Status::Refused);
-    // A vendor is no customer.
+    // A vendor is no customer; a name typed with a combining accent is stored composed.
     EXPECT_TRUE(Create(Kind::Vendor, "Acme").Saved());
+    EXPECT_EQ(Create(Kind::Vendor, QString::fromUtf8("Cafe\u0301")).name, QString::fromUtf8("Caf\u00e9"));
 
     CPayeeSetup customers(m_book.Doc(), Kind::Customer);
     EXPECT_EQ(customers.Update(2, Payee("ACME")).status, Status::Refused);
@@ -178,11 +179,12 @@ TEST_F(Payees, TheOwnCompanyIsCreatedOnceOpenedAndSavedApartFromTheVendors)
     // Deleting the vendor named like the own company leaves the profile.
     CPayeeSetup vendors(m_book.Doc(), Kind::Vendor);
     m_book.Prompter().AnswerYes();
-    ASSERT_TRUE(vendors.Delete(1));
+    ASSERT_TRUE(vendors.Delete(2));
     EXPECT_EQ(vendors.Find(-100), -1);
     EXPECT_FALSE(vendors.Delete(-100));
     EXPECT_EQ(Rows("SELECT PayeeID, CompanyName FROM Vendor order by PayeeID"),
-              (QStringList{"-100|Quill & Co", "2|Quill & Co"}));
+              (QStringList{"-100|Quill & Co", "1|My Company"}));
+    EXPECT_EQ(m_book.Doc().OwnCompany().CompanyName, "Quill & Co");
     EXPECT_EQ(CPayeeSetup::SaveOwnCompany(m_book.Doc(), Payee("")).status, Status::Refused);
     EXPECT_EQ(m_book.Prompter().Messages(),
               (QStringList{"The vendor is no longer in the list.", "Company Name Can not Be Empty!"}));
