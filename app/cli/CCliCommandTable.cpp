@@ -3,6 +3,7 @@
 #include "CCatalogueCommands.h"
 #include "CFileCommands.h"
 #include "CListCommands.h"
+#include "CPayeeCommands.h"
 #include "CPostingCommands.h"
 #include "CReportCommands.h"
 
@@ -12,6 +13,7 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CListCommands::Commands();
     commands << CPostingCommands::Commands();
     commands << CCatalogueCommands::Commands();
+    commands << CPayeeCommands::Commands();
     commands << CFileCommands::Commands();
     commands << CReportCommands::Commands();
     return commands;

@@ -1,9 +1,13 @@
 #include "ListFeatures.h"
 
 #include "CCategoryDlg.h"
+#include "CCustomerView.h"
+#include "CInventoryDoc.h"
 #include "CMainFrame.h"
+#include "CPayeeView.h"
 #include "CProductView.h"
 #include "CSaleTaxDlg.h"
+#include "CVendorSetupDlg.h"
 #include "CommandIds.h"
 
 void RegisterListFeatures(CMainFrame& frame)
@@ -20,4 +24,10 @@ void RegisterListFeatures(CMainFrame& frame)
         CSaleTaxDlg(frame.Doc(), &frame).exec();
         frame.RefreshScreens();
     });
+    frame.RegisterScreen({CommandId::kCustomerList, QStringLiteral("Customers List"), true,
+                          [](CMainFrame& owner) { return new CCustomerView(owner.Doc()); }});
+    frame.RegisterScreen({CommandId::kVendorList, QStringLiteral("Vendors List"), true,
+                          [](CMainFrame& owner) { return new CPayeeView(owner.Doc()); }});
+    frame.RegisterCommand(CommandId::kMyCompany,
+                          [&frame] { CVendorSetupDlg(frame.Doc(), CInventoryDoc::kOwnCompanyPayeeID, &frame).exec(); });
 }
