@@ -2,6 +2,7 @@
 #include "CDbConnection.h"
 #include "CDbTransaction.h"
 #include "ComIssueError.h"
+#include "TestBooks.h"
 
 #include <QFile>
 
@@ -18,12 +19,18 @@ class RecordsetTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_path = m_dir.filePath(QStringLiteral("store.cdb"));
+        m_path = NewBookLocation(m_dir, QStringLiteral("store.cdb"));
         CDbRecordset creator(m_connection);
         ASSERT_TRUE(creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(m_path)));
         m_connection.Open(m_path);
         ASSERT_TRUE(Execute(m_connection, "CREATE TABLE [T] ([ID] INT, [Name] TEXT, [Amount] FLOAT, [When] DATETIME, "
                                           "[Paid] BIT)"));
+    }
+
+    void TearDown() override
+    {
+        m_connection.Close();
+        RemoveBook(m_path);
     }
 
     QStringList Column(const QString& sql, int index)
