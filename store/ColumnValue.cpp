@@ -146,15 +146,19 @@ CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, ColumnKind kind)
         return CDbVariant(sqlite3_column_double(stmt, column));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, column));
-        if (kind == ColumnKind::DateTime) {
-            if (const auto date = ParseStoreDate(value)) {
-                return CDbVariant(*date);
-            }
+        return ValueOfKind(CDbVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, column))), kind);
+    }
+    }
+}
+
+CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind)
+{
+    if (kind == ColumnKind::DateTime && value.GetKind() == CDbVariant::Kind::Text) {
+        if (const auto date = ParseStoreDate(value.ToText())) {
+            return CDbVariant(*date);
         }
-        return CDbVariant(value);
     }
-    }
+    return value;
 }
 
 bool BindValue(sqlite3_stmt* stmt, int parameter, const CDbVariant& value)

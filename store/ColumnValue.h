@@ -29,5 +29,9 @@ std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind);
 
 CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, ColumnKind kind);
 
+// A value as a column of that kind gives it: a text in a DATETIME column is the date it names (a
+// text that names none stays text); any other value is returned as it is.
+CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind);
+
 // Binds the value to the 1-based parameter; false when SQLite refuses it.
 bool BindValue(sqlite3_stmt* stmt, int parameter, const CDbVariant& value);
