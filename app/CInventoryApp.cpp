@@ -2,10 +2,12 @@
 
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
+#include "CPrintPeer.h"
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "ListFeatures.h"
+#include "SalesFeatures.h"
 #include "UiScale.h"
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
@@ -41,6 +43,8 @@ void CInventoryApp::ReadCommandLine()
             m_dataFile = words[++i];
         } else if (words[i] == QLatin1String("--scale")) {
             SetUiScale(words[++i].toInt());
+        } else if (words[i] == QLatin1String("--print-host")) {
+            CPrintPeer::SetHostOption(words[++i]);
         }
     }
 }
@@ -51,6 +55,7 @@ void CInventoryApp::RegisterFeatures()
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
+    RegisterSalesFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

@@ -12,8 +12,9 @@ constexpr int kHeaderFontHeight = 18;
 constexpr int kEdge = 6; // room for two lines of the text font
 } // namespace
 
-CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), m_nameWidth(nameWidth), m_textFont(CProductRowDelegate::ListFont())
+CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent, const QColor& background)
+    : QHeaderView(Qt::Horizontal, parent), m_nameWidth(nameWidth), m_background(background),
+      m_textFont(CProductRowDelegate::ListFont())
 {
     setFont(ScaledLineFont(kHeaderFontHeight));
     setSectionsClickable(false);
@@ -24,8 +25,8 @@ CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent)
     // Beyond the last column too.
     QPalette colors = palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colors.setColor(group, QPalette::Button, kBackground);
-        colors.setColor(group, QPalette::Window, kBackground);
+        colors.setColor(group, QPalette::Button, m_background);
+        colors.setColor(group, QPalette::Window, m_background);
     }
     setPalette(colors);
 }
@@ -49,7 +50,7 @@ void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int 
     const QRect upper(QPoint(area.left(), area.top()), QPoint(area.right(), middle - 1));
     const QRect lower(QPoint(area.left(), middle), area.bottomRight());
     painter->save();
-    painter->fillRect(area, kBackground);
+    painter->fillRect(area, m_background);
     painter->setPen(Qt::black);
     painter->drawLine(area.left(), middle, area.right(), middle);
     painter->setFont(m_textFont);
