@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds it and starts Quillet on the default data file
+# Installs what the project needs, builds it and starts Pressling (the print link; a second copy
+# exits at once, so one already running is kept) and Quillet on the default data file
 # (<documents>/Quillet.cdb; QUILLET_DOCUMENTS chooses another documents folder). Arguments are
 # passed to quillet (--data FILE, --scale N). Without a display it lists the book with quillet-cli.
 set -euo pipefail
@@ -16,6 +17,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 
 if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
+    build/app/pressling >/dev/null 2>&1 &
     exec build/app/quillet "$@"
 fi
 

@@ -7,6 +7,7 @@
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "ListFeatures.h"
+#include "ReportFeatures.h"
 #include "SalesFeatures.h"
 #include "UiScale.h"
 
@@ -55,6 +56,7 @@ void CInventoryApp::RegisterFeatures()
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
+    RegisterReportFeatures(frame);
     RegisterSalesFeatures(frame);
 }
 

@@ -463,6 +463,7 @@ void CInventoryDoc::ReloadCatalogue()
 {
     // What is read now is what later checks for changes by other programs compare with.
     m_connection.ChangedElsewhere();
+    ++m_catalogueGeneration;
     LoadCategories();
     LoadProducts();
     LoadTaxes();

@@ -85,6 +85,9 @@ public:
     // Reloads the catalogue when another program committed to the file since it was loaded;
     // true when it did. Never inside an operation (the operation checks on its own).
     bool ReloadIfChangedElsewhere();
+    // Counts whole reloads, also those an operation made on its own (another program's change
+    // seen when it began, or a failed commit undone), so screens know to show the lists again.
+    quint64 CatalogueGeneration() const { return m_catalogueGeneration; }
 
     // Creates the data file (createFile) or resets every table but Version, seeds the rows and
     // reloads the catalogue. Shows "Create database fail (%d)" and returns false when a
@@ -148,5 +151,6 @@ private:
     std::function<QDateTime()> m_clock;
     int m_operationDepth = 0;
     qint64 m_changesAtStart = 0;
+    quint64 m_catalogueGeneration = 0;
     QStringList m_changedProducts;
 };

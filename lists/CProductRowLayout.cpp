@@ -1,18 +1,25 @@
 #include "CProductRowLayout.h"
 
+#include <algorithm>
+
 CProductRowLayout::CProductRowLayout(const Metrics& metrics, const QRect& row, int blank, int clientRight)
     : m_metrics(metrics), m_row(row), m_blank(blank), m_clientRight(clientRight), m_middle(row.top() + row.height() / 2)
 {}
 
-CProductRowLayout::Metrics CProductRowLayout::Scaled(int scale)
+CProductRowLayout::Metrics CProductRowLayout::Fitted(int scale, int amountWidth, int blank)
 {
+    const Metrics handheld;
     Metrics metrics;
-    metrics.nameWidth *= scale;
-    metrics.categoryWidth *= scale;
-    metrics.priceWidth *= scale;
-    metrics.costWidth *= scale;
     metrics.iconSize *= scale;
     metrics.iconSpan *= scale;
+    const int needed = amountWidth + 2 * blank;
+    metrics.priceWidth = std::max(handheld.priceWidth * scale, needed);
+    metrics.costWidth = std::max(handheld.costWidth * scale, needed);
+    const int rowWidth =
+        (handheld.nameWidth + handheld.categoryWidth + handheld.priceWidth + handheld.costWidth) * scale;
+    const int nameColumn = rowWidth - metrics.priceWidth - metrics.costWidth;
+    metrics.nameWidth = nameColumn * handheld.nameWidth / (handheld.nameWidth + handheld.categoryWidth);
+    metrics.categoryWidth = nameColumn - metrics.nameWidth;
     return metrics;
 }
 

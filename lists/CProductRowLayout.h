@@ -24,7 +24,10 @@ public:
     // right edge of the list's client area.
     CProductRowLayout(const Metrics& metrics, const QRect& row, int blank, int clientRight);
 
-    static Metrics Scaled(int scale);
+    // The handheld's columns times the scale, the number columns widened where needed so that an
+    // amount text amountWidth pixels wide fits between their blanks. Column 0 gives up what they
+    // gain, so the row keeps its width; its name and category parts keep their proportion.
+    static Metrics Fitted(int scale, int amountWidth, int blank);
 
     QRect UpperHalf() const;
     QRect LowerHalf() const;

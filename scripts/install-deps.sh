@@ -6,10 +6,14 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # the reports' charts (Qt Charts needs Qt's OpenGL development files)
+    qt6-charts-dev libqt6opengl6-dev
     # formatting check
     clang-format
     # tests and looking at the programs: a display for screenshots, PDF text, the sqlite3 shell
     sqlite3 xvfb xauth imagemagick poppler-utils fonts-dejavu-core xdotool
+    # printing through a real default printer (a CUPS queue writing PDF files); the fuzz test
+    cups cups-client printer-driver-cups-pdf clang libclang-rt-14-dev
 )
 
 missing=()

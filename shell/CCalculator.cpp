@@ -1,19 +1,40 @@
 #include "CCalculator.h"
 
 #include "LocaleNumber.h"
+#include "NumberBounds.h"
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
 
 namespace {
 // Typed decimals beyond this place add nothing.
 constexpr int kMaxDecimalPlaces = 3;
+
+// Two decimals, rounded half up on the third of the six that printf gives: the rounding the
+// display has always shown (1.005, stored as 1.00499999..., prints 1.005000 and shows 1.01).
+// Counted in whole cents, which a double holds exactly within the bound.
+double RoundedAsDisplayed(double value)
+{
+    char printed[64];
+    const int length = std::snprintf(printed, sizeof printed, "%.6f", std::fabs(value));
+    const char* point = printed + length - 7;
+    int64_t whole = 0;
+    std::from_chars(printed, point, whole);
+    const int64_t cents = whole * 100 + (point[1] - '0') * 10 + (point[2] - '0') + (point[3] >= '5' ? 1 : 0);
+    if (cents == 0) {
+        return 0.0;
+    }
+    return (value < 0 ? -cents : cents) / 100.0;
+}
 } // namespace
 
 CCalculator::CCalculator(double start) : m_accumulator(start)
 {
-    CheckFinite();
+    CheckBounds();
 }
 
 void CCalculator::PressDigit(int d)
@@ -21,22 +42,23 @@ void CCalculator::PressDigit(int d)
     if (m_error || d < 0 || d > 9) {
         return;
     }
-    if (!m_entryActive) {
-        m_entry = 0.0;
-        m_decimalPlaces = 0;
-    }
+    double entry = m_entryActive ? m_entry : 0.0;
+    int places = m_entryActive ? m_decimalPlaces : 0;
     // Digits after "+/-" lengthen the number on its own side of zero: -4 then 5 is -45.
-    const double signedDigit = std::signbit(m_entry) ? -d : d;
-    if (m_decimalMode) {
-        if (m_decimalPlaces < kMaxDecimalPlaces) {
-            ++m_decimalPlaces;
-            m_entry += signedDigit * std::pow(10.0, -m_decimalPlaces);
-        }
-    } else {
-        m_entry = m_entry * 10 + signedDigit;
+    const double signedDigit = std::signbit(entry) ? -d : d;
+    if (!m_decimalMode) {
+        entry = entry * 10 + signedDigit;
+    } else if (places < kMaxDecimalPlaces) {
+        ++places;
+        entry += signedDigit * std::pow(10.0, -places);
     }
+    // A digit the book could not take is refused; the entry stays as it was.
+    if (!IsWithinBounds(entry)) {
+        return;
+    }
+    m_entry = entry;
+    m_decimalPlaces = places;
     m_entryActive = true;
-    CheckFinite();
 }
 
 void CCalculator::PressPoint()
@@ -88,11 +110,11 @@ void CCalculator::EnterErrorState()
     m_pending = Operator::None;
 }
 
-// A total beyond the range of a double would read back as infinity: it is an error like a
-// division by zero, never a number handed to a price or a quantity.
-void CCalculator::CheckFinite()
+// A total the book would refuse (or infinity) is an error like a division by zero, never a
+// number handed to a price or a quantity. Entries cannot pass the bound: their digits are refused.
+void CCalculator::CheckBounds()
 {
-    if (!std::isfinite(m_accumulator) || !std::isfinite(m_entry)) {
+    if (!IsWithinBounds(m_accumulator)) {
         EnterErrorState();
     }
 }
@@ -124,7 +146,7 @@ void CCalculator::Evaluate()
     }
     m_entryActive = false;
     m_decimalMode = false;
-    CheckFinite();
+    CheckBounds();
 }
 
 void CCalculator::PressOperator(Operator op)
@@ -174,7 +196,7 @@ void CCalculator::PressPercent()
     m_entryActive = false;
     m_decimalMode = false;
     m_pending = Operator::None;
-    CheckFinite();
+    CheckBounds();
 }
 
 bool CCalculator::PressOk()
@@ -186,9 +208,17 @@ bool CCalculator::PressOk()
     return true;
 }
 
-double CCalculator::Result() const
+double CCalculator::DisplayedNumber() const
 {
-    return ParseLocaleNumber(DisplayText());
+    return RoundedAsDisplayed(m_entryActive ? m_entry : m_accumulator);
+}
+
+std::optional<double> CCalculator::Result() const
+{
+    if (m_error) {
+        return std::nullopt;
+    }
+    return DisplayedNumber();
 }
 
 QString CCalculator::DisplayText() const
@@ -196,7 +226,7 @@ QString CCalculator::DisplayText() const
     if (m_error) {
         return QStringLiteral("ERROR");
     }
-    QString text = FormatLocaleNumber("%lf", m_entryActive ? m_entry : m_accumulator);
+    QString text = FormatLocaleNumber("%.2lf", DisplayedNumber());
     while (text.endsWith(QLatin1Char('0'))) {
         text.chop(1);
     }

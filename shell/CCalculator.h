@@ -2,13 +2,16 @@
 
 #include <QString>
 
+#include <optional>
+
 // The key logic of the number pad: a four-function calculator with a percent key. Operators chain
-// from left to right without precedence; a division by zero, or a result too large to hold, puts
-// it in the error state, which shows "ERROR" and ignores digits, operators, "=" and "%" until C.
+// from left to right without precedence; a division by zero, or a result beyond the book's bound
+// on numbers (kMaxMagnitude), puts it in the error state, which shows "ERROR" and ignores digits,
+// operators, "=" and "%" until C. A digit that would take the entry beyond the bound is ignored.
 //
-// The display shows the entry being typed, or else the running total, through the locale's number
-// format with the trailing zeros of the decimals dropped ("12.5", "12.", "0."). Typing keeps up to
-// three decimals; the display and the result are rounded to the locale's two.
+// The display shows the entry being typed, or else the running total, rounded to two decimals in
+// the locale's number format with the trailing zeros of the decimals dropped ("12.5", "12.",
+// "0."). Typing keeps up to three decimals; the result is the number the display shows.
 class CCalculator
 {
 public:
@@ -39,8 +42,9 @@ public:
     // for kOkPauseMs before it closes, so that the result can be read.
     bool PressOk();
 
-    // The number the pad hands back: the display text read as a number (0 for "ERROR").
-    double Result() const;
+    // The number the pad hands back: the one on the display, rounded to two decimals as shown;
+    // nothing in the error state.
+    std::optional<double> Result() const;
     QString DisplayText() const;
     bool IsError() const { return m_error; }
     bool IsEntryActive() const { return m_entryActive; }
@@ -51,7 +55,8 @@ public:
 private:
     void Evaluate();
     void EnterErrorState();
-    void CheckFinite();
+    void CheckBounds();
+    double DisplayedNumber() const;
     void RestartDecimals();
 
     double m_accumulator = 0.0;

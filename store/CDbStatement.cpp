@@ -58,6 +58,11 @@ bool CDbStatement::Run()
     return true;
 }
 
+int CDbStatement::ColumnCount() const
+{
+    return m_stmt != nullptr ? sqlite3_column_count(m_stmt) : 0;
+}
+
 CDbVariant CDbStatement::GetFieldValue(int column) const
 {
     const char* declared = sqlite3_column_decltype(m_stmt, column);

@@ -30,6 +30,8 @@ public:
     // Runs a statement that returns no rows; false on an error.
     bool Run();
 
+    // The number of result columns; 0 for an invalid statement.
+    int ColumnCount() const;
     // The value of a result column, typed by the column's declared type as a cursor reads it.
     CDbVariant GetFieldValue(int column) const;
     bool IsNull(int column) const;

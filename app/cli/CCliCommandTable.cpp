@@ -3,8 +3,10 @@
 #include "CCatalogueCommands.h"
 #include "CFileCommands.h"
 #include "CListCommands.h"
+#include "CPayeeCommands.h"
 #include "CPostingCommands.h"
 #include "CPrintCommands.h"
+#include "CReportCommands.h"
 
 QList<CCliCommand> CCliCommandTable::Commands()
 {
@@ -13,6 +15,8 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CPostingCommands::Commands();
     commands << CPrintCommands::Commands();
     commands << CCatalogueCommands::Commands();
+    commands << CPayeeCommands::Commands();
     commands << CFileCommands::Commands();
+    commands << CReportCommands::Commands();
     return commands;
 }

@@ -1,5 +1,6 @@
 #include "CCsvWriter.h"
 
+#include "CCsvFileWriter.h"
 #include "DateText.h"
 #include "NumberText.h"
 
@@ -7,14 +8,7 @@
 
 CCsvWriter& CCsvWriter::Text(const QString& value)
 {
-    static const QString special = QStringLiteral(",\"\r\n");
-    const bool quote = std::any_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); });
-    if (!quote) {
-        m_fields << value;
-    } else {
-        QString escaped = value;
-        m_fields << QLatin1Char('"') + escaped.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-    }
+    m_fields << CCsvFileWriter::Field(value);
     return *this;
 }
 

@@ -6,19 +6,16 @@
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
 #include "CMainFrame.h"
+#include "CNoteEdit.h"
 #include "CSaleTaxDlg.h"
 #include "LocaleNumber.h"
+#include "SetupForm.h"
 #include "UiScale.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -32,7 +29,6 @@ constexpr int kNoteLimit = 255;
 // The form in dialog units.
 constexpr double kFormWidth = 165;
 constexpr double kFormHeight = 138;
-constexpr int kFormFontStretch = 90;
 } // namespace
 
 CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, const QString& productID, QWidget* parent)
@@ -40,45 +36,18 @@ CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, const QString& productID, QWidg
 {
     setObjectName(QStringLiteral("itemSetupDialog"));
     setWindowTitle(CMainFrame::kApplicationTitle);
-    // The fields keep their places; a window too short for them scrolls.
-    auto* page = new QWidget;
-    page->setFixedSize(DialogUnitsRect(0, 0, kFormWidth, kFormHeight).size());
-    // The handheld's dialog font is narrower than ours; condensed, the captions fit their labels.
-    QFont condensed = font();
-    condensed.setStretch(kFormFontStretch);
-    page->setFont(condensed);
-    CreateControls(page);
-    auto* scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("scroller"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidget(page);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroller);
-    // No taller than the screen, so that a short one shows the scroll bar rather than losing the buttons.
-    const QSize available = screen()->availableGeometry().size();
-    resize(page->width() + scroller->verticalScrollBar()->sizeHint().width(),
-           std::min(page->height(), available.height()));
+    CreateControls(AddScrollingPage(*this, kFormWidth, kFormHeight));
     ShowForm();
 }
 
 CColorStatic* CItemSetupDlg::AddLabel(QWidget* page, const QString& text, const QRect& place)
 {
-    auto* label = new CColorStatic(text, page);
-    label->SetColors(kLabelBackground, kLabelText);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setIndent(Scaled(2));
-    label->setGeometry(place);
-    return label;
+    return AddFormLabel(page, text, place, kLabelBackground, kLabelText);
 }
 
 CColorEdit* CItemSetupDlg::AddEdit(QWidget* page, const QString& objectName, const QRect& place)
 {
-    auto* edit = new CColorEdit(page);
-    edit->setObjectName(objectName);
-    edit->SetColors(kFieldBackground, kFieldText);
-    edit->setGeometry(place);
-    return edit;
+    return AddFormEdit(page, objectName, place, kFieldBackground, kFieldText);
 }
 
 QComboBox* CItemSetupDlg::AddCombo(QWidget* page, const QString& objectName, const QRect& place, bool editable)
@@ -94,16 +63,6 @@ QComboBox* CItemSetupDlg::AddCombo(QWidget* page, const QString& objectName, con
     return combo;
 }
 
-CIconPushButton* CItemSetupDlg::AddButton(QWidget* page, CIconFactory::Kind icon, const QString& caption,
-                                          const QString& objectName, const QRect& place)
-{
-    auto* button = new CIconPushButton(icon, caption, page);
-    button->setObjectName(objectName);
-    button->setAutoDefault(false);
-    button->setGeometry(place);
-    return button;
-}
-
 // In the order of the form, which is also the order of the Tab key.
 void CItemSetupDlg::CreateControls(QWidget* page)
 {
@@ -114,8 +73,8 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     AddLabel(page, QStringLiteral("Category:"), DialogUnitsRect(0, 9, 39, 14));
     m_category = AddCombo(page, QStringLiteral("categoryCombo"), DialogUnitsRect(39, 9, 73, 12), false);
-    auto* newCategory = AddButton(page, Kind::Add, QStringLiteral("New"), QStringLiteral("newCategoryButton"),
-                                  DialogUnitsRect(113, 11, 39, 10));
+    auto* newCategory = AddFormButton(page, Kind::Add, QStringLiteral("New"), QStringLiteral("newCategoryButton"),
+                                      DialogUnitsRect(113, 11, 39, 10));
     connect(newCategory, &QPushButton::clicked, this, &CItemSetupDlg::NewCategory);
 
     AddLabel(page, QStringLiteral("Name:"), DialogUnitsRect(0, 21, 39, 13));
@@ -132,8 +91,8 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     AddLabel(page, QStringLiteral("Sale Tax:"), DialogUnitsRect(0, 57, 39, 12));
     m_tax = AddCombo(page, QStringLiteral("taxCombo"), DialogUnitsRect(39, 55, 62, 12), true);
-    auto* newTax = AddButton(page, Kind::Add, QStringLiteral("New Tax"), QStringLiteral("newTaxButton"),
-                             DialogUnitsRect(102, 56, 50, 10));
+    auto* newTax = AddFormButton(page, Kind::Add, QStringLiteral("New Tax"), QStringLiteral("newTaxButton"),
+                                 DialogUnitsRect(102, 56, 50, 10));
     connect(newTax, &QPushButton::clicked, this, &CItemSetupDlg::NewTax);
 
     AddLabel(page, QStringLiteral("Unit Cost:"), DialogUnitsRect(0, 68, 39, 13));
@@ -148,22 +107,16 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     AddLabel(page, QStringLiteral("Note:"), DialogUnitsRect(0, 91, 39, 30))
         ->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    m_note = new QPlainTextEdit(page);
+    m_note = new CNoteEdit(kNoteLimit, page);
     m_note->setObjectName(QStringLiteral("noteEdit"));
     m_note->setGeometry(DialogUnitsRect(39, 89, 113, 31));
-    m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_note->setTabChangesFocus(true);
-    QPalette noteColors = m_note->palette();
-    noteColors.setColor(QPalette::Base, kFieldBackground);
-    noteColors.setColor(QPalette::Text, kFieldText);
-    m_note->setPalette(noteColors);
-    connect(m_note, &QPlainTextEdit::textChanged, this, &CItemSetupDlg::LimitNote);
+    m_note->SetColors(kFieldBackground, kFieldText);
 
-    auto* ok = AddButton(page, Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
-                         DialogUnitsRect(33, 124, 38, 10));
+    auto* ok = AddFormButton(page, Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
+                             DialogUnitsRect(33, 124, 38, 10));
     connect(ok, &QPushButton::clicked, this, &CItemSetupDlg::Confirm);
-    auto* cancel = AddButton(page, Kind::Cancel, QStringLiteral("Cancel"), QStringLiteral("cancelButton"),
-                             DialogUnitsRect(85, 124, 40, 10));
+    auto* cancel = AddFormButton(page, Kind::Cancel, QStringLiteral("Cancel"), QStringLiteral("cancelButton"),
+                                 DialogUnitsRect(85, 124, 40, 10));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     for (const NumberField& field : m_numbers) {
@@ -303,17 +256,6 @@ void CItemSetupDlg::NewTax()
     const int remembered = SelectedId(m_tax);
     CSaleTaxDlg(m_doc, this).exec();
     Refill(m_tax, TaxEntries(), remembered);
-}
-
-void CItemSetupDlg::LimitNote()
-{
-    const QString note = m_note->toPlainText();
-    if (note.size() <= kNoteLimit) {
-        return;
-    }
-    const QSignalBlocker quiet(m_note);
-    m_note->setPlainText(note.left(kNoteLimit));
-    m_note->moveCursor(QTextCursor::End);
 }
 
 void CItemSetupDlg::TakeControls()

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "CIconFactory.h"
 #include "CItemSetupForm.h"
 
 #include <QDialog>
@@ -9,10 +8,9 @@
 
 class CColorEdit;
 class CColorStatic;
-class CIconPushButton;
 class CInventoryDoc;
+class CNoteEdit;
 class QComboBox;
-class QPlainTextEdit;
 
 // "Item Setup": the fields of one product (a new one for record index -1). Prices, quantity and
 // unit cost are never typed: giving one of them the focus opens the number pad. "New" and
@@ -47,8 +45,6 @@ private:
     CColorStatic* AddLabel(QWidget* page, const QString& text, const QRect& place);
     CColorEdit* AddEdit(QWidget* page, const QString& objectName, const QRect& place);
     QComboBox* AddCombo(QWidget* page, const QString& objectName, const QRect& place, bool editable);
-    CIconPushButton* AddButton(QWidget* page, CIconFactory::Kind icon, const QString& caption,
-                               const QString& objectName, const QRect& place);
     void ShowForm();
     QString NumberText(const NumberField& field) const;
     Entries CategoryEntries() const;
@@ -64,7 +60,6 @@ private:
     void NewCategory();
     void NewTax();
     void EnterNumber(const NumberField& field);
-    void LimitNote();
     void TakeControls();
     void Confirm();
 
@@ -78,5 +73,5 @@ private:
     std::array<NumberField, 3> m_numbers; // sale price, quantity on hand, unit cost
     CColorEdit* m_avgCost = nullptr;
     CColorStatic* m_avgCostLabel = nullptr;
-    QPlainTextEdit* m_note = nullptr;
+    CNoteEdit* m_note = nullptr;
 };

@@ -53,17 +53,24 @@ void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int 
     painter->fillRect(area, m_background);
     painter->setPen(Qt::black);
     painter->drawLine(area.left(), middle, area.right(), middle);
-    painter->setFont(m_textFont);
+    // Each caption is whole: one too long for its part (the name beside the category rule, at
+    // the smallest scale) is drawn a little smaller.
     const int blank = QFontMetrics(m_textFont).horizontalAdvance(QLatin1Char(' '));
-    const auto text = [painter](const QRect& box, int left, const QString& value) {
-        painter->drawText(box.adjusted(left - box.left(), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, value);
+    const auto text = [painter, this](const QRect& half, int left, int right, const QString& value) {
+        const QRect box(QPoint(left, half.top()), QPoint(right - 1, half.bottom()));
+        painter->setFont(FontFittingWidth(m_textFont, value, box.width()));
+        painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter, value);
     };
-    text(upper, area.left() + blank, HeaderText(logicalIndex, Qt::DisplayRole));
-    text(lower, area.left() + blank, HeaderText(logicalIndex, CProductListModel::LowerTextRole));
+    const int end = area.right() + 1 - blank / 2;
+    text(lower, area.left() + blank, end, HeaderText(logicalIndex, CProductListModel::LowerTextRole));
     const QString category = HeaderText(logicalIndex, CProductListModel::CategoryRole);
-    if (!category.isEmpty()) {
-        painter->drawLine(area.left() + m_nameWidth, upper.top(), area.left() + m_nameWidth, upper.bottom());
-        text(upper, area.left() + m_nameWidth + blank / 2, category);
+    if (category.isEmpty()) {
+        text(upper, area.left() + blank, end, HeaderText(logicalIndex, Qt::DisplayRole));
+    } else {
+        const int rule = area.left() + m_nameWidth;
+        text(upper, area.left() + blank, rule - blank / 2, HeaderText(logicalIndex, Qt::DisplayRole));
+        painter->drawLine(rule, upper.top(), rule, upper.bottom());
+        text(upper, rule + blank / 2, end, category);
     }
     painter->restore();
 }

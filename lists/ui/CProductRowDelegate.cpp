@@ -2,6 +2,7 @@
 
 #include "CIconFactory.h"
 #include "CProductListModel.h"
+#include "LocaleNumber.h"
 #include "UiScale.h"
 
 #include <QFontMetrics>
@@ -22,9 +23,15 @@ QFont CProductRowDelegate::ListFont()
     return font;
 }
 
+QString CProductRowDelegate::WidestAmount()
+{
+    return FormatLocaleNumber("%.2lf", 9999999.0);
+}
+
 CProductRowDelegate::CProductRowDelegate(QObject* parent)
     : QStyledItemDelegate(parent), m_font(ListFont()),
-      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))), m_metrics(CProductRowLayout::Scaled(UiScale()))
+      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
+      m_metrics(CProductRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(WidestAmount()), m_blank))
 {
     m_onHandIcon = CIconFactory::Icon(CIconFactory::Kind::OnHand).pixmap(m_metrics.iconSize, m_metrics.iconSize);
 }
@@ -61,10 +68,32 @@ QSize CProductRowDelegate::sizeHint(const QStyleOptionViewItem&, const QModelInd
     return QSize(ColumnWidth(index.column()), RowHeight());
 }
 
+QString CProductRowDelegate::Elided(const QString& text, int width) const
+{
+    return QFontMetrics(m_font).elidedText(text, Qt::ElideRight, width);
+}
+
+QFont CProductRowDelegate::AmountFont(const QString& text, int width) const
+{
+    return FontFittingWidth(m_font, text, width);
+}
+
 void CProductRowDelegate::Text(QPainter& painter, const QRect& box, const QString& text, const QColor& color)
 {
     painter.setPen(color);
     painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
+
+void CProductRowDelegate::Label(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const
+{
+    Text(painter, box, Elided(text, box.width()), color);
+}
+
+void CProductRowDelegate::Amount(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const
+{
+    painter.setFont(AmountFont(text, box.width()));
+    Text(painter, box, text, color);
+    painter.setFont(m_font);
 }
 
 void CProductRowDelegate::VerticalRule(QPainter& painter, int x, int top, int bottom)
@@ -90,18 +119,18 @@ void CProductRowDelegate::PaintBackground(QPainter& painter, const CProductRowLa
 void CProductRowDelegate::PaintNameColumn(QPainter& painter, const CProductRowLayout& layout,
                                           const ProductRowTexts& texts) const
 {
-    Text(painter, layout.NameText(), texts.name, kTextColor);
+    Label(painter, layout.NameText(), texts.name, kTextColor);
     VerticalRule(painter, layout.NameRuleX(), layout.UpperHalf().top(), layout.UpperHalf().bottom());
-    Text(painter, layout.CategoryText(), texts.category, kTextColor);
-    Text(painter, layout.DescriptionText(), texts.description, kTextColor);
+    Label(painter, layout.CategoryText(), texts.category, kTextColor);
+    Label(painter, layout.DescriptionText(), texts.description, kTextColor);
 }
 
 void CProductRowDelegate::PaintPriceColumn(QPainter& painter, const CProductRowLayout& layout,
                                            const ProductRowTexts& texts, bool highlighted) const
 {
     VerticalRule(painter, layout.PriceColumnX(), layout.UpperHalf().top(), layout.LowerHalf().bottom());
-    Text(painter, layout.PriceText(), texts.salePrice, highlighted ? kTextColor : kPriceColor);
-    Text(painter, layout.OnHandText(), texts.onHand, highlighted ? kTextColor : kQuantityColor);
+    Amount(painter, layout.PriceText(), texts.salePrice, highlighted ? kTextColor : kPriceColor);
+    Amount(painter, layout.OnHandText(), texts.onHand, highlighted ? kTextColor : kQuantityColor);
     painter.drawPixmap(layout.Icon(), m_onHandIcon);
 }
 
@@ -109,8 +138,8 @@ void CProductRowDelegate::PaintCostColumn(QPainter& painter, const CProductRowLa
                                           const ProductRowTexts& texts, bool highlighted) const
 {
     VerticalRule(painter, layout.CostColumnX(), layout.UpperHalf().top(), layout.LowerHalf().bottom());
-    Text(painter, layout.AvgCostText(), texts.avgCost, highlighted ? kTextColor : kQuantityColor);
-    Text(painter, layout.ValueText(), texts.value, kTextColor);
+    Amount(painter, layout.AvgCostText(), texts.avgCost, highlighted ? kTextColor : kQuantityColor);
+    Amount(painter, layout.ValueText(), texts.value, kTextColor);
 }
 
 void CProductRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

@@ -10,6 +10,9 @@ struct ProductRowTexts;
 
 // Paints the product list: each cell of a two-line row with its colours, rules and texts, and the
 // bands that fill the list below its last row. It reads the texts from CProductListModel.
+// Names, categories and descriptions too long for their place end in "…"; an amount is never
+// cut: the number columns hold WidestAmount() in the row font, and a longer amount is drawn in a
+// smaller font.
 class CProductRowDelegate final : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -25,6 +28,8 @@ public:
 
     // The font of the rows and of the header's texts.
     static QFont ListFont();
+    // The widest amount the number columns show at the row font's size: 9,999,999.00 in the locale.
+    static QString WidestAmount();
 
     const QFont& RowFont() const { return m_font; }
     // Two lines of the row font.
@@ -35,6 +40,10 @@ public:
     int RowWidth() const;
     // Where the parts of the row with these bounds go, in a list whose client area ends at clientRight.
     CProductRowLayout Layout(const QRect& row, int clientRight) const;
+    // A name, category or description as drawn in a place width pixels wide.
+    QString Elided(const QString& text, int width) const;
+    // The font an amount is drawn in, in a place width pixels wide.
+    QFont AmountFont(const QString& text, int width) const;
 
     // The list's empty part: bands one row high from top down, painted like rows that are not
     // highlighted, with the column rules over the whole height; rowLeft is where rows begin.
@@ -51,6 +60,8 @@ private:
     void PaintCostColumn(QPainter& painter, const CProductRowLayout& layout, const ProductRowTexts& texts,
                          bool highlighted) const;
     static void Text(QPainter& painter, const QRect& box, const QString& text, const QColor& color);
+    void Label(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const;
+    void Amount(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const;
     static void VerticalRule(QPainter& painter, int x, int top, int bottom);
 
     QFont m_font;

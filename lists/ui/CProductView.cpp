@@ -31,7 +31,7 @@ void CProductView::InitialUpdate()
 
 void CProductView::RefreshFromDocument()
 {
-    Fill(false);
+    Fill(true);
 }
 
 // The catalogue may have changed its size while the list was hidden (an import, a restore).
@@ -55,41 +55,53 @@ void CProductView::Fill(bool keepScroll)
     }
 }
 
+int CProductView::SelectedRow() const
+{
+    if (m_selectedID.isEmpty()) {
+        return -1;
+    }
+    return m_doc.FindProduct(m_selectedID, Qt::CaseSensitive);
+}
+
+// A product that is gone stays unselected, even when one of the same name comes later.
 void CProductView::ShowSelection()
 {
-    QItemSelectionModel* selection = m_list->selectionModel();
-    if (m_selection >= 0 && m_selection < m_model->rowCount()) {
-        selection->select(m_model->index(m_selection, 0),
-                          QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    const int row = SelectedRow();
+    if (row < 0) {
+        m_selectedID.clear();
+        m_list->selectionModel()->clearSelection();
     } else {
-        selection->clearSelection();
+        m_list->selectionModel()->select(m_model->index(row, 0),
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     }
+    emit BarCommandsChanged();
 }
 
 void CProductView::Tapped(int row, bool onHandIcon)
 {
-    m_selection = row;
+    m_selectedID = row >= 0 && row < m_doc.Products().size() ? m_doc.Products()[row].ProductID : QString();
     ShowSelection();
-    emit BarCommandsChanged();
-    if (onHandIcon) {
-        // After the list has finished with the tap.
-        QMetaObject::invokeMethod(this, &CProductView::ChangeOnHand, Qt::QueuedConnection);
+    if (onHandIcon && !m_selectedID.isEmpty()) {
+        // After the list has finished with the tap; the product is named now, in case a reload
+        // moves it meanwhile.
+        QMetaObject::invokeMethod(
+            this, [this, productID = m_selectedID] { ChangeOnHand(productID); }, Qt::QueuedConnection);
     }
 }
 
-void CProductView::ChangeOnHand()
+// After an operation, done or refused, the list is filled afresh: it may have read a book another
+// program changed.
+void CProductView::ChangeOnHand(const QString& productID)
 {
     m_list->setUpdatesEnabled(false);
-    const bool changed = CProductOperations(m_doc).ChangeOnHand(SelectedProductID());
+    CProductOperations(m_doc).ChangeOnHand(productID);
     m_list->setUpdatesEnabled(true);
-    if (changed) {
-        Fill(true);
-    }
+    Fill(true);
 }
 
 bool CProductView::IsBarCommandEnabled(int commandId) const
 {
-    return commandId == CommandId::kNew || m_selection >= 0;
+    return commandId == CommandId::kNew || SelectedRow() >= 0;
 }
 
 void CProductView::OnBarCommand(int commandId)
@@ -109,39 +121,34 @@ void CProductView::OnBarCommand(int commandId)
     }
 }
 
-// A selection left past the end by a delete names no product: it is treated as none, rather
-// than opening the dialog for a new product under the Edit command.
+// Never the dialog for a new product under the Edit command.
 void CProductView::EditSelected()
 {
-    if (m_selection < 0 || m_selection >= m_doc.Products().size()) {
+    if (SelectedRow() < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return;
     }
-    RunItemSetup(SelectedProductID());
+    RunItemSetup(m_selectedID);
 }
 
-QString CProductView::SelectedProductID() const
-{
-    return m_selection >= 0 && m_selection < m_doc.Products().size() ? m_doc.Products()[m_selection].ProductID
-                                                                     : QString();
-}
-
+// The list is filled afresh even after Cancel: a category renamed from the dialog reorders it.
 void CProductView::RunItemSetup(const QString& productID)
 {
     CItemSetupDlg dialog(m_doc, productID, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
+    const bool saved = dialog.exec() == QDialog::Accepted && !dialog.SavedName().isEmpty();
+    // A selected product renamed in the dialog stays selected under its new name.
+    if (saved && !productID.isEmpty() && productID == m_selectedID) {
+        m_selectedID = dialog.SavedName();
     }
     Fill(true);
-    const int saved = dialog.SavedName().isEmpty() ? -1 : m_doc.FindProduct(dialog.SavedName(), Qt::CaseSensitive);
-    if (saved >= 0) {
-        m_list->scrollTo(m_model->index(saved, 0));
+    const int row = saved ? m_doc.FindProduct(dialog.SavedName(), Qt::CaseSensitive) : -1;
+    if (row >= 0) {
+        m_list->scrollTo(m_model->index(row, 0));
     }
 }
 
 void CProductView::DeleteSelected()
 {
-    if (CProductOperations(m_doc).Delete(SelectedProductID())) {
-        Fill(true);
-    }
+    CProductOperations(m_doc).Delete(m_selectedID);
+    Fill(true);
 }

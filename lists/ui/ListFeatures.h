@@ -2,5 +2,6 @@
 
 class CMainFrame;
 
-// Registers the product list screen and the category and sale tax setup commands with the frame.
+// Registers the product, customer and vendor list screens and the category, sale tax and own
+// company setup commands with the frame.
 void RegisterListFeatures(CMainFrame& frame);

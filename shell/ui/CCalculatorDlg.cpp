@@ -53,7 +53,7 @@ CCalculatorDlg::CCalculatorDlg(const QString& title, const QString& topLine, dou
     m_topLine->setText(topLine);
     m_topLine->setGeometry(DialogUnitsRect(4, 1, 69, 11));
     m_display = CreateStatic(this, QStringLiteral("display"), kDisplayBackground, kDisplayText, Qt::AlignRight);
-    m_display->setFont(ScaledFont(11, true));
+    m_displayFont = ScaledFont(11, true);
     m_display->setGeometry(DialogUnitsRect(4, 13, 69, 11));
     CreateKeys();
 
@@ -146,6 +146,13 @@ void CCalculatorDlg::Press(const std::function<void()>& key)
 void CCalculatorDlg::UpdateDisplay()
 {
     m_display->setText(m_calculator.DisplayText());
+    FitDisplayFont();
+}
+
+void CCalculatorDlg::FitDisplayFont()
+{
+    const int room = m_display->contentsRect().width() - 2 * m_display->indent();
+    m_display->setFont(FontFittingWidth(m_displayFont, m_display->text(), room));
 }
 
 QString CCalculatorDlg::DisplayText() const
@@ -168,9 +175,15 @@ void CCalculatorDlg::Confirm()
     QTimer::singleShot(CCalculator::kOkPauseMs, this, &CCalculatorDlg::Finish);
 }
 
+// An error hands back no number: a price or quantity is never set from "ERROR".
 void CCalculatorDlg::Finish()
 {
-    m_result = m_calculator.Result();
+    const std::optional<double> result = m_calculator.Result();
+    if (!result) {
+        reject();
+        return;
+    }
+    m_result = *result;
     accept();
 }
 

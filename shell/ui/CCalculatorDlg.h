@@ -12,8 +12,9 @@ class QLabel;
 
 // The number pad: the calculator's keys and display as a modal dialog. The caller gives the
 // caption, a subject line above the display and a starting value; OK (or Enter) hands back the
-// number on the display, Escape or Cancel closes without one. Digits, the point, + - * / % =
-// work from the keyboard too; Delete and Backspace clear the entry.
+// number on the display, Escape or Cancel closes without one, and so does OK while the display
+// shows ERROR. Digits, the point, + - * / % = work from the keyboard too; Delete and Backspace
+// clear the entry. The display's text shrinks to fit, so every digit stays in view.
 class CCalculatorDlg final : public QDialog
 {
     Q_OBJECT
@@ -40,11 +41,14 @@ private:
                             std::function<void()> press);
     void Press(const std::function<void()>& key);
     void UpdateDisplay();
+    // The display's font, made smaller when the text would not fit at its full size.
+    void FitDisplayFont();
     void Finish();
 
     CCalculator m_calculator;
     QLabel* m_topLine = nullptr;
     QLabel* m_display = nullptr;
+    QFont m_displayFont;
     bool m_confirming = false;
     double m_result = 0.0;
 };

@@ -10,11 +10,13 @@
 #include "CommandIds.h"
 #include "UiScale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLayout>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -39,6 +41,17 @@ CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent
             [this] { m_home->UpdateCommandStates([this](int id) { return IsCommandAvailable(id); }); });
     m_screens.insert(CommandId::kHome, {{CommandId::kHome, QStringLiteral("Home"), false, {}}, m_home});
     m_current = CommandId::kHome;
+
+    m_changeCheck = new QTimer(this);
+    m_changeCheck->setInterval(kChangeCheckMs);
+    connect(m_changeCheck, &QTimer::timeout, this, &CMainFrame::CheckForChangesElsewhere);
+    // Before the load there is nothing to refresh, and a file being created is no change.
+    connect(m_home, &CHomeView::CatalogueLoaded, this, [this](bool ready) {
+        if (ready) {
+            m_shownCatalogue = m_doc.CatalogueGeneration();
+            m_changeCheck->start();
+        }
+    });
 
     RegisterBuiltInCommands();
     // The handheld's screen, a little wider so that the lists' columns (243 handheld pixels) and
@@ -253,6 +266,9 @@ void CMainFrame::SwitchScreen(int commandId)
         });
     }
     m_buttonBar->setVisible(next->registration.showsButtonBar);
+    if (m_staleViews.remove(next->view)) {
+        next->view->RefreshFromDocument();
+    }
     m_stack->setCurrentWidget(next->view);
     if (created) {
         next->view->InitialUpdate();
@@ -323,6 +339,32 @@ void CMainFrame::RunFileCommand(CWholeFileCommands::Outcome (CWholeFileCommands:
         for (CScreenView* view : CreatedViews()) {
             view->RefreshFromDocument();
         }
+        m_staleViews.clear();
+    }
+}
+
+void CMainFrame::RefreshScreens()
+{
+    for (CScreenView* view : CreatedViews()) {
+        if (view == CurrentView()) {
+            view->RefreshFromDocument();
+        } else {
+            m_staleViews.insert(view);
+        }
+    }
+}
+
+// The timer runs once the catalogue is loaded.
+void CMainFrame::CheckForChangesElsewhere()
+{
+    if (!m_changeCheck->isActive() || QApplication::activeModalWidget() != nullptr) {
+        return;
+    }
+    // A reload an operation made on its own counts too: the lists changed under the screens.
+    const bool reloaded = m_doc.ReloadIfChangedElsewhere();
+    if (reloaded || m_doc.CatalogueGeneration() != m_shownCatalogue) {
+        m_shownCatalogue = m_doc.CatalogueGeneration();
+        RefreshScreens();
     }
 }
 
@@ -345,6 +387,14 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         m_home->InitialUpdate();
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        CheckForChangesElsewhere();
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QMap>
+#include <QSet>
 
 #include <functional>
 
@@ -18,6 +19,7 @@ class CTitleStrip;
 class QAction;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 class QToolButton;
 
 // The program's window: menus, toolbar, the title strip naming the current screen, the screens
@@ -26,12 +28,18 @@ class QToolButton;
 // Features plug in by command id: RegisterScreen for a screen, RegisterCommand for a dialog or
 // action. Menu entries, toolbar buttons and home buttons of commands nobody registered are
 // disabled, and become enabled when their feature registers.
+//
+// Once the catalogue is loaded, the window looks about once a second, and whenever it becomes
+// active, whether another program committed to the book; when it did, the catalogue is reloaded
+// and the screens show it afresh. Not while a modal dialog is open: it may hold records of the
+// catalogue, so the look waits until it has closed.
 class CMainFrame final : public QMainWindow
 {
     Q_OBJECT
 
 public:
     static inline const QString kApplicationTitle = QStringLiteral("Pocket Quillet");
+    static constexpr int kChangeCheckMs = 1000;
 
     explicit CMainFrame(CInventoryDoc& doc, QWidget* parent = nullptr);
 
@@ -48,6 +56,9 @@ public:
     CHomeView* HomeView() const { return m_home; }
     QString TitleText() const;
     bool IsButtonBarShown() const;
+    // The catalogue changed under the screens: the visible one shows it now, the others when
+    // they are next shown.
+    void RefreshScreens();
 
 public slots:
     // A menu entry, toolbar button or home button: switches screens or runs the registered handler.
@@ -61,6 +72,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Screen
@@ -85,6 +97,7 @@ private:
     void RunFileCommand(CWholeFileCommands::Outcome (CWholeFileCommands::*command)());
     void OpenHelp();
     void OpenCalculator();
+    void CheckForChangesElsewhere();
 
     CInventoryDoc& m_doc;
     QMap<int, Screen> m_screens;
@@ -100,4 +113,7 @@ private:
     QStackedWidget* m_stack = nullptr;
     CButtonBar* m_buttonBar = nullptr;
     CHomeView* m_home = nullptr;
+    QTimer* m_changeCheck = nullptr;
+    quint64 m_shownCatalogue = 0;
+    QSet<CScreenView*> m_staleViews;
 };

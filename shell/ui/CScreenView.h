@@ -23,7 +23,8 @@ public:
     }
     // A whole-file command is about to copy, replace or rebuild the data file: close any cursor on it.
     virtual void ReleaseStoreCursor() {}
-    // The document reloaded its lists from a reset or restored file: show them afresh.
+    // The document reloaded its lists (a reset or restored file, or a change another program
+    // committed): show them afresh, keeping the selection on the same record where it still is.
     virtual void RefreshFromDocument() {}
 
 signals:

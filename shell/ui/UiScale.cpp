@@ -60,3 +60,12 @@ QFont ScaledLineFont(double handheldPixelHeight)
     }
     return font;
 }
+
+QFont FontFittingWidth(const QFont& font, const QString& text, int width)
+{
+    QFont fitted = font;
+    while (fitted.pixelSize() > 1 && QFontMetrics(fitted).horizontalAdvance(text) > width) {
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    }
+    return fitted;
+}

@@ -23,3 +23,5 @@ QFont ScaledFont(double handheldPixelHeight, bool bold = false);
 // The same font sized so that one line of it (ascent, descent and leading) is the given height,
 // scaled: the height lists give for their rows and headers.
 QFont ScaledLineFont(double handheldPixelHeight);
+// The font, made smaller when needed so that the text is at most width pixels wide.
+QFont FontFittingWidth(const QFont& font, const QString& text, int width);

@@ -1,4 +1,5 @@
 #include "CProductView.h"
+#include "CDbRecordset.h"
 #include "CHomeView.h"
 #include "CItemSetupForm.h"
 #include "CMainFrame.h"
@@ -10,14 +11,17 @@
 #include "CommandIds.h"
 #include "ListFeatures.h"
 #include "ModalDriver.h"
+#include "UiScale.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
+#include <QDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableWidget>
 
 namespace {
 
@@ -42,6 +46,11 @@ void Stock(CTestBook& book)
     CreateProduct(book.Doc(), QStringLiteral("Nut"), 0.2, 4, 2.5);
     CreateProduct(book.Doc(), QStringLiteral("Bolt"), 0.35, 1234, 0.1);
     book.Prompter().Clear();
+}
+
+QString Text(const QAbstractItemModel& model, int row, int column, int role)
+{
+    return model.data(model.index(row, column), role).toString();
 }
 
 // The window with the list features, showing the product list.
@@ -77,6 +86,16 @@ struct CListWindow
         return list->Delegate().Layout(Bounds(row), list->viewport()->width()).Icon().center();
     }
     void Tap(const QPoint& point) { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point); }
+    void TapRow(int row) { Tap(Point(row, 0.1, 0.25)); }
+    // The rows highlighted, by their name.
+    QStringList Highlighted() const
+    {
+        QStringList names;
+        for (const QModelIndex& index : list->selectionModel()->selectedRows()) {
+            names << Text(*list->model(), index.row(), 0, Qt::DisplayRole);
+        }
+        return names;
+    }
     QStringList EnabledBarButtons() const
     {
         QStringList names;
@@ -92,11 +111,6 @@ struct CListWindow
     CProductView* view = nullptr;
     CProductListCtrl* list = nullptr;
 };
-
-QString Text(const QAbstractItemModel& model, int row, int column, int role)
-{
-    return model.data(model.index(row, column), role).toString();
-}
 
 } // namespace
 
@@ -142,13 +156,13 @@ private slots:
         CTestBook book;
         Stock(book);
         CListWindow window(book);
-        window.Tap(window.Point(1, 0.3, 0.25));
+        window.Tap(window.Point(1, 0.2, 0.25));
         QImage image(window.list->size(), QImage::Format_RGB32);
         window.list->render(&image);
         const QPoint origin = window.list->viewport()->mapTo(window.list, QPoint(0, 0));
         const auto colour = [&](int row, double yFraction) {
             // Inside the name part, right of any text: the background.
-            return QColor(image.pixel(origin + window.Point(row, 0.3, yFraction)));
+            return QColor(image.pixel(origin + window.Point(row, 0.2, yFraction)));
         };
         QCOMPARE(colour(0, 0.25), CProductRowDelegate::kUpperColor);
         QCOMPARE(colour(0, 0.75), CProductRowDelegate::kLowerColor);
@@ -164,16 +178,53 @@ private slots:
         QCOMPARE(header->sectionSize(0), window.list->Delegate().ColumnWidth(0));
     }
 
+    void amountsFitTheirColumnsWholeAndLongNamesEndInAnEllipsis()
+    {
+        const QString widest = QStringLiteral("9,999,999.00");
+        QCOMPARE(CProductRowDelegate::WidestAmount(), widest);
+        for (int scale : {1, 2}) {
+            SetUiScale(scale);
+            const CProductRowDelegate delegate;
+            QCOMPARE(delegate.RowWidth(), Scaled(243));
+            const QRect row(0, 0, delegate.RowWidth(), delegate.RowHeight());
+            const CProductRowLayout layout = delegate.Layout(row, row.width());
+            const QFontMetrics metrics(delegate.RowFont());
+            for (const QRect& box : {layout.PriceText(), layout.AvgCostText(), layout.ValueText()}) {
+                QVERIFY(metrics.horizontalAdvance(widest) <= box.width());
+                QCOMPARE(delegate.AmountFont(widest, box.width()), delegate.RowFont());
+            }
+            QCOMPARE(delegate.AmountFont(QStringLiteral("1234"), layout.OnHandText().width()), delegate.RowFont());
+            // Longer amounts, and a long quantity beside its icon, are drawn smaller but whole.
+            const std::pair<QString, QRect> longer[] = {{QStringLiteral("1,000,000,000,000.00"), layout.PriceText()},
+                                                        {widest, layout.OnHandText()}};
+            for (const auto& [text, box] : longer) {
+                const QFont font = delegate.AmountFont(text, box.width());
+                QVERIFY(QFontMetrics(font).horizontalAdvance(text) <= box.width());
+                QVERIFY(font.pixelSize() < delegate.RowFont().pixelSize());
+            }
+
+            const QString name = QStringLiteral("Stainless steel hex bolt M6 x 40");
+            const QString elided = delegate.Elided(name, layout.NameText().width());
+            QVERIFY(elided.endsWith(QChar(0x2026)));
+            QVERIFY(name.startsWith(elided.chopped(1)));
+            QVERIFY(metrics.horizontalAdvance(elided) <= layout.NameText().width());
+            QCOMPARE(delegate.Elided(QStringLiteral("Bolt"), layout.NameText().width()), QStringLiteral("Bolt"));
+        }
+        SetUiScale(2);
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(CProductRowDelegate::WidestAmount(), QStringLiteral("9.999.999,00"));
+    }
+
     void tapsSelectAndTheOnHandIconChangesTheQuantity()
     {
         CTestBook book;
         Stock(book);
         CListWindow window(book);
-        QCOMPARE(window.view->Selection(), -1);
+        QCOMPARE(window.view->SelectedRow(), -1);
         QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
 
         window.Tap(window.Point(3, 0.1, 0.75));
-        QCOMPARE(window.view->Selection(), 3);
+        QCOMPARE(window.view->SelectedProductID(), QStringLiteral("Washer"));
         QCOMPARE(window.EnabledBarButtons(), (QStringList{"newButton", "editButton", "deleteButton"}));
         // At the icon's x but in the upper half: a tap like any other.
         const QPoint icon = window.IconCenter(3);
@@ -183,7 +234,7 @@ private slots:
 
         book.Prompter().AnswerNumber(-2);
         window.Tap(window.IconCenter(2));
-        QCOMPARE(window.view->Selection(), 2);
+        QCOMPARE(window.view->SelectedProductID(), QStringLiteral("Nut"));
         // Run once the tap is handled.
         QCOMPARE(book.Prompter().Shown(), QStringList{});
         QTRY_COMPARE(book.Prompter().Shown(), QStringList{"# On Hand | Nut | 4"});
@@ -194,7 +245,8 @@ private slots:
 
         // Below the rows: nothing is selected any more.
         window.Tap(window.Point(8, 0.5, 0.5));
-        QCOMPARE(window.view->Selection(), -1);
+        QCOMPARE(window.view->SelectedProductID(), QString());
+        QCOMPARE(window.Highlighted(), QStringList{});
         QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
     }
 
@@ -217,17 +269,19 @@ private slots:
         Click(&window.frame, "newButton");
         QCOMPARE(window.list->model()->rowCount(), 5);
         QCOMPARE(Text(*window.list->model(), 0, 0, Qt::DisplayRole), QStringLiteral("Anchor"));
-        QCOMPARE(window.view->Selection(), -1);
+        QCOMPARE(window.view->SelectedRow(), -1);
 
-        window.Tap(window.Point(1, 0.1, 0.25));
+        window.TapRow(1);
         WhenModalOpens([](QWidget* dialog) {
             QCOMPARE(Child<QLineEdit>(dialog, "nameEdit")->text(), QStringLiteral("Bolt"));
             Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Zinc bolt"));
             Click(dialog, "okButton");
         });
         Click(&window.frame, "editButton");
+        // Renamed, it moved to the end; the selection went with it.
         QCOMPARE(Text(*window.list->model(), 4, 0, Qt::DisplayRole), QStringLiteral("Zinc bolt"));
-        QCOMPARE(window.view->Selection(), 1);
+        QCOMPARE(window.view->SelectedRow(), 4);
+        QCOMPARE(window.Highlighted(), QStringList{"Zinc bolt"});
 
         // Cancel writes nothing.
         WhenModalOpens([](QWidget* dialog) {
@@ -237,18 +291,176 @@ private slots:
         Click(&window.frame, "editButton");
         QCOMPARE(book.Doc().FindProduct(QStringLiteral("Gone"), Qt::CaseSensitive), -1);
 
-        // Anchor (created with no quantity) can go; a product with movements cannot.
-        window.Tap(window.Point(0, 0.1, 0.25));
+        // Anchor (created with no quantity) can go, and nothing is selected after it; a product
+        // with movements cannot go.
+        window.TapRow(0);
         prompter.Clear();
         prompter.AnswerYes(2);
         Click(&window.frame, "deleteButton");
         QCOMPARE(window.list->model()->rowCount(), 4);
-        QCOMPARE(window.view->Selection(), 0);
+        QCOMPARE(window.view->SelectedProductID(), QString());
+        QCOMPARE(window.Highlighted(), QStringList{});
+        QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
+        window.view->OnBarCommand(CommandId::kDelete);
+        window.TapRow(1);
         Click(&window.frame, "deleteButton");
         QCOMPARE(window.list->model()->rowCount(), 4);
         QCOMPARE(prompter.Shown(),
-                 (QStringList{"? Delete an Item?", "? Delete an Item?",
+                 (QStringList{"? Delete an Item?", "Please Select Item First", "? Delete an Item?",
                               "You can not delete the item because it has been used in transaction!"}));
+    }
+
+    void theSelectionStaysOnItsProductAcrossEveryFill()
+    {
+        CTestBook book;
+        Stock(book);
+        CListWindow window(book);
+        auto& prompter = book.Prompter();
+        window.TapRow(2);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+
+        // New adds a product above it.
+        WhenModalOpens([](QWidget* dialog) {
+            Child<QLineEdit>(dialog, "nameEdit")->setText(QStringLiteral("Anchor"));
+            Click(dialog, "okButton");
+        });
+        Click(&window.frame, "newButton");
+        QCOMPARE(window.view->SelectedRow(), 3);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+        QString edited;
+        WhenModalOpens([&edited](QWidget* dialog) {
+            edited = Child<QLineEdit>(dialog, "nameEdit")->text();
+            Click(dialog, "cancelButton");
+        });
+        Click(&window.frame, "editButton");
+        QCOMPARE(edited, QStringLiteral("Nut"));
+
+        // Another program deletes a product above it and adds one: the window picks that up by itself.
+        CDbConnection other(book.Path());
+        QVERIFY(Execute(other, QStringLiteral("delete from Item where ProductID='Bolt'")));
+        QVERIFY(Execute(other, QStringLiteral("INSERT INTO Item(ProductID,CategoryID,TaxID,PayeeID,UnitsOnHand,"
+                                              "UnitCost,SalePrice,AvgCost) Values('Aardvark',0,1,-1,1,1,1,1)")));
+        QTRY_COMPARE_WITH_TIMEOUT(Text(*window.list->model(), 0, 0, Qt::DisplayRole), QStringLiteral("Aardvark"),
+                                  3 * CMainFrame::kChangeCheckMs);
+        QCOMPARE(window.list->model()->rowCount(), 5);
+        QCOMPARE(window.view->SelectedRow(), 3);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+
+        // A tap on the on-hand icon names its product at once, wherever a reload moves it before
+        // the pad opens.
+        prompter.Clear();
+        prompter.AnswerNumber(9);
+        window.Tap(window.IconCenter(3));
+        QVERIFY(Execute(other, QStringLiteral("INSERT INTO Item(ProductID,CategoryID,TaxID,PayeeID,UnitsOnHand,"
+                                              "UnitCost,SalePrice,AvgCost) Values('Aaron',0,1,-1,1,1,1,1)")));
+        QVERIFY(book.Doc().ReloadIfChangedElsewhere());
+        window.view->RefreshFromDocument();
+        QTRY_COMPARE(prompter.Shown(), QStringList{"# On Hand | Nut | 4"});
+        QCOMPARE(book.Rows("SELECT ProductID, UnitsOnHand FROM Item where UnitsOnHand=9"), QStringList{"Nut|9"});
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+
+        // An operation reads what another program committed just before it, and the list shows
+        // that even when the operation is refused.
+        window.TapRow(3);
+        QVERIFY(Execute(other, QStringLiteral("INSERT INTO Item(ProductID,CategoryID,TaxID,PayeeID,UnitsOnHand,"
+                                              "UnitCost,SalePrice,AvgCost) Values('Abacus',0,1,-1,1,1,1,1)")));
+        prompter.Clear();
+        prompter.AnswerYes();
+        window.view->OnBarCommand(CommandId::kDelete);
+        QCOMPARE(
+            prompter.Shown(),
+            (QStringList{"? Delete an Item?", "You can not delete the item because it has been used in transaction!"}));
+        QCOMPARE(window.list->model()->rowCount(), 7);
+        QCOMPARE(Text(*window.list->model(), 2, 0, Qt::DisplayRole), QStringLiteral("Abacus"));
+        QCOMPARE(window.Highlighted(), QStringList{"Drill"});
+
+        // Gone: nothing is selected, and Edit says so.
+        QVERIFY(Execute(other, QStringLiteral("delete from Item where ProductID='Drill'")));
+        QTRY_COMPARE_WITH_TIMEOUT(window.list->model()->rowCount(), 6, 3 * CMainFrame::kChangeCheckMs);
+        QCOMPARE(window.view->SelectedProductID(), QString());
+        QCOMPARE(window.Highlighted(), QStringList{});
+        QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
+        prompter.Clear();
+        window.view->OnBarCommand(CommandId::kEdit);
+        QCOMPARE(prompter.Shown(), QStringList{"Please Select Item First"});
+    }
+
+    void theItemSetupKeepsItsProductWhenACategoryRenameReordersTheList()
+    {
+        CTestBook book;
+        Stock(book);
+        CreateProduct(book.Doc(), QStringLiteral("Apple"), 1, 0, 1);
+        QVERIFY(book.Exec(QStringLiteral("update Item set CategoryID=1 where ProductID='Apple'")));
+        book.Doc().LoadProducts();
+        CListWindow window(book);
+        auto& prompter = book.Prompter();
+        prompter.Clear();
+        window.TapRow(3);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+
+        // From Washer's dialog, "New" renames Software so that its product Apple sorts first; then
+        // the description and the quantity change and the dialog saves.
+        QString categoryAfterNew;
+        QString firstAfterNew;
+        bool quantityEntered = false;
+        WhenModalOpens([&](QWidget* dialog) {
+            WhenModalOpens([](QWidget* categories) {
+                auto* list = Child<QTableWidget>(categories, "list");
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(1, 0)).center());
+                Child<QLineEdit>(categories, "nameEdit")->setText(QStringLiteral("Accessories"));
+                Click(categories, "updateButton");
+                Click(categories, "closeButton");
+            });
+            Click(dialog, "newCategoryButton");
+            categoryAfterNew = Child<QComboBox>(dialog, "categoryCombo")->currentText();
+            firstAfterNew = book.Doc().Products().constFirst().ProductID;
+            Child<QLineEdit>(dialog, "descEdit")->setText(QStringLiteral("Flat, M6"));
+            dialog->activateWindow();
+            prompter.AnswerNumber(6);
+            auto* quantity = Child<QLineEdit>(dialog, "quantityEdit");
+            quantityEntered = QTest::qWaitForWindowActive(dialog);
+            QTest::mouseClick(quantity, Qt::LeftButton);
+            quantityEntered =
+                quantityEntered && QTest::qWaitFor([quantity] { return quantity->text() == QStringLiteral("6"); });
+            Click(dialog, "okButton");
+            if (dialog->isVisible()) {
+                qobject_cast<QDialog*>(dialog)->reject();
+            }
+        });
+        Click(&window.frame, "editButton");
+
+        // The rename reloaded the catalogue's products while the dialog was open, Apple first.
+        QCOMPARE(firstAfterNew, QStringLiteral("Apple"));
+        QCOMPARE(categoryAfterNew, QStringLiteral("Hardware"));
+        QVERIFY(quantityEntered);
+        QCOMPARE(prompter.Shown(), QStringList{"# On Hand | Change On Hand | 2.5"});
+        QCOMPARE(book.Rows("SELECT ProductID, ProductDesc, UnitsOnHand FROM Item order by ProductID"),
+                 (QStringList{"Apple||0", "Bolt||1234", "Drill||3", "Nut||4", "Washer|Flat, M6|6"}));
+        // One adjustment, of Washer's own difference.
+        QCOMPARE(book.Rows("SELECT ProductID, Quantity FROM TransItem order by rowid"),
+                 (QStringList{"Washer|2.5", "Drill|3", "Nut|4", "Bolt|1234", "Washer|3.5"}));
+        QCOMPARE(Text(*window.list->model(), 0, 0, Qt::DisplayRole), QStringLiteral("Apple"));
+        QCOMPARE(window.view->SelectedRow(), 4);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+
+        // A rename that moves Apple back to the end, then Cancel: the list follows all the same.
+        WhenModalOpens([](QWidget* dialog) {
+            WhenModalOpens([](QWidget* categories) {
+                auto* list = Child<QTableWidget>(categories, "list");
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                                  list->visualItemRect(list->item(0, 0)).center());
+                Child<QLineEdit>(categories, "nameEdit")->setText(QStringLiteral("Toys"));
+                Click(categories, "updateButton");
+                Click(categories, "closeButton");
+            });
+            Click(dialog, "newCategoryButton");
+            Click(dialog, "cancelButton");
+        });
+        Click(&window.frame, "editButton");
+        QCOMPARE(Text(*window.list->model(), 4, 0, Qt::DisplayRole), QStringLiteral("Apple"));
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+        QCOMPARE(book.Rows("SELECT count(*) FROM TransItem"), QStringList{"5"});
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace {
 
 TEST(ProductRow, TextsFollowTheLocale)
@@ -51,13 +53,29 @@ TEST(ProductRow, GeometryAtHandheldSize)
     EXPECT_EQ(row.ValueText(), QRect(187, 36, 52, 12));
 }
 
-TEST(ProductRow, GeometryScalesWithTheInterface)
+TEST(ProductRow, GeometryScalesAndTheNumberColumnsWidenForTheWidestAmount)
 {
-    const CProductRowLayout row(CProductRowLayout::Scaled(2), QRect(0, 0, 486, 48), 8, 480);
+    using Widths = std::array<int, 4>;
+    const auto widths = [](const CProductRowLayout::Metrics& m) {
+        return Widths{m.nameWidth, m.categoryWidth, m.priceWidth, m.costWidth};
+    };
+    // An amount that fits the handheld's columns leaves them as they are, times the scale.
+    const CProductRowLayout::Metrics narrow = CProductRowLayout::Fitted(2, 80, 8);
+    EXPECT_EQ(widths(narrow), (Widths{160, 100, 106, 120}));
+    const CProductRowLayout row(narrow, QRect(0, 0, 486, 48), 8, 480);
     EXPECT_EQ(row.PriceColumnX(), 260);
     EXPECT_EQ(row.CostColumnX(), 366);
     EXPECT_EQ(row.Icon(), QRect(338, 24, 24, 24));
     EXPECT_EQ(row.IconSpanRight(), 366);
+
+    // A wider one widens both number columns; column 0 gives way and the row keeps its width.
+    const CProductRowLayout::Metrics wide = CProductRowLayout::Fitted(1, 62, 3);
+    EXPECT_EQ(widths(wide), (Widths{65, 42, 68, 68}));
+    const CProductRowLayout fitted(wide, QRect(0, 0, 243, 24), 3, 240);
+    EXPECT_EQ(fitted.PriceText(), QRect(110, 0, 62, 12));
+    EXPECT_EQ(fitted.AvgCostText(), QRect(178, 0, 62, 12));
+    EXPECT_EQ(fitted.ValueText(), QRect(178, 12, 62, 12));
+    EXPECT_EQ(fitted.CategoryText(), QRect(66, 0, 38, 12));
 }
 
 } // namespace

@@ -76,6 +76,38 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void aLongNumberIsShownWholeInASmallerFont()
+    {
+        CCalculatorDlg dialog(QStringLiteral("Calculator"), QStringLiteral("Pocket Quillet"), 0);
+        dialog.show();
+        auto* display = dialog.findChild<QLabel*>(QStringLiteral("display"));
+        const QFont full = display->font();
+        const auto fits = [display] {
+            return QFontMetrics(display->font()).horizontalAdvance(display->text()) <=
+                   display->contentsRect().width() - display->indent();
+        };
+        QTest::keyClicks(&dialog, QStringLiteral("999999999999.99"));
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("keyNegate")), Qt::LeftButton);
+        QCOMPARE(dialog.DisplayText(), QStringLiteral("-999,999,999,999.99"));
+        QVERIFY(fits());
+        QVERIFY(display->font().pixelSize() < full.pixelSize());
+        // Back at full size once it fits again.
+        QTest::keyClicks(&dialog, QStringLiteral("c12"));
+        QCOMPARE(display->font(), full);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.Result(), 12.0);
+    }
+
+    void okOnAnErrorHandsBackNothing()
+    {
+        CCalculatorDlg dialog(QStringLiteral("Price"), QStringLiteral("Change Price"), 7);
+        dialog.show();
+        QTest::keyClicks(&dialog, QStringLiteral("5/0="));
+        QCOMPARE(dialog.DisplayText(), QStringLiteral("ERROR"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
     void germanLocaleUsesTheCommaKeyAndReturnsTheNumber()
     {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

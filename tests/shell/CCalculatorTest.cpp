@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 
 // Presses keys as typed: digits, "." point, + - * / = %, "n" for +/-, "E" for CE, "C" for C.
@@ -95,7 +97,7 @@ TEST(Calculator, DivisionByZeroIsAnErrorUntilClear)
         EXPECT_EQ(calculator.DisplayText(), "ERROR") << keys;
         Type(calculator, "7+8=%");
         EXPECT_EQ(calculator.DisplayText(), "ERROR") << keys;
-        EXPECT_DOUBLE_EQ(calculator.Result(), 0.0);
+        EXPECT_EQ(calculator.Result(), std::nullopt) << keys;
         Type(calculator, "C");
         EXPECT_EQ(calculator.DisplayText(), "0.") << keys;
         Type(calculator, "6*7=");
@@ -104,15 +106,55 @@ TEST(Calculator, DivisionByZeroIsAnErrorUntilClear)
     CCalculator calculator;
     Type(calculator, "5/0=");
     EXPECT_FALSE(calculator.PressOk());
-    EXPECT_DOUBLE_EQ(calculator.Result(), 0.0);
+    EXPECT_EQ(calculator.Result(), std::nullopt);
 }
 
-TEST(Calculator, ATotalBeyondTheRangeOfADoubleIsAnError)
+TEST(Calculator, DigitsBeyondTheBoundAreRefusedAndTotalsBeyondItAreErrors)
 {
-    CCalculator calculator(1e300);
-    Type(calculator, "*10000000000=");
-    EXPECT_EQ(calculator.DisplayText(), "ERROR");
-    EXPECT_DOUBLE_EQ(calculator.Result(), 0.0);
+    const Case cases[] = {
+        // The thirteenth digit of 1234567890123 would pass 1e12: it and every later one are ignored.
+        {"123456789012345", "123,456,789,012."},    {"1000000000000", "1,000,000,000,000."},
+        {"1000000000000.5", "1,000,000,000,000."},  {"99999999999n99", "-999,999,999,999."},
+        {"999999999999.999", "1,000,000,000,000."}, {"123456789012345+1=", "123,456,789,013."},
+        {"999999999999+1=", "1,000,000,000,000."},  {"999999999999+2=", "ERROR"},
+        {"1000000*1000000*10=", "ERROR"},           {"999999999999*1000%", "ERROR"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Shown(c.keys), QString::fromLatin1(c.display)) << c.keys;
+    }
+    EXPECT_EQ(Shown("", 2e12), "ERROR");
+    EXPECT_EQ(Shown("", std::numeric_limits<double>::infinity()), "ERROR");
+    EXPECT_EQ(Shown("C7", 2e12), "7.");
+
+    CCalculator calculator;
+    Type(calculator, "123456789012345");
+    EXPECT_EQ(calculator.Result(), 123456789012.0);
+    Type(calculator, "*9=");
+    EXPECT_EQ(calculator.Result(), std::nullopt);
+}
+
+TEST(Calculator, TheResultIsTheNumberTheDisplayShows)
+{
+    struct Rounding
+    {
+        double start;
+        const char* display;
+        double result;
+    };
+    // Half up on the third decimal as printed (1.005 is stored a little below, yet prints 1.005).
+    const Rounding cases[] = {
+        {1.005, "1.01", 1.01},
+        {0.125, "0.13", 0.13},
+        {-2.675, "-2.68", -2.68},
+        {-0.004, "0.", 0.0},
+        {999999999999.995, "999,999,999,999.99", 999999999999.99},
+        {1e12, "1,000,000,000,000.", 1e12},
+    };
+    for (const Rounding& c : cases) {
+        CCalculator calculator(c.start);
+        EXPECT_EQ(calculator.DisplayText(), QString::fromLatin1(c.display)) << c.start;
+        EXPECT_EQ(calculator.Result(), std::optional<double>(c.result)) << c.start;
+    }
 }
 
 TEST(Calculator, TypingKeepsThreeDecimalsAndShowsTheLocalesTwo)
@@ -125,7 +167,7 @@ TEST(Calculator, TypingKeepsThreeDecimalsAndShowsTheLocalesTwo)
     EXPECT_EQ(calculator.DisplayText(), "1,234.");
     Type(calculator, "C1.2345");
     EXPECT_FALSE(calculator.PressOk());
-    EXPECT_DOUBLE_EQ(calculator.Result(), 1.23);
+    EXPECT_EQ(calculator.Result(), std::optional<double>(1.23));
 }
 
 TEST(Calculator, OkEvaluatesAPendingOperationAndAsksForThePause)
@@ -134,12 +176,12 @@ TEST(Calculator, OkEvaluatesAPendingOperationAndAsksForThePause)
     Type(calculator, "1/3");
     EXPECT_TRUE(calculator.PressOk());
     EXPECT_EQ(calculator.DisplayText(), "0.33");
-    EXPECT_DOUBLE_EQ(calculator.Result(), 0.33);
+    EXPECT_EQ(calculator.Result(), std::optional<double>(0.33));
 
     CCalculator plain;
     Type(plain, "2+3=");
     EXPECT_FALSE(plain.PressOk());
-    EXPECT_DOUBLE_EQ(plain.Result(), 5.0);
+    EXPECT_EQ(plain.Result(), std::optional<double>(5.0));
 }
 
 TEST(Calculator, StartingValueIsTheTotalUntilAnEntryReplacesIt)
@@ -188,9 +230,14 @@ TEST_F(CalculatorUnderGermanLocale, UsesTheCommaAndReturnsTheNumber)
     Type(calculator, "2.5");
     EXPECT_EQ(calculator.DisplayText(), "2,5");
     EXPECT_FALSE(calculator.PressOk());
-    EXPECT_DOUBLE_EQ(calculator.Result(), 2.5);
+    EXPECT_EQ(calculator.Result(), std::optional<double>(2.5));
     EXPECT_EQ(Shown("1234.5"), "1.234,5");
     EXPECT_EQ(Shown("", 12), "12,");
+    EXPECT_EQ(Shown("123456789012345"), "123.456.789.012,");
+    EXPECT_EQ(Shown("999999999999.99"), "999.999.999.999,99");
+    CCalculator large;
+    Type(large, "999999999999.99");
+    EXPECT_EQ(large.Result(), std::optional<double>(999999999999.99));
 }
 
 } // namespace

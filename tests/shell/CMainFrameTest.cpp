@@ -1,4 +1,6 @@
 #include "CMainFrame.h"
+#include "CDbRecordset.h"
+#include "CDocOperation.h"
 #include "CHomeView.h"
 #include "CScreenView.h"
 #include "CTestBook.h"
@@ -6,6 +8,7 @@
 #include "CommandIds.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
@@ -13,6 +16,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -395,6 +399,76 @@ private slots:
         QCOMPARE(book.Prompter().Messages(),
                  (QStringList{"The database has been backuped!", "The database has been restored!"}));
         QCOMPARE(book.Doc().Categories().size(), 2);
+    }
+
+    void changesCommittedByAnotherProgramReachTheScreens()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList products;
+        QStringList reports;
+        frame.RegisterScreen(TestScreen(CommandId::kProductList, QStringLiteral("Product List"), true, products));
+        frame.RegisterScreen(TestScreen(CommandId::kReports, QStringLiteral("Reports"), false, reports));
+        QVERIFY(ShowAndLoad(frame));
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        frame.RunCommand(CommandId::kReports);
+        frame.RunCommand(CommandId::kProductList);
+        products.clear();
+        reports.clear();
+        CDbConnection other(book.Path());
+        const auto addCategory = [&other](int id) {
+            return Execute(other,
+                           QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'C%1')").arg(id));
+        };
+
+        // The window becoming active looks at once: the visible screen shows the change.
+        QVERIFY(addCategory(7));
+        QEvent activation(QEvent::ActivationChange);
+        QApplication::sendEvent(&frame, &activation);
+        QCOMPARE(book.Doc().Categories().size(), 3);
+        QCOMPARE(products, QStringList{"refresh"});
+        QCOMPARE(reports, QStringList{});
+        // A hidden screen catches up when it is shown, once.
+        frame.RunCommand(CommandId::kReports);
+        QCOMPARE(reports, QStringList{"refresh"});
+        frame.RunCommand(CommandId::kProductList);
+        QCOMPARE(products, QStringList{"refresh"});
+
+        // Otherwise the timer looks, about once a second; a look that finds nothing new does nothing.
+        QVERIFY(addCategory(8));
+        QTRY_COMPARE_WITH_TIMEOUT(products, (QStringList{"refresh", "refresh"}), 3 * CMainFrame::kChangeCheckMs);
+        QTest::qWait(2 * CMainFrame::kChangeCheckMs);
+        QCOMPARE(products.size(), 2);
+
+        // Not while a modal dialog is open; as soon as it has closed.
+        QDialog modal(&frame);
+        bool added = false;
+        qsizetype categoriesWhileOpen = 0;
+        QTimer::singleShot(0, &modal, [&] {
+            added = addCategory(9);
+            QTest::qWait(2 * CMainFrame::kChangeCheckMs);
+            categoriesWhileOpen = book.Doc().Categories().size();
+            modal.accept();
+        });
+        modal.exec();
+        QVERIFY(added);
+        QCOMPARE(categoriesWhileOpen, 4);
+        QCOMPARE(products.size(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(book.Doc().Categories().size(), 5, 3 * CMainFrame::kChangeCheckMs);
+        QCOMPARE(products.size(), 3);
+
+        // An operation of this window that found the other program's change reloaded on its own;
+        // the screens still learn of it.
+        QVERIFY(addCategory(10));
+        {
+            CDocOperation operation(book.Doc());
+            QVERIFY(operation.Started());
+            QVERIFY(book.Exec(QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(11,'Garden')")));
+            QVERIFY(operation.Commit());
+        }
+        QCOMPARE(book.Doc().Categories().size(), 6);
+        QTRY_COMPARE_WITH_TIMEOUT(products.size(), 4, 3 * CMainFrame::kChangeCheckMs);
     }
 };
 

@@ -1,0 +1,91 @@
+#include "CReportCommands.h"
+
+#include "CCliArguments.h"
+#include "CCliContext.h"
+#include "CReportBuilder.h"
+#include "CReportSaver.h"
+#include "ReportRange.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kReportUsage = QStringLiteral(
+    "report valuation-detail|valuation-summary|sales-by-item|sales-summary|purchases-by-item|purchases-summary "
+    "[--from YYYY-MM-DD --to YYYY-MM-DD] [--out FILE]");
+const QStringList kReportOptions = {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("out")};
+
+bool WriteToStdout(const CReport& report)
+{
+    QFile out;
+    return out.open(stdout, QIODevice::WriteOnly) && CReportSaver::Write(report, out) && out.flush();
+}
+
+} // namespace
+
+QList<CCliCommand> CReportCommands::Commands()
+{
+    return {
+        {QStringLiteral("report"),
+         kReportUsage,
+         {},
+         &CReportCommands::Report,
+         QStringLiteral("Writes a report as CSV, as the window's Save does, to stdout or --out FILE; every kind but "
+                        "valuation-summary needs --from and --to (both days included).")}};
+}
+
+std::optional<QDate> CReportCommands::ParseDay(const QString& text)
+{
+    const QDate day = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? std::optional<QDate>(day) : std::nullopt;
+}
+
+int CReportCommands::Report(CCliContext& context, const CCliArguments& arguments)
+{
+    const QStringList unknown = arguments.UnknownOptions(kReportOptions);
+    if (!unknown.isEmpty()) {
+        return context.Usage(kReportUsage, QStringLiteral("%1: not an option of report").arg(unknown.first()));
+    }
+    if (arguments.Positional().size() != 1) {
+        return context.Usage(kReportUsage, QStringLiteral("report: give one report kind"));
+    }
+    const std::optional<ReportKind> kind = ReportKindFromCommandName(arguments.Positional(0));
+    if (!kind) {
+        return context.Usage(kReportUsage,
+                             QStringLiteral("report: '%1' is not a report kind").arg(arguments.Positional(0)));
+    }
+    std::optional<QDate> days[2];
+    const QString dayOptions[2] = {QStringLiteral("from"), QStringLiteral("to")};
+    for (int i = 0; i < 2; ++i) {
+        if (!arguments.Has(dayOptions[i])) {
+            if (ReportKindNeedsDates(*kind)) {
+                return context.Usage(
+                    kReportUsage,
+                    QStringLiteral("--%1: %2 needs --from and --to").arg(dayOptions[i], ReportKindCommandName(*kind)));
+            }
+            continue;
+        }
+        days[i] = ParseDay(arguments.Value(dayOptions[i]));
+        if (!days[i]) {
+            return context.Usage(kReportUsage, QStringLiteral("--%1: '%2' is not a date (YYYY-MM-DD)")
+                                                   .arg(dayOptions[i], arguments.Value(dayOptions[i])));
+        }
+    }
+
+    if (!context.LoadCatalogue(false)) {
+        return CCliContext::kFailed;
+    }
+    const ReportRange range = days[0] && days[1] ? ReportRange::Days(*days[0], *days[1]) : ReportRange();
+    const CReport report = CReportBuilder(context.Doc()).Build(*kind, range);
+    if (report.IsEmpty()) {
+        return context.Fail(QStringLiteral("No Report to Save"));
+    }
+    if (!arguments.Has(QStringLiteral("out"))) {
+        return WriteToStdout(report) ? 0 : context.Fail(QStringLiteral("report: writing to stdout failed"));
+    }
+    const QString path = arguments.Value(QStringLiteral("out"));
+    if (!CReportSaver::WriteFile(report, path)) {
+        return context.Fail(QStringLiteral("--out: Can not open the file %1").arg(path));
+    }
+    return 0;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFont>
+#include <QStyledItemDelegate>
+
+// Paints the payee lists: one line per payee on white and grey by turns, rules between the rows,
+// the company name and, past a rule, the phone number; and the bands that continue the rows
+// below the last one. It reads the texts from CPayeeListModel.
+class CPayeeRowDelegate final : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    static inline const QColor kEvenColor = QColor(255, 255, 255);
+    static inline const QColor kOddColor = QColor(192, 192, 192);
+
+    explicit CPayeeRowDelegate(QObject* parent = nullptr);
+
+    // The colour of the row (or band) at this position from the top of the list.
+    static QColor RowColor(int position);
+
+    const QFont& RowFont() const { return m_font; }
+    // One line of the row font.
+    int RowHeight() const;
+    int ColumnWidth(int column) const;
+
+    // The list's empty part: bands one row high from firstTop down, coloured as rows from
+    // firstPosition on, and the rule between the columns over the whole height.
+    void PaintEmptyBands(QPainter& painter, const QRect& client, int firstPosition, int firstTop) const;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    static void Rules(QPainter& painter, const QRect& row);
+
+    QFont m_font;
+    int m_blank;
+};

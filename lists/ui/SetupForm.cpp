@@ -1,0 +1,69 @@
+#include "SetupForm.h"
+
+#include "CColorEdit.h"
+#include "CColorStatic.h"
+#include "CIconPushButton.h"
+#include "UiScale.h"
+
+#include <QDialog>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+constexpr int kFormFontStretch = 90;
+} // namespace
+
+QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits)
+{
+    auto* page = new QWidget;
+    page->setFixedSize(DialogUnitsRect(0, 0, widthUnits, heightUnits).size());
+    QFont condensed = dialog.font();
+    condensed.setStretch(kFormFontStretch);
+    page->setFont(condensed);
+    auto* scroller = new QScrollArea(&dialog);
+    scroller->setObjectName(QStringLiteral("scroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidget(page);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroller);
+    const QSize available = dialog.screen()->availableGeometry().size();
+    dialog.resize(page->width() + scroller->verticalScrollBar()->sizeHint().width(),
+                  std::min(page->height(), available.height()));
+    return page;
+}
+
+CColorStatic* AddFormLabel(QWidget* page, const QString& text, const QRect& place, const QColor& background,
+                           const QColor& textColor)
+{
+    auto* label = new CColorStatic(text, page);
+    label->SetColors(background, textColor);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setIndent(Scaled(2));
+    label->setGeometry(place);
+    return label;
+}
+
+CColorEdit* AddFormEdit(QWidget* page, const QString& objectName, const QRect& place, const QColor& background,
+                        const QColor& textColor)
+{
+    auto* edit = new CColorEdit(page);
+    edit->setObjectName(objectName);
+    edit->SetColors(background, textColor);
+    edit->setGeometry(place);
+    return edit;
+}
+
+CIconPushButton* AddFormButton(QWidget* page, CIconFactory::Kind icon, const QString& caption,
+                               const QString& objectName, const QRect& place)
+{
+    auto* button = new CIconPushButton(icon, caption, page);
+    button->setObjectName(objectName);
+    button->setAutoDefault(false);
+    button->setGeometry(place);
+    return button;
+}

@@ -1,0 +1,52 @@
+#include "InvoicePdfFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace InvoicePdfFiles {
+namespace {
+
+constexpr qsizetype kMaxNumberChars = 40;
+
+bool IsSafeFileNameChar(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'-' || c == u'_' ||
+           c == u'.';
+}
+
+QString SafeNumber(QStringView invoiceNumber)
+{
+    QString safe;
+    for (const QChar c : invoiceNumber.trimmed().left(kMaxNumberChars)) {
+        safe += IsSafeFileNameChar(c) ? c : QChar(u'_');
+    }
+    if (safe.startsWith(u'.')) {
+        safe[0] = u'_';
+    }
+    return safe.isEmpty() ? QStringLiteral("invoice") : safe;
+}
+
+} // namespace
+
+QString DefaultFolder()
+{
+    QString documents = qEnvironmentVariable("QUILLET_DOCUMENTS");
+    if (documents.isEmpty()) {
+        documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    }
+    return QDir(documents).filePath(QStringLiteral("Pressling"));
+}
+
+QString NewPath(const QString& folder, const QDate& date, QStringView invoiceNumber)
+{
+    const QString stem = date.toString(Qt::ISODate) + u'_' + SafeNumber(invoiceNumber);
+    const QDir dir(folder);
+    QString path = dir.filePath(stem + QStringLiteral(".pdf"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy) {
+        path = dir.filePath(stem + u'-' + QString::number(copy) + QStringLiteral(".pdf"));
+    }
+    return path;
+}
+
+} // namespace InvoicePdfFiles

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "CReport.h"
+#include "ReportItem.h"
+
+#include <QDateTime>
+#include <QList>
+
+// "Sales Report by Item" and "Purchases Report by Item": every sale (or purchase) line of the
+// range grouped by product, with quantity and amount totals per product and the total amount.
+class CByItemReportBuilder
+{
+public:
+    // kind: ReportKind::SalesByItem or ReportKind::PurchasesByItem. The statement reads the
+    // lines of a range (its bounds bound to ?1 and ?2) by product and date.
+    static QString Statement(ReportKind kind);
+    // Only sales (or purchases) dated before toBound are taken.
+    static CReport Build(ReportKind kind, const QList<ReportItem>& items, const QDateTime& toBound);
+
+private:
+    explicit CByItemReportBuilder(ReportKind kind);
+
+    bool Takes(const ReportItem& item, const QDateTime& toBound) const;
+    void Add(const ReportItem& item);
+    void StartGroup(const QString& product);
+    void CloseGroup();
+    void Finish();
+
+    CReport m_report;
+    bool m_sales;
+    bool m_inGroup = false;
+    QString m_groupProduct;
+    double m_groupQuantity = 0.0;
+    double m_groupAmount = 0.0;
+    double m_grandTotal = 0.0;
+};

@@ -1,0 +1,62 @@
+#include "CCategorySummaryBuilder.h"
+
+#include "AsciiFold.h"
+
+CCategorySummaryBuilder::CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns, int32_t transType)
+    : m_report(kind, std::move(columns)), m_transType(transType)
+{}
+
+QString CCategorySummaryBuilder::Statement(int32_t transType)
+{
+    return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
+                          "UnitsOnHand,Price,CategoryName FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 and TransType=%1 order by CategoryName,ProductID")
+        .arg(transType);
+}
+
+CReport CCategorySummaryBuilder::BuildFrom(const QList<ReportItem>& items, const QDateTime& toBound)
+{
+    for (const ReportItem& item : items) {
+        if (item.IsBefore(toBound) && item.type == m_transType) {
+            Add(item);
+        }
+    }
+    Finish();
+    return m_report;
+}
+
+// A product of another category is another product row, even under the same name: a product
+// moved to another category keeps its earlier lines in the old one.
+void CCategorySummaryBuilder::Add(const ReportItem& item)
+{
+    const bool newCategory = !m_started || !AsciiEqualIgnoringCase(item.category, m_category);
+    const bool newProduct = newCategory || !AsciiEqualIgnoringCase(item.product, m_product);
+    if (m_started && newProduct) {
+        CloseProduct(m_product);
+    }
+    if (m_started && newCategory) {
+        CloseCategory(m_category);
+        m_report.AddBlankRow();
+    }
+    if (newCategory) {
+        m_category = item.category;
+        m_report.AddRow(ReportRow::Kind::Heading, {item.category});
+    }
+    if (newProduct) {
+        m_product = item.product;
+    }
+    m_started = true;
+    AddToProduct(item);
+}
+
+// The last product and category count in the totals like every other.
+void CCategorySummaryBuilder::Finish()
+{
+    if (!m_started) {
+        return;
+    }
+    CloseProduct(m_product);
+    CloseCategory(m_category);
+    m_report.AddBlankRow();
+    AddGrandTotal();
+}

@@ -1,0 +1,38 @@
+#include "CCsvFileWriter.h"
+
+#include <QIODevice>
+
+#include <algorithm>
+
+void CCsvFileWriter::WriteRow(const QStringList& fields)
+{
+    if (!m_started) {
+        m_started = true;
+        Write(QByteArrayLiteral("\xEF\xBB\xBF"));
+    }
+    QStringList written;
+    written.reserve(fields.size());
+    for (const QString& field : fields) {
+        written << Field(field);
+    }
+    Write(written.join(QLatin1Char(',')).toUtf8() + QByteArrayLiteral("\r\n"));
+}
+
+QString CCsvFileWriter::Field(const QString& text)
+{
+    const bool quoted = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+    });
+    if (!quoted) {
+        return text;
+    }
+    QString escaped = text;
+    return QLatin1Char('"') + escaped.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+void CCsvFileWriter::Write(const QByteArray& bytes)
+{
+    if (m_ok && m_device.write(bytes) != bytes.size()) {
+        m_ok = false;
+    }
+}

@@ -1,0 +1,61 @@
+#include "CPurchasesSummaryBuilder.h"
+
+#include "LocaleNumber.h"
+#include "ReportCellText.h"
+#include "TransactionTypes.h"
+
+namespace {
+
+using Align = ReportColumn::Align;
+
+QList<ReportColumn> Columns()
+{
+    return {{QStringLiteral("Product"), 85},
+            {QStringLiteral("Quantity"), 63, Align::Right},
+            {QStringLiteral("Amount"), 85, Align::Right}};
+}
+
+} // namespace
+
+CPurchasesSummaryBuilder::CPurchasesSummaryBuilder()
+    : CCategorySummaryBuilder(ReportKind::PurchasesSummary, Columns(), kTransPurchase)
+{}
+
+QString CPurchasesSummaryBuilder::Statement()
+{
+    return CCategorySummaryBuilder::Statement(kTransPurchase);
+}
+
+CReport CPurchasesSummaryBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)
+{
+    return CPurchasesSummaryBuilder().BuildFrom(items, toBound);
+}
+
+void CPurchasesSummaryBuilder::AddToProduct(const ReportItem& item)
+{
+    m_productQuantity += RoundToCents(item.quantity);
+    m_productAmount += RoundToCents(item.price * item.quantity);
+}
+
+void CPurchasesSummaryBuilder::CloseProduct(const QString& product)
+{
+    const double amount = RoundToCents(m_productAmount);
+    m_report.AddRow(ReportRow::Kind::Line,
+                    {QLatin1Char(' ') + product, QuantityText(RoundToCents(m_productQuantity)), MoneyText(amount)});
+    m_categoryAmount += amount;
+    m_productQuantity = 0.0;
+    m_productAmount = 0.0;
+}
+
+void CPurchasesSummaryBuilder::CloseCategory(const QString& category)
+{
+    m_report.AddRow(ReportRow::Kind::GroupTotal,
+                    {QStringLiteral("Total ") + category, {}, MoneyText(m_categoryAmount)});
+    m_grandAmount += m_categoryAmount;
+    m_categoryAmount = 0.0;
+}
+
+void CPurchasesSummaryBuilder::AddGrandTotal()
+{
+    m_report.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"), {}, MoneyText(m_grandAmount)});
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CCategorySummaryBuilder.h"
+
+// "Purchases Summary Report": per product the quantity bought and the amount paid, grouped by
+// category, with category and grand totals.
+class CPurchasesSummaryBuilder final : public CCategorySummaryBuilder
+{
+public:
+    static QString Statement();
+    // Only purchases dated before toBound are taken.
+    static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
+
+private:
+    CPurchasesSummaryBuilder();
+
+    void AddToProduct(const ReportItem& item) override;
+    void CloseProduct(const QString& product) override;
+    void CloseCategory(const QString& category) override;
+    void AddGrandTotal() override;
+
+    double m_productQuantity = 0.0;
+    double m_productAmount = 0.0;
+    double m_categoryAmount = 0.0;
+    double m_grandAmount = 0.0;
+};

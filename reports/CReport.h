@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ReportColumn.h"
+#include "ReportKind.h"
+#include "ReportRow.h"
+
+#include <QList>
+#include <QStringList>
+
+// A built report: its kind, its columns and its rows of cell texts, top to bottom. Every row has
+// exactly one text per column; cells a row does not fill are empty.
+class CReport
+{
+public:
+    CReport(ReportKind kind, QList<ReportColumn> columns);
+
+    ReportKind Kind() const { return m_kind; }
+    const QList<ReportColumn>& Columns() const { return m_columns; }
+    const QList<ReportRow>& Rows() const { return m_rows; }
+    bool IsEmpty() const { return m_rows.isEmpty(); }
+    QStringList Captions() const;
+
+    // Cells beyond the columns are dropped; missing ones are empty.
+    void AddRow(ReportRow::Kind kind, QStringList cells);
+    void AddBlankRow();
+
+private:
+    ReportKind m_kind;
+    QList<ReportColumn> m_columns;
+    QList<ReportRow> m_rows;
+};

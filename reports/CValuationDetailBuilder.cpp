@@ -1,0 +1,121 @@
+#include "CValuationDetailBuilder.h"
+
+#include "AsciiFold.h"
+#include "LocaleNumber.h"
+#include "ReportCellText.h"
+#include "TransactionTypes.h"
+
+namespace {
+
+using Align = ReportColumn::Align;
+
+QList<ReportColumn> Columns()
+{
+    return {{QStringLiteral("Product"), 90},
+            {QStringLiteral("Date"), 43},
+            {QStringLiteral("Name"), 60},
+            {QStringLiteral("INV#"), 40},
+            {QStringLiteral("QTY"), 40, Align::Right},
+            {QStringLiteral("Cost"), 40, Align::Right},
+            {QStringLiteral("On Hand"), 55, Align::Right},
+            {QStringLiteral("Avg Cost"), 55, Align::Right},
+            {QStringLiteral("Value"), 60, Align::Right}};
+}
+
+QString MovementText(const ReportItem& item)
+{
+    switch (item.type) {
+    case kTransPurchase:
+        return QStringLiteral(" Buy");
+    case kTransSale:
+        return QStringLiteral(" Sale");
+    case kTransAdjustment:
+        return QStringLiteral(" Adjust");
+    case kTransOpeningBalance:
+        return item.name.contains(QLatin1String("Open")) ? QStringLiteral(" Open") : QStringLiteral(" Close");
+    default:
+        return QStringLiteral(" Other");
+    }
+}
+
+} // namespace
+
+QString CValuationDetailBuilder::Statement()
+{
+    // rowid keeps rows of one product and date in the order the history replay takes them.
+    return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
+                          "UnitsOnHand FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, rowid");
+}
+
+CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)
+    : m_report(ReportKind::ValuationDetail, Columns()), m_toBound(toBound)
+{}
+
+CReport CValuationDetailBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)
+{
+    CValuationDetailBuilder builder(toBound);
+    for (const ReportItem& item : items) {
+        builder.Add(item);
+    }
+    builder.Finish();
+    return builder.m_report;
+}
+
+void CValuationDetailBuilder::Add(const ReportItem& item)
+{
+    if (!item.IsBefore(m_toBound)) {
+        return;
+    }
+    if (!m_inGroup || !AsciiEqualIgnoringCase(item.product, m_groupProduct)) {
+        StartGroup(item);
+    } else {
+        // Each row moves the value by its own amount: a purchase at its price, anything else at
+        // the average cost after it.
+        const double cost = item.type == kTransPurchase ? item.unitCost : item.avgCost;
+        m_running = RoundToCents(m_running) + item.quantity * cost;
+    }
+    m_lastOnHand = item.onHand;
+    m_report.AddRow(ReportRow::Kind::Line,
+                    {MovementText(item), DateCellText(item.day), item.name, item.invoice, QuantityText(item.quantity),
+                     item.type == kTransPurchase ? MoneyText(item.unitCost) : QString(), QuantityText(item.onHand),
+                     MoneyText(item.avgCost), MoneyText(m_running)});
+}
+
+void CValuationDetailBuilder::StartGroup(const ReportItem& item)
+{
+    CloseGroup();
+    m_inGroup = true;
+    m_groupProduct = item.product;
+    m_report.AddRow(ReportRow::Kind::Heading, {item.product});
+    m_running = item.value;
+}
+
+void CValuationDetailBuilder::CloseGroup()
+{
+    if (!m_inGroup) {
+        return;
+    }
+    const double value = RoundToCents(m_running);
+    m_grandTotal += value;
+    m_report.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + m_groupProduct,
+                                                  {},
+                                                  {},
+                                                  {},
+                                                  {},
+                                                  {},
+                                                  QuantityText(RoundToCents(m_lastOnHand)),
+                                                  {},
+                                                  MoneyText(value)});
+    m_report.AddBlankRow();
+}
+
+void CValuationDetailBuilder::Finish()
+{
+    if (!m_inGroup) {
+        return;
+    }
+    CloseGroup();
+    m_report.AddRow(ReportRow::Kind::GrandTotal,
+                    {QStringLiteral("Total"), {}, {}, {}, {}, {}, {}, {}, MoneyText(m_grandTotal)});
+}

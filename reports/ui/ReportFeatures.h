@@ -1,0 +1,6 @@
+#pragma once
+
+class CMainFrame;
+
+// Registers the reports screen with the frame.
+void RegisterReportFeatures(CMainFrame& frame);

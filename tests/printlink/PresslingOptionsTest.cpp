@@ -1,0 +1,77 @@
+#include "PresslingOptions.h"
+#include "InvoicePdfFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+TEST(PresslingOptions, SwitchesAndTheirDefaults)
+{
+    QString error;
+    const std::optional<PresslingOptions> none = ParsePresslingOptions({}, &error);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->port, 5421);
+    EXPECT_FALSE(none->closeRunningCopy);
+    EXPECT_TRUE(none->pdfFolder.isEmpty());
+
+    const std::optional<PresslingOptions> all =
+        ParsePresslingOptions({"/D", "--port", "6000", "--pdf-dir", "/tmp/out"}, &error);
+    ASSERT_TRUE(all.has_value());
+    EXPECT_TRUE(all->closeRunningCopy);
+    EXPECT_EQ(all->port, 6000);
+    EXPECT_EQ(all->pdfFolder, "/tmp/out");
+}
+
+TEST(PresslingOptions, BadArgumentsAreNamed)
+{
+    const struct
+    {
+        QStringList arguments;
+        QString named;
+    } cases[] = {
+        {{"--port", "0"}, "--port: '0'"},
+        {{"--port", "65536"}, "--port: '65536'"},
+        {{"--port", "abc"}, "--port: 'abc'"},
+        {{"--port"}, "--port:"},
+        {{"--pdf-dir", ""}, "--pdf-dir:"},
+        {{"--port", "1", "/D"}, "/D:"},
+        {{"/d"}, "/d:"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(ParsePresslingOptions(c.arguments, &error).has_value()) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(error.startsWith(c.named)) << error.toStdString();
+    }
+}
+
+TEST(InvoicePdfFiles, NamesStayInTheFolderAndNeverReplaceAFile)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QDate date(2026, 1, 9);
+    const QString first = InvoicePdfFiles::NewPath(folder.path(), date, u"INV-7");
+    EXPECT_EQ(first, QDir(folder.path()).filePath("2026-01-09_INV-7.pdf"));
+    QFile(first).open(QIODevice::WriteOnly);
+    EXPECT_EQ(InvoicePdfFiles::NewPath(folder.path(), date, u"INV-7"),
+              QDir(folder.path()).filePath("2026-01-09_INV-7-2.pdf"));
+
+    // Whatever the handheld sends as number, the file is a plain name in the folder.
+    const struct
+    {
+        QString number;
+        QString name;
+    } cases[] = {
+        {"../../etc/passwd", "2026-01-09__._.._etc_passwd.pdf"},
+        {"..", "2026-01-09__..pdf"},
+        {" 12/A\\B:C ", "2026-01-09_12_A_B_C.pdf"},
+        {"", "2026-01-09_invoice.pdf"},
+        {QString(100, u'9'), "2026-01-09_" + QString(40, u'9') + ".pdf"},
+        {"\u0141\u00f3d\u017a", "2026-01-09___d_.pdf"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InvoicePdfFiles::NewPath(folder.path(), date, c.number), QDir(folder.path()).filePath(c.name))
+            << c.number.toStdString();
+    }
+}
