@@ -1,6 +1,6 @@
 #include "CPrintJobWriter.h"
 
-#include <QtEndian>
+#include "PrintJobWire.h"
 
 namespace {
 
@@ -64,13 +64,6 @@ QString CPrintJobWriter::Text(const Job& job)
         add("TAXTOTAL: ", job.taxTotal);
     }
     add("TOTAL: ", job.total);
-    lines << QStringLiteral("@END@");
+    lines << PrintJobWire::kEndMark.toString();
     return lines.join(QLatin1Char('\n'));
-}
-
-QByteArray CPrintJobWriter::WireBytes(const QString& text)
-{
-    QByteArray bytes(text.size() * 2, Qt::Uninitialized);
-    qToLittleEndian<quint16>(text.utf16(), text.size(), bytes.data());
-    return bytes;
 }

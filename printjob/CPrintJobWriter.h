@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -14,10 +13,6 @@
 class CPrintJobWriter
 {
 public:
-    // The desktop keeps at most this much job text (UTF-16 units, end mark included) and this
-    // many item lines; it refuses a job beyond either.
-    static constexpr qsizetype kMaxJobChars = 4096;
-    static constexpr qsizetype kMaxItems = 41;
     static constexpr qsizetype kDescriptionColumns = 40;
 
     struct Address
@@ -51,9 +46,8 @@ public:
         QString total;
     };
 
+    // The job's text; PrintJobWire::EncodeText gives the bytes that cross the connection.
     static QString Text(const Job& job);
-    // The text as it crosses the connection: UTF-16 little-endian, no byte-order mark, no terminator.
-    static QByteArray WireBytes(const QString& text);
 
 private:
     static QString ItemLine(const Item& item);

@@ -1,8 +1,8 @@
 #include "CLnkSock.h"
 
-#include "CPrintJobWriter.h"
 #include "CPrompter.h"
 #include "CWaitCursor.h"
+#include "PrintJobWire.h"
 
 #include <QDeadlineTimer>
 #include <QTcpSocket>
@@ -28,7 +28,7 @@ std::optional<QString> CLnkSock::Send(const QString& jobText)
     Outcome outcome = Outcome::NotDelivered;
     {
         CWaitCursor wait(m_prompter);
-        outcome = Exchange(CPrintJobWriter::WireBytes(jobText), reply);
+        outcome = Exchange(PrintJobWire::EncodeText(jobText), reply);
     }
     switch (outcome) {
     case Outcome::Delivered:
@@ -80,7 +80,7 @@ CLnkSock::Outcome CLnkSock::Exchange(const QByteArray& job, QString& reply) cons
         }
     }
     // The expected answer may arrive in pieces; a closed connection or the timeout ends the wait.
-    const qsizetype expected = kReceivedReply.size() * 2;
+    const qsizetype expected = PrintJobWire::kReceivedReply.size() * 2;
     QByteArray answer;
     const QDeadlineTimer answering(m_timeoutMs);
     while (answer.size() < expected) {
@@ -91,5 +91,5 @@ CLnkSock::Outcome CLnkSock::Exchange(const QByteArray& job, QString& reply) cons
         answer += socket.read(kReplyBufferBytes - answer.size());
     }
     reply = ReplyText(answer);
-    return reply == kReceivedReply ? Outcome::Delivered : Outcome::NotDelivered;
+    return reply == PrintJobWire::kReceivedReply ? Outcome::Delivered : Outcome::NotDelivered;
 }

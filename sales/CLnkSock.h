@@ -18,8 +18,6 @@ class CLnkSock
 {
 public:
     static constexpr int kDefaultTimeoutMs = 10000;
-    // The desktop's answer to a job it took.
-    static inline const QString kReceivedReply = QStringLiteral("Message Received");
     // The most answer read.
     static constexpr qsizetype kReplyBufferBytes = 4192;
 

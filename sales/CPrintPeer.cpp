@@ -1,5 +1,7 @@
 #include "CPrintPeer.h"
 
+#include "PrintJobWire.h"
+
 #include <QtGlobal>
 
 namespace {
@@ -21,7 +23,7 @@ CPrintPeer CPrintPeer::Configured()
     if (host.isEmpty()) {
         host = qEnvironmentVariable("QUILLET_PRINT_HOST");
     }
-    CPrintPeer peer(host.isEmpty() ? QStringLiteral("localhost") : host, kDefaultPort);
+    CPrintPeer peer(host.isEmpty() ? QStringLiteral("localhost") : host, PrintJobWire::kDefaultPort);
     const QString port = qEnvironmentVariable("QUILLET_PRINT_PORT");
     if (!port.isEmpty()) {
         bool read = false;

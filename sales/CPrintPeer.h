@@ -7,8 +7,6 @@
 class CPrintPeer
 {
 public:
-    static constexpr quint16 kDefaultPort = 5421;
-
     CPrintPeer(const QString& host, quint16 port) : m_host(host), m_port(port) {}
 
     // The peer the program's settings name, read now.

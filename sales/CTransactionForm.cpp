@@ -6,6 +6,7 @@
 #include "CStoredTransaction.h"
 #include "DateCellText.h"
 #include "LocaleNumber.h"
+#include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
 CTransactionForm::CTransactionForm(CInventoryDoc& doc, int32_t transType)
@@ -99,11 +100,6 @@ void CTransactionForm::SetParty(const QString& text, int32_t payeeID)
 void CTransactionForm::PartyCreated(const QString& companyName)
 {
     Changed();
-    if (IsSale()) {
-        m_doc.LoadCustomers();
-    } else {
-        m_doc.LoadVendors();
-    }
     FillPartyEntries();
     if (!companyName.isEmpty()) {
         SetParty(companyName, -1);
@@ -274,12 +270,12 @@ std::optional<QString> CTransactionForm::Print(CLnkSock& link) const
     }
     const CPrintJobWriter::Job job = PrintJob();
     const QString text = CPrintJobWriter::Text(job);
-    if (text.size() > CPrintJobWriter::kMaxJobChars || job.items.size() > CPrintJobWriter::kMaxItems) {
+    if (text.size() > PrintJobWire::kMaxJobChars || job.items.size() > PrintJobWire::kMaxItems) {
         prompter.ShowMessage(QStringLiteral("This %1 is too long to print: the desktop takes at most %2 lines and "
                                             "%3 characters, and it has %4 lines and %5 characters.")
                                  .arg(IsSale() ? QLatin1String("invoice") : QLatin1String("purchase order"))
-                                 .arg(CPrintJobWriter::kMaxItems)
-                                 .arg(CPrintJobWriter::kMaxJobChars)
+                                 .arg(PrintJobWire::kMaxItems)
+                                 .arg(PrintJobWire::kMaxJobChars)
                                  .arg(job.items.size())
                                  .arg(text.size()));
         return std::nullopt;

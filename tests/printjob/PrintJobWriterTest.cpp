@@ -64,11 +64,4 @@ TEST(PrintJobWriter, ALineBreakInsideAValueIsSentAsABlank)
     EXPECT_EQ(DesktopFields(lines[14])[1], "Two lines" + QString(31, ' '));
 }
 
-TEST(PrintJobWriter, TheWireCarriesUtf16LittleEndianWithoutMarkOrTerminator)
-{
-    const QString text = QString::fromUtf8("P\xC3\xA9\xE2\x82\xAC\xF0\x9F\x94\xA9@END@");
-    const QByteArray bytes = CPrintJobWriter::WireBytes(text);
-    EXPECT_EQ(bytes, QByteArray("P\0\xE9\0\xAC\x20\x3D\xD8\x29\xDD@\0E\0N\0D\0@\0", 20));
-}
-
 } // namespace

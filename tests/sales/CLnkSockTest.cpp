@@ -3,6 +3,7 @@
 #include "CPrintJobWriter.h"
 #include "CSalesBook.h"
 #include "CTransactionForm.h"
+#include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
 #include <QElapsedTimer>
@@ -43,8 +44,12 @@ TEST_F(LnkSock, AJobArrivesByteForByteAndTheDesktopsAnswerComesBack)
 {
     CFakeDesktop desktop;
     EXPECT_EQ(Send(desktop.Port()), "Message Received");
-    EXPECT_EQ(desktop.Received(), CPrintJobWriter::WireBytes(kJob));
-    EXPECT_EQ(desktop.Connections(), 1);
+    EXPECT_EQ(desktop.Received(), PrintJobWire::EncodeText(kJob));
+    // UTF-16 little-endian, a character beyond 16 bits as two units, no mark, no terminator.
+    EXPECT_EQ(Send(desktop.Port(), QString::fromUtf8("\xC3\xA9\xF0\x9F\x94\xA9@END@")), "Message Received");
+    EXPECT_EQ(desktop.Received().mid(PrintJobWire::EncodeText(kJob).size()),
+              QByteArray("\xE9\0\x3D\xD8\x29\xDD@\0E\0N\0D\0@\0", 16));
+    EXPECT_EQ(desktop.Connections(), 2);
     EXPECT_TRUE(m_prompter.Shown().isEmpty());
     EXPECT_EQ(m_prompter.WaitDepth(), 0);
 }
@@ -71,7 +76,7 @@ TEST_F(LnkSock, ADesktopThatNeverAnswersIsGivenUpAfterTheTimeout)
     EXPECT_GE(clock.elapsed(), kShortTimeoutMs - 50);
     EXPECT_LT(clock.elapsed(), 3 * kShortTimeoutMs);
     EXPECT_EQ(m_prompter.Messages().size(), 1);
-    EXPECT_EQ(desktop.Received(), CPrintJobWriter::WireBytes(kJob));
+    EXPECT_EQ(desktop.Received(), PrintJobWire::EncodeText(kJob));
 }
 
 TEST_F(LnkSock, NoSocketToBeHadSaysSo)
@@ -156,7 +161,7 @@ TEST_F(PrintCommand, TheFormAsShownIsSentAndAJobTooLargeForTheDesktopIsNot)
     CTransactionForm form(m_book.Doc(), kTransPurchase);
     AddLines(form, 41);
     EXPECT_EQ(Print(form, desktop.Port()), "Message Received");
-    EXPECT_EQ(desktop.Received(), CPrintJobWriter::WireBytes(CPrintJobWriter::Text(form.PrintJob())));
+    EXPECT_EQ(desktop.Received(), PrintJobWire::EncodeText(CPrintJobWriter::Text(form.PrintJob())));
     AddLines(form, 1);
     EXPECT_FALSE(Print(form, desktop.Port()));
     EXPECT_EQ(desktop.Connections(), 1);

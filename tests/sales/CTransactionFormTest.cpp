@@ -3,6 +3,7 @@
 #include "CDbRecordset.h"
 #include "CSalesBook.h"
 #include "CSecondProgram.h"
+#include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
 #include <QFile>
@@ -253,8 +254,8 @@ TEST_F(TransactionForm, TheJobsOfASaleAndOfAPurchaseAreTheFixtures)
     sale.SetParty(QString::fromUtf8("bright CAF\xC3\x89 "), -1);
     AddLine(sale, "Bolt", 3);
     AddLine(sale, "Anvil", 2);
-    EXPECT_EQ(CPrintJobWriter::WireBytes(CPrintJobWriter::Text(sale.PrintJob())),
-              CPrintJobWriter::WireBytes(Fixture("sale.job")));
+    EXPECT_EQ(PrintJobWire::EncodeText(CPrintJobWriter::Text(sale.PrintJob())),
+              PrintJobWire::EncodeText(Fixture("sale.job")));
 
     CTransactionForm purchase(m_book.Doc(), kTransPurchase);
     purchase.SetInvoiceNum("P-77");

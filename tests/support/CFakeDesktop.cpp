@@ -1,13 +1,10 @@
 #include "CFakeDesktop.h"
 
+#include "PrintJobWire.h"
+
 #include <QMutexLocker>
 #include <QTcpServer>
 #include <QTcpSocket>
-
-namespace {
-const QByteArray kEndMark("@\0E\0N\0D\0@\0", 10);
-const QByteArray kReceived("M\0e\0s\0s\0a\0g\0e\0 \0R\0e\0c\0e\0i\0v\0e\0d\0", 32);
-} // namespace
 
 CFakeDesktop::CFakeDesktop(Answer answer) : m_answer(answer)
 {
@@ -54,7 +51,7 @@ void CFakeDesktop::Take(QTcpSocket* socket)
         ++m_connections;
     }
     if (m_answer == Answer::RefuseSlot) {
-        socket->write("No more socket available, Connect refused");
+        socket->write(PrintJobWire::kNoSlotRefusal);
         socket->disconnectFromHost();
         return;
     }
@@ -66,11 +63,11 @@ void CFakeDesktop::Take(QTcpSocket* socket)
             QMutexLocker lock(&m_mutex);
             m_received += chunk;
         }
-        if (!job->endsWith(kEndMark)) {
+        if (!job->endsWith(PrintJobWire::EncodeText(PrintJobWire::kEndMark))) {
             return;
         }
         if (m_answer == Answer::Received) {
-            socket->write(kReceived);
+            socket->write(PrintJobWire::EncodeText(PrintJobWire::kReceivedReply));
         } else if (m_answer == Answer::Close) {
             socket->disconnectFromHost();
         }
