@@ -70,8 +70,8 @@ public:
     // The PayeeID of the list entry chosen for the party; -1 when the text was typed.
     int32_t PartyID() const { return m_partyID; }
     void SetParty(const QString& text, int32_t payeeID);
-    // A customer or vendor was just created: the list is taken again and, when the new record
-    // has a name, the party becomes that name.
+    // A customer or vendor was just created (and the document's list reloaded): the list is taken
+    // again and, when the new record has a name, the party becomes that name.
     void PartyCreated(const QString& companyName);
 
     const QList<TransactionLine>& Lines() const { return m_lines; }

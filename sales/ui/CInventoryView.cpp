@@ -1,5 +1,6 @@
 #include "CInventoryView.h"
 
+#include "CCustomerSetupDlg.h"
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
 #include "CLnkSock.h"
@@ -7,6 +8,7 @@
 #include "CTransItemDlg.h"
 #include "CTransLineDelegate.h"
 #include "CTransLineModel.h"
+#include "CVendorSetupDlg.h"
 #include "DateCellText.h"
 #include "TransactionTypes.h"
 #include "UiScale.h"
@@ -149,7 +151,10 @@ QWidget* CInventoryView::CreateHeaderRows()
     m_party->setEditable(true);
     m_party->setInsertPolicy(QComboBox::NoInsert);
     m_party->setCompleter(nullptr);
-    grid->addWidget(m_party, 1, 1, 1, 4);
+    grid->addWidget(m_party, 1, 1, 1, 3);
+    auto* newParty = AddButton(CIconFactory::Kind::Add, QStringLiteral("New"), QStringLiteral("newPartyButton"), rows);
+    connect(newParty, &QPushButton::clicked, this, &CInventoryView::NewParty);
+    grid->addWidget(newParty, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     return rows;
@@ -333,6 +338,21 @@ void CInventoryView::DeleteItem()
     }
     m_form.DeleteSelectedLine();
     ShowLines();
+}
+
+void CInventoryView::NewParty()
+{
+    std::unique_ptr<CPayeeSetupDlg> setup;
+    if (m_form.IsSale()) {
+        setup = std::make_unique<CCustomerSetupDlg>(m_doc, std::nullopt, this);
+    } else {
+        setup = std::make_unique<CVendorSetupDlg>(m_doc, std::nullopt, this);
+    }
+    if (setup->exec() != QDialog::Accepted) {
+        return;
+    }
+    m_form.PartyCreated(setup->SavedName());
+    FillParties();
 }
 
 void CInventoryView::Confirm()

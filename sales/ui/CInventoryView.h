@@ -53,6 +53,7 @@ private:
     void NewItem();
     void EditItem();
     void DeleteItem();
+    void NewParty();
     void PartyTextChanged(const QString& text);
     void PartyChosen(int index);
     void Confirm();

@@ -8,6 +8,7 @@
 #include "SalesFeatures.h"
 #include "TransactionTypes.h"
 
+#include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -127,6 +128,7 @@ private slots:
         QCOMPARE(Text(&view, "invoiceEdit"), QStringLiteral("0"));
         QCOMPARE(Child<QDateEdit>(&view, "dateEdit")->text(), QStringLiteral("1/20/26"));
         auto* list = Child<QTableView>(&view, "lineList");
+        QAbstractItemModelTester tester(list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* edit = Child<QPushButton>(&view, "editItemButton");
         QVERIFY(!edit->isEnabled());
 
@@ -163,6 +165,28 @@ private slots:
         QCOMPARE(view.result(), int(QDialog::Accepted));
         QCOMPARE(book.Book().Rows("SELECT TransDate,CompanyName,ProductID FROM TransItem"),
                  QStringList{"1/18/26 3:45 PM|Acme Supply|Rope"});
+    }
+
+    void newCreatesACustomerThatBecomesTheParty()
+    {
+        CSalesBook book;
+        Fill(book);
+        CInventoryView view(book.Doc(), CTransactionForm(book.Doc(), kTransSale));
+        view.show();
+        auto* party = Child<QComboBox>(&view, "partyCombo");
+        QCOMPARE(party->count(), 1);
+        WhenModalOpens([](QWidget* setup) {
+            QCOMPARE(setup->objectName(), QStringLiteral("customerSetupDialog"));
+            Child<QLineEdit>(setup, "companyEdit")->setText(QStringLiteral("Harbour Deli"));
+            Click(setup, "okButton");
+        });
+        Click(&view, "newPartyButton");
+        QCOMPARE(party->count(), 2);
+        QCOMPARE(party->currentText(), QStringLiteral("Harbour Deli"));
+        QCOMPARE(view.Form().PartyText(), QStringLiteral("Harbour Deli"));
+        QVERIFY(view.Form().IsModified());
+        QCOMPARE(book.Book().Rows("SELECT CompanyName FROM Customer order by PayeeID"),
+                 (QStringList{"Bright Cafe", "Harbour Deli"}));
     }
 
     void printingAnEmptyFormSaysSoAndTheFrameOpensTheForms()
