@@ -33,7 +33,7 @@ constexpr int kImageButtonHeight = 16;
 constexpr int kImageButtonIcon = 14;
 constexpr int kPrintButtonWidth = 45;
 constexpr int kPrintButtonHeight = 15;
-constexpr int kPrintButtonIcon = 12;
+constexpr int kSmallIcon = 12;
 constexpr int kLabelWidth = 36;
 } // namespace
 
@@ -153,6 +153,7 @@ QWidget* CInventoryView::CreateHeaderRows()
     m_party->setCompleter(nullptr);
     grid->addWidget(m_party, 1, 1, 1, 3);
     auto* newParty = AddButton(CIconFactory::Kind::Add, QStringLiteral("New"), QStringLiteral("newPartyButton"), rows);
+    newParty->SetIconSize(kSmallIcon);
     connect(newParty, &QPushButton::clicked, this, &CInventoryView::NewParty);
     grid->addWidget(newParty, 1, 4);
     grid->setColumnStretch(1, 1);
@@ -244,7 +245,7 @@ QWidget* CInventoryView::CreateCommandBar()
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(Scaled(1), Scaled(1), Scaled(1), Scaled(1));
     auto* print = AddButton(CIconFactory::Kind::Print, QStringLiteral("Print"), QStringLiteral("printButton"), bar);
-    print->SetIconSize(kPrintButtonIcon);
+    print->SetIconSize(kSmallIcon);
     print->setFixedSize(std::max(Scaled(kPrintButtonWidth), print->sizeHint().width()), Scaled(kPrintButtonHeight));
     connect(print, &QPushButton::clicked, this, &CInventoryView::Print);
     layout->addWidget(print);
