@@ -11,8 +11,8 @@ namespace {
 constexpr int kHeaderFontHeight = 18;
 } // namespace
 
-CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent)
-    : CListHeaderCtrl(kBackground, kHeaderFontHeight, CProductRowDelegate::ListFont(), parent), m_nameWidth(nameWidth)
+CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent, const QColor& background)
+    : CListHeaderCtrl(background, kHeaderFontHeight, CProductRowDelegate::ListFont(), parent), m_nameWidth(nameWidth)
 {}
 
 void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
@@ -22,7 +22,7 @@ void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int 
     const QRect upper(QPoint(area.left(), area.top()), QPoint(area.right(), middle - 1));
     const QRect lower(QPoint(area.left(), middle), area.bottomRight());
     painter->save();
-    painter->fillRect(area, kBackground);
+    painter->fillRect(area, Background());
     painter->setPen(Qt::black);
     painter->drawLine(area.left(), middle, area.right(), middle);
     // Each caption is whole: one too long for its part (the name beside the category rule, at
