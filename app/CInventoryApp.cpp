@@ -1,6 +1,7 @@
 #include "CInventoryApp.h"
 
 #include "CAboutDlg.h"
+#include "CInventoryView.h"
 #include "CMainFrame.h"
 #include "CPrintPeer.h"
 #include "CScaledStyle.h"
@@ -56,7 +57,11 @@ void CInventoryApp::RegisterFeatures()
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
-    RegisterReportFeatures(frame);
+    // The register enters and opens sales and purchases in the entry form.
+    RegisterReportFeatures(frame, [&frame](int32_t transType, int32_t transactionID) {
+        return transactionID < 0 ? CInventoryView::RunNew(frame.Doc(), transType, &frame)
+                                 : CInventoryView::RunStored(frame.Doc(), transactionID, &frame);
+    });
     RegisterSalesFeatures(frame);
 }
 

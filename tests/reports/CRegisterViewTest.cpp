@@ -1,6 +1,7 @@
 #include "CRegisterView.h"
 #include "CBookScenario.h"
 #include "CHomeView.h"
+#include "CInventoryView.h"
 #include "CMainFrame.h"
 #include "CRegisterHeaderCtrl.h"
 #include "CRegisterListCtrl.h"
@@ -15,6 +16,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QImage>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
@@ -295,6 +297,27 @@ private slots:
         QCOMPARE(window.EnabledBarButtons(), (QStringList{"newButton", "editButton", "deleteButton"}));
         Click(&window.frame, "editButton");
         QCOMPARE(opened.last(), QStringLiteral("1:%1").arg(window.view->Register().Rows().Read(1)->TransactionID));
+    }
+
+    // As the program registers it.
+    void aSaleOpensInTheEntryFormAndItsCrossChangesNothing()
+    {
+        CBookScenario book;
+        Stock(book, 0);
+        CRegisterWindow window(book, [&book](int32_t transType, int32_t transactionID) {
+            return transactionID < 0 ? CInventoryView::RunNew(book.Doc(), transType)
+                                     : CInventoryView::RunStored(book.Doc(), transactionID);
+        });
+        window.TapRow(1);
+        QString opened;
+        WhenModalOpens([&opened](QWidget* form) {
+            opened = form->windowTitle() + QLatin1Char('|') + Child<QLineEdit>(form, "invoiceEdit")->text();
+            qobject_cast<QDialog*>(form)->reject();
+        });
+        Click(&window.frame, "editButton");
+        QCOMPARE(opened, QStringLiteral("Sell Product|INV"));
+        QCOMPARE(window.Highlighted(), QList<int>{1});
+        QCOMPARE(window.Rows(), 4);
     }
 
     void withoutTheEntryFormNewOffersNothing()
