@@ -1,12 +1,15 @@
 #include "CInventoryApp.h"
 
 #include "CAboutDlg.h"
+#include "CInventoryView.h"
 #include "CMainFrame.h"
+#include "CPrintPeer.h"
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "ListFeatures.h"
 #include "ReportFeatures.h"
+#include "SalesFeatures.h"
 #include "UiScale.h"
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
@@ -42,6 +45,8 @@ void CInventoryApp::ReadCommandLine()
             m_dataFile = words[++i];
         } else if (words[i] == QLatin1String("--scale")) {
             SetUiScale(words[++i].toInt());
+        } else if (words[i] == QLatin1String("--print-host")) {
+            CPrintPeer::SetHostOption(words[++i]);
         }
     }
 }
@@ -52,7 +57,12 @@ void CInventoryApp::RegisterFeatures()
     CMainFrame& frame = *m_frame;
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
-    RegisterReportFeatures(frame);
+    // The register enters and opens sales and purchases in the entry form.
+    RegisterReportFeatures(frame, [&frame](int32_t transType, int32_t transactionID) {
+        return transactionID < 0 ? CInventoryView::RunNew(frame.Doc(), transType, &frame)
+                                 : CInventoryView::RunStored(frame.Doc(), transactionID, &frame);
+    });
+    RegisterSalesFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

@@ -4,6 +4,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "CWaitCursor.h"
 #include "LocaleNumber.h"
 #include "NumberBounds.h"
 #include "TransItemRow.h"
@@ -113,9 +114,15 @@ CStockAdjustment::Edit CStockAdjustment::EditQuantity(int32_t transactionID, con
         m_doc.Prompter().ShowMessage(QStringLiteral("Zero is not a valid adjustment value!"));
         return Edit::Refused;
     }
+    if (!IsWithinBounds(newQuantity)) {
+        m_doc.Prompter().ShowMessage(OutOfRangeText(QString::number(newQuantity, 'g', 6)));
+        return Edit::Refused;
+    }
     if (IsNoise(newQuantity - oldQuantity)) {
         return Edit::Unchanged;
     }
+    // Re-deriving a long history from an early date takes a moment.
+    CWaitCursor wait(m_doc.Prompter());
     CDocOperation operation(m_doc);
     if (!operation.Started() || !ChangeQuantity(transactionID, newQuantity)) {
         return Edit::Failed;

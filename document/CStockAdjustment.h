@@ -30,7 +30,7 @@ public:
     {
         Changed,
         Unchanged, // the same quantity: nothing to do
-        Refused,   // zero: "Zero is not a valid adjustment value!" was shown
+        Refused,   // zero ("Zero is not a valid adjustment value!") or out of bounds, and said so
         Failed     // the change could not be written; the book is as it was
     };
     // The register's change of an adjustment row (its product and date) from oldQuantity to

@@ -195,7 +195,10 @@ void CDbRecordset::EnsureFetched()
         row.rowid = m_hidden > 0 ? m_query->Int64(0) : 0;
         row.values.reserve(m_fieldCount);
         for (int i = 0; i < m_fieldCount; ++i) {
-            row.values.push_back(m_query->Value(i + m_hidden, m_columns[i].kind));
+            // Dates stay text until a row is read (CurrentValue): making each a local date-time
+            // asks the system for its time zone, which costs more than the rest of the row.
+            const ColumnKind kind = m_columns[i].kind == ColumnKind::DateTime ? ColumnKind::Text : m_columns[i].kind;
+            row.values.push_back(m_query->Value(i + m_hidden, kind));
         }
         m_rows.push_back(std::move(row));
     }
@@ -355,7 +358,7 @@ CDbVariant CDbRecordset::CurrentValue(int index)
     if (m_streaming) {
         return m_query->Value(index + m_hidden, m_columns[index].kind);
     }
-    return m_rows[m_position].values[index];
+    return ValueOfKind(m_rows[m_position].values[index], m_columns[index].kind);
 }
 
 CDbVariant CDbRecordset::GetFieldValue(int index)

@@ -189,7 +189,7 @@ CDbVariant CPgQuery::Value(int column, ColumnKind kind) const
         return CDbVariant::FromBool(IsTrue(Raw(column)));
     case ColumnKind::Text:
     case ColumnKind::DateTime:
-        return TextValue(Text(column), kind);
+        return ValueOfKind(CDbVariant(Text(column)), kind);
     case ColumnKind::Any:
         break;
     }

@@ -120,7 +120,7 @@ CDbVariant CSqliteQuery::Value(int column, ColumnKind kind) const
     case SQLITE_FLOAT:
         return CDbVariant(sqlite3_column_double(m_stmt, column));
     default:
-        return TextValue(Text(column), kind);
+        return ValueOfKind(CDbVariant(Text(column)), kind);
     }
 }
 

@@ -132,12 +132,12 @@ std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind)
     return value;
 }
 
-CDbVariant TextValue(const QString& text, ColumnKind kind)
+CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind)
 {
-    if (kind == ColumnKind::DateTime) {
-        if (const auto date = ParseStoreDate(text)) {
+    if (kind == ColumnKind::DateTime && value.GetKind() == CDbVariant::Kind::Text) {
+        if (const auto date = ParseStoreDate(value.ToText())) {
             return CDbVariant(*date);
         }
     }
-    return CDbVariant(text);
+    return value;
 }

@@ -25,8 +25,9 @@ ColumnKind ColumnKindOf(const QString& declaredType);
 // is no date into a DATETIME column).
 std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind);
 
-// A text value as a column of that kind reads it: a date-time column's text becomes a date.
-CDbVariant TextValue(const QString& text, ColumnKind kind);
+// A value as a column of that kind gives it: a text in a DATETIME column is the date it names (a
+// text that names none stays text); any other value is returned as it is.
+CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind);
 
 // The text a value is stored or sent as: numbers in full with a ".", dates in the stored form.
 QString StoredText(const CDbVariant& value);

@@ -126,6 +126,33 @@ TEST_F(RecordsetTest, DatesWrittenAsTextSortAndCompareChronologically)
     EXPECT_EQ(reader.GetFieldValue(0).GetKind(), CDbVariant::Kind::DateTime);
 }
 
+// A static cursor keeps the dates it holds as text and gives them as dates when they are read.
+TEST_F(RecordsetTest, EveryCursorGivesTheDatesOfADateColumnAsDates)
+{
+    ASSERT_TRUE(Execute(m_connection, "INSERT INTO T (ID, [When]) values (1, '2026/1/9 7:5:0')"));
+    CDbConnection other(m_path);
+    // Texts no program of ours writes: an impossible day, and no date at all.
+    ASSERT_TRUE(Execute(other, "INSERT INTO T (ID, [When]) values (2, 'x')"));
+    ASSERT_TRUE(Execute(other, "UPDATE T SET [When] = '2026-02-30 10:00:00' WHERE ID = 2"));
+    ASSERT_TRUE(Execute(other, "INSERT INTO T (ID, [When]) values (3, 'soon')"));
+    for (const int cursor : {CDbRecordset::kOpenForwardOnly, CDbRecordset::kOpenStatic}) {
+        CDbRecordset reader(m_connection);
+        ASSERT_TRUE(reader.Open("SELECT [When] FROM T order by ID", cursor, CDbRecordset::kLockOptimistic));
+        reader.MoveFirst();
+        EXPECT_EQ(reader.GetFieldValue(0), CDbVariant(QDateTime(QDate(2026, 1, 9), QTime(7, 5))));
+        reader.MoveNext();
+        EXPECT_EQ(reader.GetFieldValue(0), CDbVariant("2026-02-30 10:00:00"));
+        reader.MoveNext();
+        EXPECT_EQ(reader.GetFieldValue(0), CDbVariant("soon"));
+        // A date written through the cursor reads back as a date.
+        reader.MovePrevious();
+        if (cursor == CDbRecordset::kOpenStatic) {
+            ASSERT_TRUE(reader.SetField(0, CDbVariant(QDateTime(QDate(2026, 3, 1), QTime(8, 0)))));
+            EXPECT_EQ(reader.GetFieldDate(0), QDateTime(QDate(2026, 3, 1), QTime(8, 0)));
+        }
+    }
+}
+
 TEST_F(RecordsetTest, TextThatIsNoDateIsRefusedByADateColumn)
 {
     QStringList errors;

@@ -1,0 +1,329 @@
+#include "CBookScenario.h"
+#include "CRegister.h"
+#include "CSecondProgram.h"
+#include "CStockAdjustment.h"
+#include "RegisterRow.h"
+#include "TransactionTypes.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Day = CBookScenario;
+
+// The register of a book, with an entry form that records what it was asked to open and answers
+// with the scripted save (none: cancelled).
+class RegisterTest : public testing::Test
+{
+protected:
+    RegisterTest()
+        : m_register(m_book.Doc(), [this](int32_t type, int32_t id) {
+              m_opened << QStringLiteral("%1:%2").arg(type).arg(id);
+              return m_save ? m_save() : false;
+          })
+    {
+        m_book.AddProduct("Gear");
+        m_book.AddProduct("Belt");
+    }
+
+    CPrompter& Prompter() { return m_book.Doc().Prompter(); }
+    CScriptedPrompter& Script() { return m_book.Book().Prompter(); }
+
+    // "date product | payee | amount invoice | balance" of every row, in order.
+    QStringList Shown()
+    {
+        QStringList rows;
+        for (long i = 0; i < m_register.Rows().Count(); ++i) {
+            const RegisterRow::Texts t = m_register.Rows().Read(i)->CellTexts();
+            rows << QStringLiteral("%1 %2|%3|%4 %5|%6").arg(t.date, t.product, t.payee, t.amount, t.invoice, t.balance);
+        }
+        return rows;
+    }
+
+    void PostAdjustment(const QString& product, double quantity, int kind)
+    {
+        ItemRecord item = m_book.Product(product);
+        item.UnitsOnHand = quantity;
+        ASSERT_TRUE(m_book.Doc().PostStockAdjustment(item, kind));
+    }
+
+    // The TransactionID of the row now at index.
+    int32_t IdAt(long index) { return m_register.Rows().Read(index)->TransactionID; }
+
+    CBookScenario m_book;
+    QStringList m_opened;
+    std::function<bool()> m_save;
+    CRegister m_register;
+};
+
+TEST_F(RegisterTest, AnEmptyBookHasNoRowsAndNothingToSelect)
+{
+    ASSERT_TRUE(m_register.Refill());
+    EXPECT_EQ(m_register.Rows().Count(), 0);
+    EXPECT_FALSE(m_register.Rows().Read(0));
+    m_register.Select(0);
+    EXPECT_EQ(m_register.Selected(), -1);
+    EXPECT_FALSE(m_register.CanEditSelected());
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_FALSE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Shown(), (QStringList{"Please Select Item First", "Please Select Item First"}));
+}
+
+TEST_F(RegisterTest, RowsShowEachMovementWithTheRunningValueInRegisterOrder)
+{
+    m_book.Purchase(Day::Day(1), {{"Gear", 2, 1.5}});
+    m_book.Sale(Day::Day(2), {{"Gear", 2, 9}});
+    m_book.Purchase(Day::Day(3), {{"Gear", 10, 4}, {"Belt", 1, 2.25}, {"Gear", 1, 5}});
+    PostAdjustment("Belt", -1, CInventoryDoc::kAdjustment);
+    ASSERT_TRUE(m_book.Book().Exec("UPDATE TransItem SET InvoiceNum = '' WHERE TransType = 1"));
+    ASSERT_TRUE(m_register.Refill());
+    EXPECT_EQ(
+        Shown(),
+        (QStringList{"1/1/26 Gear|Vendor|3.00 #INV|3.00", "1/2/26 Gear|Customer|-3.00 |0.00",
+                     "1/3/26 Gear|[Split] Vendor|40.00 #INV|40.00", "1/3/26 Belt|[Split] Vendor|2.25 #INV|42.25",
+                     "1/3/26 Gear|[Split] Vendor|5.00 #INV|47.25", "2/1/26 Belt|Adjust on hand (-1)|-2.25 |45.00"}));
+    // Rows are read by their index, whatever was read before.
+    EXPECT_EQ(m_register.Rows().Read(4)->Quantity, 1);
+    EXPECT_EQ(m_register.Rows().Read(1)->TransType, kTransSale);
+    EXPECT_EQ(m_register.Rows().Read(4)->Quantity, 1);
+    EXPECT_FALSE(m_register.Rows().Read(6));
+    EXPECT_FALSE(m_register.Rows().Read(-1));
+}
+
+TEST_F(RegisterTest, CellTextsFollowTheTypeTheSignsAndTheLocale)
+{
+    RegisterRow row;
+    row.TransDate = QDateTime(QDate(2005, 3, 7), QTime(9, 30));
+    row.TransType = kTransSale;
+    row.Quantity = 2;
+    row.UnitCost = 1.5;
+    row.LineTotal = -12.5;
+    row.CompanyName = "Bob";
+    row.Split = 1;
+    RegisterRow::Texts texts = row.CellTexts();
+    EXPECT_EQ(texts.date, "3/7/05");
+    EXPECT_EQ(texts.payee, "Bob");
+    EXPECT_EQ(texts.amount, "-3.00");
+    EXPECT_TRUE(texts.amountNegative);
+    EXPECT_EQ(texts.balance, "-12.50");
+    EXPECT_TRUE(texts.balanceNegative);
+    EXPECT_EQ(texts.invoice, "");
+
+    row.TransType = kTransPurchase;
+    row.Split = 3;
+    row.InvoiceNum = "0042";
+    texts = row.CellTexts();
+    EXPECT_EQ(texts.amount, "3.00");
+    EXPECT_FALSE(texts.amountNegative);
+    EXPECT_EQ(texts.payee, "[Split] Bob");
+    EXPECT_EQ(texts.invoice, "#0042");
+
+    // A sale at no cost is no negative amount; a row without a date shows none.
+    row.TransType = kTransSale;
+    row.UnitCost = 0;
+    row.TransDate = QDateTime();
+    texts = row.CellTexts();
+    EXPECT_EQ(texts.amount, "0.00");
+    EXPECT_FALSE(texts.amountNegative);
+    EXPECT_EQ(texts.date, "");
+
+    row.TransDate = QDateTime(QDate(2005, 3, 7), QTime(9, 30));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(row.CellTexts().date, "07.03.05");
+    // The C locale has no short date of its own: month/day/two-digit year.
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(row.CellTexts().date, "3/7/05");
+    row.TransDate = QDateTime(QDate(2012, 11, 30), QTime(9, 30));
+    EXPECT_EQ(row.CellTexts().date, "11/30/12");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+TEST_F(RegisterTest, NullTextsWrittenByAnotherProgramReadAsEmpty)
+{
+    ASSERT_TRUE(m_book.Book().Exec("INSERT INTO TransItem (TransactionID, TransDate, TransType, ProductID, Quantity, "
+                                   "UnitCost, LineTotal, Split) values (7, '2026-01-05 10:00:00', 0, 'Gear', 1, 2, "
+                                   "2, 1)"));
+    ASSERT_TRUE(m_register.Refill());
+    EXPECT_EQ(Shown(), QStringList{"1/5/26 Gear||2.00 |2.00"});
+}
+
+TEST_F(RegisterTest, AStatementThatCannotRunLeavesTheRegisterEmpty)
+{
+    ASSERT_TRUE(m_book.Book().Exec("DROP TABLE TransItem"));
+    EXPECT_FALSE(m_register.Refill());
+    EXPECT_EQ(Script().Shown(), QStringList{"Unable to execute command(Register Activate)"});
+    EXPECT_FALSE(m_register.Rows().IsOpen());
+    EXPECT_EQ(m_register.Rows().Count(), 0);
+}
+
+TEST_F(RegisterTest, DeletingAPurchaseThatRaisedTheAverageRestoresIt)
+{
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 4}});
+    const int32_t dear = m_book.Purchase(Day::Day(2), {{"Gear", 10, 6}, {"Belt", 1, 3}});
+    m_book.Sale(Day::Day(3), {{"Gear", 5, 20}});
+    EXPECT_EQ(m_book.ItemRow("Gear"), "15|6|5|7");
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(2);
+    ASSERT_EQ(IdAt(2), dear);
+    Script().AnswerYes();
+    EXPECT_TRUE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Questions(), QStringList{"Delete the whole purchase transaction with 2 Sub Items?"});
+    EXPECT_EQ(m_book.ItemRow("Gear"), "5|6|4|7");
+    EXPECT_EQ(m_book.ItemRow("Belt"), "0|0|0|7");
+    // The rows were read afresh: the sale now costs the restored average.
+    EXPECT_EQ(Shown(), (QStringList{"1/1/26 Gear|Vendor|40.00 #INV|40.00", "1/3/26 Gear|Customer|-20.00 #INV|20.00"}));
+    EXPECT_EQ(m_register.Selected(), -1);
+    EXPECT_EQ(Script().WaitDepth(), 0);
+}
+
+TEST_F(RegisterTest, AnOpeningBalanceCanBeDeletedButNotEdited)
+{
+    PostAdjustment("Gear", 12, CInventoryDoc::kOpeningBalance);
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(0);
+    EXPECT_TRUE(m_register.CanEditSelected());
+    EXPECT_FALSE(m_register.EditSelected());
+    Script().AnswerNo();
+    EXPECT_FALSE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Shown(),
+              (QStringList{"You can not edit Open/Close Transaction", "? Delete the adjustment transaction?"}));
+    // No answered No changes nothing and keeps the selection.
+    EXPECT_EQ(m_register.Selected(), 0);
+    EXPECT_EQ(m_register.Rows().Count(), 1);
+    Script().AnswerYes();
+    EXPECT_TRUE(m_register.DeleteSelected());
+    EXPECT_EQ(m_register.Rows().Count(), 0);
+    EXPECT_EQ(m_book.ItemRow("Gear"), "0|0|0|7");
+}
+
+TEST_F(RegisterTest, AnAdjustmentIsChangedOnTheNumberPad)
+{
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    PostAdjustment("Gear", 5, CInventoryDoc::kAdjustment);
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(1);
+
+    // Zero and a number past the bounds are refused; cancel changes nothing.
+    Script().AnswerNumber(0);
+    Script().AnswerNumber(2e12);
+    Script().AnswerNumber(std::nullopt);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(m_register.EditSelected());
+    }
+    EXPECT_EQ(Script().Shown(),
+              (QStringList{"# Qty +/- | Gear | 5", "Zero is not a valid adjustment value!", "# Qty +/- | Gear | 5",
+                           "'2e+12' is out of range: numbers may be at most 1,000,000,000,000 in size.",
+                           "# Qty +/- | Gear | 5"}));
+    EXPECT_EQ(m_register.Selected(), 1);
+
+    Script().Clear();
+    Script().AnswerNumber(8);
+    EXPECT_TRUE(m_register.EditSelected());
+    EXPECT_EQ(m_book.ItemRow("Gear"), "18|0|2|7");
+    EXPECT_EQ(Shown().value(1), "2/1/26 Gear|Adjust on hand (+8)|16.00 |36.00");
+    EXPECT_EQ(m_register.Selected(), -1);
+    EXPECT_EQ(Script().WaitDepth(), 0);
+}
+
+// Were an operation begun, it would wait for the lock another program holds and fail with its message.
+TEST_F(RegisterTest, TheSameQuantityOnThePadCallsNoOperation)
+{
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    PostAdjustment("Gear", 5, CInventoryDoc::kAdjustment);
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(1);
+    CSecondProgram other(m_book.Book().Path());
+    ASSERT_TRUE(other.Connection().BeginOperation());
+    m_book.Book().Connection().SetBusyTimeout(100);
+    const qint64 changes = m_book.Book().Connection().TotalChanges();
+
+    Script().AnswerNumber(5);
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_EQ(Script().Shown(), QStringList{"# Qty +/- | Gear | 5"});
+    EXPECT_EQ(m_book.Book().Connection().TotalChanges(), changes);
+    EXPECT_EQ(m_register.Selected(), 1);
+    other.Connection().RollbackOperation();
+}
+
+TEST_F(RegisterTest, SalesAndPurchasesOpenInTheEntryForm)
+{
+    const int32_t purchase = m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    const int32_t sale = m_book.Sale(Day::Day(2), {{"Gear", 1, 5}});
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(1);
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_EQ(m_register.Selected(), 1);
+    m_save = [] { return true; };
+    m_register.Select(0);
+    EXPECT_TRUE(m_register.EditSelected());
+    EXPECT_TRUE(m_register.New(kTransSale));
+    EXPECT_TRUE(m_register.New(kTransPurchase));
+    EXPECT_EQ(m_opened,
+              (QStringList{QStringLiteral("1:%1").arg(sale), QStringLiteral("0:%1").arg(purchase), "1:-1", "0:-1"}));
+    EXPECT_EQ(m_register.Selected(), -1);
+
+    // Without the entry form there is nothing to open: only adjustments can be edited.
+    CRegister withoutForm(m_book.Doc(), {});
+    withoutForm.Refill();
+    withoutForm.Select(0);
+    EXPECT_FALSE(withoutForm.CanEditSelected());
+    EXPECT_FALSE(withoutForm.New(kTransSale));
+    EXPECT_TRUE(Script().Shown().isEmpty());
+}
+
+// The rows move under the selection when a sale is entered before them or a transaction deleted;
+// Edit and Delete then act on the row the user selects, or on none.
+TEST_F(RegisterTest, AfterAChangeEditAndDeleteActOnTheRowSelectedOrOnNone)
+{
+    const int32_t first = m_book.Purchase(Day::Day(2), {{"Gear", 10, 2}});
+    const int32_t second = m_book.Purchase(Day::Day(3), {{"Belt", 10, 2}});
+    m_book.Sale(Day::Day(4), {{"Gear", 1, 5}});
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(1);
+    int32_t entered = -1;
+    m_save = [this, &entered] { return (entered = m_book.Sale(Day::Day(1), {{"Belt", 1, 5}})) >= 0; };
+    ASSERT_TRUE(m_register.New(kTransSale));
+
+    EXPECT_EQ(m_register.Selected(), -1);
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_FALSE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Shown(), (QStringList{"Please Select Item First", "Please Select Item First"}));
+    EXPECT_EQ(m_opened, QStringList{"1:-1"});
+
+    // The last row is now the sale of day 4.
+    m_register.Select(3);
+    Script().AnswerYes();
+    ASSERT_TRUE(m_register.DeleteSelected());
+    const auto ids = [](std::initializer_list<int32_t> list) {
+        QStringList texts;
+        for (const int32_t id : list) {
+            texts << QString::number(id);
+        }
+        return texts;
+    };
+    EXPECT_EQ(m_book.Book().Rows("SELECT TransactionID FROM TransItem order by TransDate"),
+              ids({entered, first, second}));
+    EXPECT_EQ(m_book.Book().Rows("SELECT TransactionID FROM Transaction order by TransDate"),
+              ids({entered, first, second}));
+
+    Script().Clear();
+    EXPECT_FALSE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Shown(), QStringList{"Please Select Item First"});
+    EXPECT_EQ(m_register.Rows().Count(), 3);
+}
+
+TEST_F(RegisterTest, AClosedConnectionClosesTheRows)
+{
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(0);
+    m_book.Book().Connection().Close();
+    EXPECT_FALSE(m_register.Rows().IsOpen());
+    EXPECT_EQ(m_register.Rows().Count(), 0);
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_EQ(Script().Shown(), QStringList{"Please Select Item First"});
+}
+
+} // namespace
