@@ -479,6 +479,15 @@ void CPgEngine::NoteSchemaChange()
     m_described.clear();
     if (m_session.IsConnected()) {
         EnsureExtraIndexes();
+        // Tables made anew (a reset, a restore, a copied book) have no statistics yet; without
+        // them the server would scan a whole history to find one product's rows.
+        QStringList tables;
+        for (const QString& table : m_catalog.TableNames()) {
+            tables << PgQuoted(table);
+        }
+        if (!tables.isEmpty()) {
+            RunNative("ANALYZE " + tables.join(QLatin1String(", ")).toUtf8(), {});
+        }
     }
 }
 
