@@ -126,7 +126,18 @@ bool CInventoryDoc::RecomputeProductHistory(const QString& productID, int32_t ve
 
 void CInventoryDoc::RecomputeAssetBalance(const QDateTime& fromTime)
 {
+    if (m_deferAssetBalance && InOperation()) {
+        if (!m_deferredAssetBalanceFrom || fromTime < *m_deferredAssetBalanceFrom) {
+            m_deferredAssetBalanceFrom = fromTime;
+        }
+        return;
+    }
     CAssetBalanceReplay(*this).Run(fromTime);
+}
+
+void CInventoryDoc::DeferAssetBalance()
+{
+    m_deferAssetBalance = InOperation();
 }
 
 PostingResult CInventoryDoc::PostSalePurchase(const SalePurchasePosting& posting)
@@ -185,6 +196,10 @@ bool CInventoryDoc::LeaveOperation(bool commit)
         }
         m_connection.RollbackOperation();
         return false;
+    }
+    m_deferAssetBalance = false;
+    if (const std::optional<QDateTime> from = std::exchange(m_deferredAssetBalanceFrom, std::nullopt); commit && from) {
+        CAssetBalanceReplay(*this).Run(*from);
     }
     const bool wrote = m_connection.TotalChanges() != m_changesAtStart || !m_changedProducts.isEmpty();
     if (commit && m_connection.CommitOperation()) {

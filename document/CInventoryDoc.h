@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class CDbConnection;
 class CDbRecordset;
@@ -105,6 +106,11 @@ public:
     bool RecomputeProductHistory(const QString& productID, int32_t vendorID, const QDateTime& fromTime);
     // Rewrites the running inventory value (TransItem.LineTotal) of every row from fromTime on.
     void RecomputeAssetBalance(const QDateTime& fromTime);
+    // For an operation that posts many movements (an import): until the outermost operation
+    // ends, RecomputeAssetBalance only notes the earliest time asked for, and the running value
+    // is rewritten once from it just before the commit. Each posting would otherwise replay every
+    // row dated at or after it, the earlier postings of the same second among them.
+    void DeferAssetBalance();
     // Posts a new sale or purchase, or replaces an existing one, and re-derives what it touched.
     PostingResult PostSalePurchase(const SalePurchasePosting& posting);
     // Posts a one-line adjustment (kind 0, quantity item.UnitsOnHand) or opening balance (kind 1)
@@ -153,4 +159,6 @@ private:
     qint64 m_changesAtStart = 0;
     quint64 m_catalogueGeneration = 0;
     QStringList m_changedProducts;
+    bool m_deferAssetBalance = false;
+    std::optional<QDateTime> m_deferredAssetBalanceFrom;
 };
