@@ -224,15 +224,15 @@ void CInventoryDoc::ProductChanged(const QString& productID)
 {
     if (m_operationDepth == 0) {
         RefreshProducts({productID});
-    } else if (!m_changedProducts.contains(productID)) {
-        m_changedProducts << productID;
+    } else {
+        m_changedProducts.insert(productID);
     }
 }
 
 // Reading a few products again gives the list a full reload would give, as long as each of
 // them is in the list already (the order depends only on category and name, which the
 // recomputations never change).
-void CInventoryDoc::RefreshProducts(const QStringList& productIDs)
+void CInventoryDoc::RefreshProducts(const QSet<QString>& productIDs)
 {
     for (const QString& productID : productIDs) {
         QList<int> positions;

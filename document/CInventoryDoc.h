@@ -10,6 +10,7 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -140,7 +141,7 @@ public:
 private:
     bool OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure);
     bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany);
-    void RefreshProducts(const QStringList& productIDs);
+    void RefreshProducts(const QSet<QString>& productIDs);
     bool RunSchemaScript(int number);
 
     CDbConnection& m_connection;
@@ -158,7 +159,8 @@ private:
     int m_operationDepth = 0;
     qint64 m_changesAtStart = 0;
     quint64 m_catalogueGeneration = 0;
-    QStringList m_changedProducts;
+    // A set: an operation may post to thousands of products (an import).
+    QSet<QString> m_changedProducts;
     bool m_deferAssetBalance = false;
     std::optional<QDateTime> m_deferredAssetBalanceFrom;
 };
