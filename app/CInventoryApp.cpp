@@ -5,6 +5,7 @@
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
+#include "ExchangeFeatures.h"
 #include "ListFeatures.h"
 #include "ReportFeatures.h"
 #include "UiScale.h"
@@ -53,6 +54,7 @@ void CInventoryApp::RegisterFeatures()
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
     RegisterReportFeatures(frame);
+    RegisterExchangeFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

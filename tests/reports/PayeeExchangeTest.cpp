@@ -5,7 +5,36 @@
 #include "CSecondProgram.h"
 #include "ExchangeFixture.h"
 
+#include <unistd.h>
+
 namespace {
+
+QStringList ManyCustomers(int count)
+{
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) {
+        lines << QStringLiteral("Customer %1,,,,,,,,,").arg(i);
+    }
+    return lines;
+}
+
+// A program that dies while an import runs, at its first progress step.
+class CDyingPrompter final : public CPrompter
+{
+public:
+    explicit CDyingPrompter(const QString& path) : m_path(path) {}
+    void ShowMessage(const QString&) override {}
+    bool AskYesNo(const QString&, Icon) override { return false; }
+    QString ChooseSaveFile(const CFileChoice&) override { return QString(); }
+    QString ChooseOpenFile(const CFileChoice&) override { return m_path; }
+    std::optional<double> RunNumberPad(const QString&, const QString&, double) override { return std::nullopt; }
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    bool StepProgress(qint64) override { _exit(3); }
+
+private:
+    QString m_path;
+};
 
 const QString kCustomers = QStringLiteral("SELECT * FROM Customer ORDER BY PayeeID");
 
@@ -199,4 +228,39 @@ TEST_F(PayeeExchange, EveryTextSurvivesExportResetAndImportAndASecondImportChang
     EXPECT_EQ(m_book.Connection().TotalChanges(), changes);
     EXPECT_EQ(Export(List::Customers, "again.csv"), exported);
     EXPECT_TRUE(Messages().isEmpty());
+}
+
+TEST_F(PayeeExchange, ALongFileShowsItsProgressAndACancelKeepsTheLinesBeforeIt)
+{
+    // 300 lines with the header.
+    EXPECT_EQ(Import(List::Customers, ManyCustomers(299)).added, 299);
+    EXPECT_TRUE(m_book.Prompter().Progress().isEmpty());
+
+    m_book.Prompter().CancelProgressAt(2);
+    const CCsvImport::Result result = Import(List::Customers, ManyCustomers(450));
+    EXPECT_EQ(result.outcome, Outcome::Cancelled);
+    EXPECT_EQ(m_book.Prompter().Progress(),
+              (QStringList{"begin Importing customers .... of 451", "step 101", "step 201", "end"}));
+    EXPECT_EQ(Messages(), QStringList{"Import cancelled at line 201; the lines before it were imported."});
+    EXPECT_EQ(result.unchanged, 199);
+    EXPECT_EQ(result.added, 0);
+    EXPECT_EQ(m_book.Doc().Customers().size(), 299);
+    EXPECT_EQ(m_book.Prompter().WaitDepth(), 0);
+}
+
+TEST_F(PayeeExchange, AProgramDyingHalfWayLeavesTheBookAsBefore)
+{
+    AddCustomer(1, "Before");
+    const QString path = WriteFile(("header\n" + ManyCustomers(450).join('\n')).toUtf8());
+    EXPECT_EXIT(
+        {
+            CDbConnection connection(m_book.Path());
+            CDyingPrompter prompter(path);
+            CInventoryDoc doc(connection, prompter);
+            doc.SetDataFilePath(m_book.Path());
+            doc.LoadCatalogue([](const QString&) {});
+            CListExchange::Import(doc, List::Customers);
+        },
+        testing::ExitedWithCode(3), "");
+    EXPECT_EQ(Rows("SELECT CompanyName FROM Customer"), QStringList{"Before"});
 }
