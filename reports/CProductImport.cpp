@@ -90,7 +90,7 @@ int32_t CProductImport::FindOrCreate(QHash<QString, int32_t>& index, int32_t& ne
 
 std::optional<double> CProductImport::ReadNumber(const QString& text, int line)
 {
-    if (text.isEmpty()) {
+    if (text.trimmed().isEmpty()) {
         return 0.0;
     }
     const ParsedNumber parsed = ParseUserNumber(text);

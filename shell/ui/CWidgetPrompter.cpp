@@ -27,6 +27,21 @@ QMessageBox::Icon BoxIcon(CPrompter::Icon icon)
     return QMessageBox::Information;
 }
 
+// A box shown during a long task, under the wait cursor, takes the ordinary pointer while it is
+// open: it waits for the user, not the user for it.
+int ExecWithPointer(QDialog& box)
+{
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const int result = box.exec();
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
+    return result;
+}
+
 } // namespace
 
 CWidgetPrompter::CWidgetPrompter(const QString& title) : m_title(title) {}
@@ -36,13 +51,13 @@ CWidgetPrompter::~CWidgetPrompter() = default;
 void CWidgetPrompter::ShowMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, m_title, text, QMessageBox::Ok, m_parent);
-    box.exec();
+    ExecWithPointer(box);
 }
 
 bool CWidgetPrompter::AskYesNo(const QString& question, Icon icon)
 {
     QMessageBox box(BoxIcon(icon), m_title, question, QMessageBox::Yes | QMessageBox::No, m_parent);
-    return box.exec() == QMessageBox::Yes;
+    return ExecWithPointer(box) == QMessageBox::Yes;
 }
 
 QString CWidgetPrompter::RunFileDialog(const CFileChoice& choice, bool save)

@@ -95,6 +95,22 @@ private slots:
         prompter.EndProgress();
         QVERIFY(window.findChild<QProgressDialog*>() == nullptr);
     }
+
+    void aMessageDuringALongTaskTakesTheOrdinaryPointer()
+    {
+        CWidgetPrompter prompter(CMainFrame::kApplicationTitle);
+        prompter.BeginWaitCursor();
+        Qt::CursorShape shown = Qt::WaitCursor;
+        WhenModalOpens([&shown](QWidget* box) {
+            shown = QApplication::overrideCursor()->shape();
+            box->close();
+        });
+        prompter.ShowMessage("File Format Error in Line 3, Process Stops");
+        QCOMPARE(shown, Qt::ArrowCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        prompter.EndWaitCursor();
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
 };
 
 QTEST_MAIN(ExchangeWindowTest)

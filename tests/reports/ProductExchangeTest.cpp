@@ -120,7 +120,7 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
 
 TEST_F(ProductExchange, EmptyNumbersAreZero)
 {
-    Import(List::Products, {"Blank,,Hardware,,,,,,"});
+    Import(List::Products, {"Blank,,Hardware,,\"  \",,,,"});
     EXPECT_EQ(Rows(kItems), QStringList{"Blank|||0|-1|1|0|0|0|0"});
 }
 
