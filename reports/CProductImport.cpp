@@ -133,32 +133,46 @@ std::optional<ItemRecord> CProductImport::ReadLine(const QStringList& fields, in
     return product;
 }
 
+int32_t CProductImport::CategoryID(const QString& name)
+{
+    return FindOrCreate(
+        m_categories, m_nextCategoryID, name,
+        [this](int32_t id, const QString& created) { return CCategorySetup::InsertRow(m_doc, id, created); },
+        QStringLiteral("Unable to execute command(New Category)"));
+}
+
+int32_t CProductImport::TaxID(const QString& name)
+{
+    return FindOrCreate(
+        m_taxes, m_nextTaxID, name.isEmpty() ? CSaleTaxSetup::kBuiltInTax : name,
+        [this](int32_t id, const QString& created) { return CSaleTaxSetup::InsertRow(m_doc, id, created, 0.0); },
+        QStringLiteral("Unable to execute command(New Tax)"));
+}
+
+int32_t CProductImport::VendorID(const QString& name)
+{
+    if (name.isEmpty()) {
+        return -1;
+    }
+    return FindOrCreate(
+        m_vendors, m_nextVendorID, name,
+        [this](int32_t id, const QString& created) {
+            PayeeRecord vendor;
+            vendor.CompanyName = created;
+            return CPayeeSetup(m_doc, CPayeeSetup::Kind::Vendor).Insert(id, vendor);
+        },
+        QStringLiteral("Unable to execute command(New Vendor)"));
+}
+
 CCsvRecordImporter::LineResult CProductImport::Import(const QStringList& fields, int line)
 {
     std::optional<ItemRecord> product = ReadLine(fields, line);
     if (!product) {
         return LineResult::Stop;
     }
-    product->CategoryID = FindOrCreate(
-        m_categories, m_nextCategoryID, product->CategoryName,
-        [this](int32_t id, const QString& name) { return CCategorySetup::InsertRow(m_doc, id, name); },
-        QStringLiteral("Unable to execute command(New Category)"));
-    const QString tax = NormalizedName(fields[kSaleTax]);
-    product->TaxID = FindOrCreate(
-        m_taxes, m_nextTaxID, tax.isEmpty() ? CSaleTaxSetup::kBuiltInTax : tax,
-        [this](int32_t id, const QString& name) { return CSaleTaxSetup::InsertRow(m_doc, id, name, 0.0); },
-        QStringLiteral("Unable to execute command(New Tax)"));
-    const QString vendor = NormalizedName(fields[kVendor]);
-    product->PayeeID = vendor.isEmpty()
-                           ? -1
-                           : FindOrCreate(
-                                 m_vendors, m_nextVendorID, vendor,
-                                 [this](int32_t id, const QString& name) {
-                                     PayeeRecord created;
-                                     created.CompanyName = name;
-                                     return CPayeeSetup(m_doc, CPayeeSetup::Kind::Vendor).Insert(id, created);
-                                 },
-                                 QStringLiteral("Unable to execute command(New Vendor)"));
+    product->CategoryID = CategoryID(product->CategoryName);
+    product->TaxID = TaxID(NormalizedName(fields[kSaleTax]));
+    product->PayeeID = VendorID(NormalizedName(fields[kVendor]));
     const QString key = NameKey(product->ProductID);
     const auto stored = m_products.find(key);
     return stored == m_products.end() ? Add(key, *product) : Update(*stored, *product);

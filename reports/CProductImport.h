@@ -36,6 +36,10 @@ private:
     template <typename Create>
     int32_t FindOrCreate(QHash<QString, int32_t>& index, int32_t& next, const QString& name, const Create& create,
                          const QString& failure);
+    // The id of the category, the tax ("None" for no name) and the vendor (-1 for no name).
+    int32_t CategoryID(const QString& name);
+    int32_t TaxID(const QString& name);
+    int32_t VendorID(const QString& name);
     std::optional<ItemRecord> ReadLine(const QStringList& fields, int line);
     std::optional<double> ReadNumber(const QString& text, int line);
     LineResult Add(const QString& key, const ItemRecord& product);
