@@ -2,12 +2,14 @@
 
 #include "CAboutDlg.h"
 #include "CMainFrame.h"
+#include "CPrintPeer.h"
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
 #include "ExchangeFeatures.h"
 #include "ListFeatures.h"
 #include "ReportFeatures.h"
+#include "SalesFeatures.h"
 #include "UiScale.h"
 
 CInventoryApp::CInventoryApp(int& argc, char** argv)
@@ -43,6 +45,8 @@ void CInventoryApp::ReadCommandLine()
             m_dataFile = words[++i];
         } else if (words[i] == QLatin1String("--scale")) {
             SetUiScale(words[++i].toInt());
+        } else if (words[i] == QLatin1String("--print-host")) {
+            CPrintPeer::SetHostOption(words[++i]);
         }
     }
 }
@@ -54,6 +58,7 @@ void CInventoryApp::RegisterFeatures()
     frame.RegisterCommand(CommandId::kAbout, [&frame] { CAboutDlg(&frame).exec(); });
     RegisterListFeatures(frame);
     RegisterReportFeatures(frame);
+    RegisterSalesFeatures(frame);
     RegisterExchangeFeatures(frame);
 }
 

@@ -12,8 +12,9 @@ class CMainFrame;
 
 // The application object of the window: the one connection to the data file, the document on it,
 // the prompter, and the frame with every screen and dialog registered. Takes "--data FILE" (the
-// data file, <documents>/Quillet.cdb by default) and "--scale N" (the UI scale factor, also
-// QUILLET_UI_SCALE; 2 by default).
+// data file, <documents>/Quillet.cdb by default), "--scale N" (the UI scale factor, also
+// QUILLET_UI_SCALE; 2 by default) and "--print-host HOST" (the desktop that prints invoices, also
+// QUILLET_PRINT_HOST; localhost by default).
 class CInventoryApp final : public QApplication
 {
     Q_OBJECT

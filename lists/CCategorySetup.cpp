@@ -4,6 +4,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "DeleteUnlessInUse.h"
 #include "NameText.h"
 #include "SqlText.h"
 
@@ -135,31 +136,10 @@ bool CCategorySetup::Delete()
     if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
         return false;
     }
-    CDocOperation operation(m_doc);
-    if (!operation.Started()) {
-        return false;
-    }
-    // Asked of the file, not of the list: products not in the list (another program's, or
-    // without a loadable category) must not be left pointing at nothing.
-    CDbRecordset users(m_doc.Connection());
-    long count = 0;
-    if (!users.Open(QStringLiteral("SELECT ProductID FROM Item where CategoryID = %1").arg(m_selectedID),
-                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly) ||
-        !users.GetRecordCount(count)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return false;
-    }
-    users.Close();
-    if (count > 0) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("The Category Has been Used by Product, Can not be Deleted!"));
-        return false;
-    }
-    if (!Execute(m_doc.Connection(), QStringLiteral("delete from Categories ") +
-                                         QStringLiteral("where CategoryID = %1").arg(m_selectedID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return false;
-    }
-    if (!operation.Commit()) {
+    if (!DeleteUnlessInUse(m_doc, QStringLiteral("SELECT ProductID FROM Item where CategoryID = %1").arg(m_selectedID),
+                           QStringLiteral("The Category Has been Used by Product, Can not be Deleted!"),
+                           QStringLiteral("delete from Categories ") +
+                               QStringLiteral("where CategoryID = %1").arg(m_selectedID))) {
         return false;
     }
     Changed();

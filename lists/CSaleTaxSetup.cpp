@@ -4,6 +4,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "DeleteUnlessInUse.h"
 #include "NameText.h"
 #include "NumberBounds.h"
 
@@ -180,29 +181,9 @@ bool CSaleTaxSetup::Delete()
     if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
         return false;
     }
-    CDocOperation operation(m_doc);
-    if (!operation.Started()) {
-        return false;
-    }
-    CDbRecordset users(m_doc.Connection());
-    long count = 0;
-    if (!users.Open(QStringLiteral("SELECT ProductID FROM Item where TaxID = %1").arg(m_selectedID),
-                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly) ||
-        !users.GetRecordCount(count)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return false;
-    }
-    users.Close();
-    if (count > 0) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("The Sale Tax Has been Used by Product, Can not be Deleted!"));
-        return false;
-    }
-    if (!Execute(m_doc.Connection(),
-                 QStringLiteral("delete from Tax ") + QStringLiteral("where TaxID = %1").arg(m_selectedID))) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return false;
-    }
-    if (!operation.Commit()) {
+    if (!DeleteUnlessInUse(m_doc, QStringLiteral("SELECT ProductID FROM Item where TaxID = %1").arg(m_selectedID),
+                           QStringLiteral("The Sale Tax Has been Used by Product, Can not be Deleted!"),
+                           QStringLiteral("delete from Tax ") + QStringLiteral("where TaxID = %1").arg(m_selectedID))) {
         return false;
     }
     Changed();

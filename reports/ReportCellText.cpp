@@ -2,8 +2,6 @@
 
 #include "LocaleNumber.h"
 
-#include <QLocale>
-
 #include <charconv>
 
 namespace {
@@ -33,17 +31,4 @@ QString QuantityText(double value)
 QString PercentText(double value)
 {
     return FixedText(value, 2) + QLatin1Char('%');
-}
-
-QString DateCellText(const QDate& date)
-{
-    const QLocale locale;
-    if (locale.language() != QLocale::C) {
-        const QString text = locale.toString(date, QLocale::ShortFormat);
-        if (!text.isEmpty()) {
-            return text;
-        }
-    }
-    const int year = date.year() % 100;
-    return QString::asprintf(year < 10 ? "%d/%d/0%d" : "%d/%d/%d", date.month(), date.day(), year);
 }

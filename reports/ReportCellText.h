@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDate>
+#include "DateCellText.h"
+
 #include <QString>
 
 // The texts of report cells. Numbers are C printf texts whatever the locale: a "." point, no
@@ -13,6 +14,4 @@ QString MoneyText(double value);
 QString QuantityText(double value);
 // "%.2f%%"
 QString PercentText(double value);
-// The locale's short date; under the C locale, which has no user form, "M/D/YY" (7 March 2005
-// gives "3/7/05").
-QString DateCellText(const QDate& date);
+// Dates: DateCellText, shared with the entry form.

@@ -6,6 +6,7 @@
 #include "CListCommands.h"
 #include "CPayeeCommands.h"
 #include "CPostingCommands.h"
+#include "CPrintCommands.h"
 #include "CReportCommands.h"
 
 QList<CCliCommand> CCliCommandTable::Commands()
@@ -13,6 +14,7 @@ QList<CCliCommand> CCliCommandTable::Commands()
     QList<CCliCommand> commands;
     commands << CListCommands::Commands();
     commands << CPostingCommands::Commands();
+    commands << CPrintCommands::Commands();
     commands << CCatalogueCommands::Commands();
     commands << CPayeeCommands::Commands();
     commands << CFileCommands::Commands();

@@ -8,6 +8,7 @@
 #include "CStockAdjustment.h"
 #include "CStoredTransaction.h"
 #include "CTransactionDeletion.h"
+#include "CTransactionForm.h"
 #include "DateText.h"
 #include "NumberBounds.h"
 #include "TransactionTypes.h"
@@ -28,19 +29,6 @@ const QString kTransactionUsage = QStringLiteral("transaction delete ID");
 const QString kRegisterUsage = QStringLiteral("register");
 const QStringList kPostingOptions = {QStringLiteral("party"),     QStringLiteral("date"), QStringLiteral("invoice"),
                                      QStringLiteral("vendor-id"), QStringLiteral("id"),   QStringLiteral("line")};
-
-// A sale line's tax is its product's; a purchase line carries none.
-std::pair<QString, double> DefaultTax(const CInventoryDoc& doc, const ItemRecord& product, int32_t transType)
-{
-    if (transType == kTransSale) {
-        for (const TaxRecord& tax : doc.Taxes()) {
-            if (tax.TaxID == product.TaxID) {
-                return {tax.TaxName, tax.TaxRate};
-            }
-        }
-    }
-    return {QStringLiteral("None"), 0.0};
-}
 
 // 0 when the transaction's rows are read and there are some; else the exit code of the failure.
 int LoadExisting(CCliContext& context, int32_t transactionID, CStoredTransaction& stored)
@@ -102,12 +90,14 @@ int CPostingCommands::Purchase(CCliContext& context, const CCliArguments& argume
     return PostTransaction(context, arguments, kTransPurchase);
 }
 
-std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context, const QString& text, int32_t transType)
+// One line as the line item dialog makes it: the product chosen, then its price and quantity on
+// the number pad, with the same refusals and questions.
+bool CPostingCommands::AddLine(CCliContext& context, CTransactionForm& form, const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(';'));
     if (parts.size() != 3 && parts.size() != 5) {
         context.Fail(QStringLiteral("--line: '%1' is not PRODUCT;QTY;PRICE[;TAXNAME;TAXRATE]").arg(text));
-        return std::nullopt;
+        return false;
     }
     const std::optional<double> quantity = context.Number(QStringLiteral("--line quantity"), parts[1]);
     const std::optional<double> price =
@@ -116,11 +106,11 @@ std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context,
         !price ? std::nullopt
                : (parts.size() == 5 ? context.Number(QStringLiteral("--line tax rate"), parts[4]) : std::optional(0.0));
     if (!taxRate) {
-        return std::nullopt;
+        return false;
     }
     if (*taxRate < 0 || *taxRate > 100) {
         context.Fail(QStringLiteral("--line tax rate: '%1' is not from 0 to 100").arg(parts[4]));
-        return std::nullopt;
+        return false;
     }
     const CInventoryDoc& doc = context.Doc();
     int index = doc.FindProduct(parts[0], Qt::CaseSensitive);
@@ -129,26 +119,33 @@ std::optional<TransactionLine> CPostingCommands::ParseLine(CCliContext& context,
     }
     if (index < 0) {
         context.Fail(QStringLiteral("--line: no product named ") + parts[0]);
-        return std::nullopt;
+        return false;
     }
-    const ItemRecord& product = doc.Products()[index];
-    TransactionLine line;
-    line.ProductID = product.ProductID;
-    line.ProductName = product.ProductDesc;
-    line.CategoryName = product.CategoryName;
-    line.OnHand = product.UnitsOnHand;
-    line.Quantity = *quantity;
-    line.Price = *price;
-    line.UnitCost = transType == kTransSale ? product.AvgCost : *price;
-    std::tie(line.TaxName, line.TaxRate) =
-        parts.size() == 5 ? std::pair<QString, double>(parts[3], *taxRate) : DefaultTax(doc, product, transType);
-    line.ItemTotal = line.Price * line.Quantity;
-    line.TaxTotal = line.ItemTotal * line.TaxRate * 0.01;
-    if (!IsWithinBounds(line.ItemTotal) || !IsWithinBounds(line.TaxTotal)) {
-        context.Fail(QStringLiteral("--line: the amount of '%1' is out of range").arg(text));
-        return std::nullopt;
+    const ItemRecord product = doc.Products()[index];
+    CTransItemForm item = form.NewLineForm();
+    if (!item.SelectProduct(product.ProductID)) {
+        return false;
     }
-    return line;
+    context.Prompter().QueueNumber(*price);
+    if (!item.EnterPrice()) {
+        return false;
+    }
+    context.Prompter().QueueNumber(*quantity);
+    if (!item.EnterQuantity()) {
+        return false;
+    }
+    // A sale line without a tax of its own takes its product's, also for a product the stored
+    // transaction held (whose line keeps its tax otherwise).
+    if (parts.size() == 5) {
+        item.SetTax(parts[3], *taxRate);
+    } else if (form.IsSale()) {
+        item.SelectTax(product.TaxID);
+    }
+    if (!item.Confirm()) {
+        return false;
+    }
+    form.AddLine(item.Line(), item.ProductVendor());
+    return true;
 }
 
 int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments& arguments, int32_t transType)
@@ -184,66 +181,43 @@ int CPostingCommands::PostTransaction(CCliContext& context, const CCliArguments&
         return CCliContext::kFailed;
     }
     CInventoryDoc& doc = context.Doc();
-    // The lines are priced from the catalogue as the file holds it while the posting runs.
-    CDocOperation operation(doc);
-    if (!operation.Started()) {
-        return CCliContext::kFailed;
-    }
     if (*vendorID >= 0 && std::none_of(doc.Vendors().cbegin(), doc.Vendors().cend(),
                                        [&](const PayeeRecord& vendor) { return vendor.PayeeID == *vendorID; })) {
         return context.Fail(QStringLiteral("--vendor-id: no vendor has the identifier %1").arg(*vendorID));
     }
-    SalePurchasePosting posting;
-    posting.TransType = transType;
-    posting.TransactionID = *id;
-    posting.VendorID = *vendorID;
+    // The form of the window, filled as a user would fill it: the given lines replace a stored
+    // transaction's.
+    CTransactionForm form(doc, transType);
     if (*id >= 0) {
-        CStoredTransaction stored(doc);
-        if (!stored.Load(*id)) {
+        if (!form.OpenStored(*id)) {
             return CCliContext::kFailed;
         }
-        if (stored.Lines().isEmpty() || stored.TransType() != transType) {
+        if (form.TransType() != transType) {
             return context.Fail(QStringLiteral("Transaction %1 is no %2.")
                                     .arg(*id)
                                     .arg(transType == kTransSale ? QLatin1String("sale") : QLatin1String("purchase")));
         }
-        posting.PreviousDate = stored.TransDate();
-        posting.PreviousLines = stored.Lines();
-        posting.InvoiceNum = stored.InvoiceNum();
-    } else {
-        posting.PreviousDate = doc.Now();
-        posting.InvoiceNum = QString::number(doc.Counters().TransID);
+        while (!form.Lines().isEmpty()) {
+            form.SetSelection(0);
+            form.DeleteSelectedLine();
+        }
     }
-    posting.NewDate = date->isValid() ? *date : posting.PreviousDate;
+    if (date->isValid()) {
+        form.SetDate(*date);
+    }
     if (arguments.Has(QStringLiteral("invoice"))) {
-        posting.InvoiceNum = arguments.Value(QStringLiteral("invoice"));
+        form.SetInvoiceNum(arguments.Value(QStringLiteral("invoice")));
     }
+    form.SetParty(arguments.Value(QStringLiteral("party")), *vendorID);
     for (const QString& text : arguments.Values(QStringLiteral("line"))) {
-        const std::optional<TransactionLine> line = ParseLine(context, text, transType);
-        if (!line) {
+        if (!AddLine(context, form, text)) {
             return CCliContext::kFailed;
         }
-        for (const TransactionLine& earlier : posting.Lines) {
-            if (earlier.ProductID.compare(line->ProductID, Qt::CaseInsensitive) == 0) {
-                return context.Fail(
-                    QStringLiteral("The item name exists in your current transaction, please select a different one!"));
-            }
-        }
-        posting.Lines.append(*line);
     }
-    if (posting.Lines.isEmpty()) {
-        return context.Fail(QStringLiteral("Please add Sale Item!"));
-    }
-    posting.CompanyName = arguments.Value(QStringLiteral("party")).trimmed();
-    if (posting.CompanyName.isEmpty()) {
-        return context.Fail(transType == kTransSale ? QStringLiteral("Please Select a Customer!")
-                                                    : QStringLiteral("Please Select a Vendor!"));
-    }
-    const PostingResult result = doc.PostSalePurchase(posting);
-    if (!result.Saved || !operation.Commit()) {
+    if (form.Save() != CTransactionForm::SaveResult::Saved) {
         return CCliContext::kFailed;
     }
-    context.Out() << result.TransactionID << Qt::endl;
+    context.Out() << form.TransactionID() << Qt::endl;
     return 0;
 }
 

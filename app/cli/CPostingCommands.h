@@ -1,13 +1,10 @@
 #pragma once
 
 #include "CCliCommand.h"
-#include "TransactionLine.h"
 
 #include <QList>
 
-#include <optional>
-
-struct ItemRecord;
+class CTransactionForm;
 
 // Postings from the command line: "sale", "purchase", "adjust", "adjustment set",
 // "transaction delete", and the "register" of every stock movement.
@@ -20,7 +17,7 @@ private:
     static int Sale(CCliContext& context, const CCliArguments& arguments);
     static int Purchase(CCliContext& context, const CCliArguments& arguments);
     static int PostTransaction(CCliContext& context, const CCliArguments& arguments, int32_t transType);
-    static std::optional<TransactionLine> ParseLine(CCliContext& context, const QString& text, int32_t transType);
+    static bool AddLine(CCliContext& context, CTransactionForm& form, const QString& text);
     static int Adjust(CCliContext& context, const CCliArguments& arguments);
     static int Adjustment(CCliContext& context, const CCliArguments& arguments);
     static int Transaction(CCliContext& context, const CCliArguments& arguments);

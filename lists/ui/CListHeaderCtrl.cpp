@@ -7,14 +7,18 @@
 namespace {
 constexpr int kHeaderFontHeight = 8;
 constexpr int kTextFontHeight = 12;
-constexpr int kEdge = 6; // room for a line of the text font
+constexpr int kEdge = 6; // room for a line of the text font (two in the product list's)
 constexpr int kMaxTitleLength = 255;
 } // namespace
 
 CListHeaderCtrl::CListHeaderCtrl(const QColor& background, QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), m_background(background), m_textFont(ScaledLineFont(kTextFontHeight))
+    : CListHeaderCtrl(background, kHeaderFontHeight, ScaledLineFont(kTextFontHeight), parent)
+{}
+
+CListHeaderCtrl::CListHeaderCtrl(const QColor& background, int headerFontHeight, const QFont& textFont, QWidget* parent)
+    : QHeaderView(Qt::Horizontal, parent), m_background(background), m_textFont(textFont)
 {
-    setFont(ScaledLineFont(kHeaderFontHeight));
+    setFont(ScaledLineFont(headerFontHeight));
     setSectionsClickable(false);
     setSectionsMovable(false);
     setSectionResizeMode(QHeaderView::Fixed);
@@ -35,12 +39,15 @@ QSize CListHeaderCtrl::sizeHint() const
     return size;
 }
 
+QString CListHeaderCtrl::HeaderText(int section, int role) const
+{
+    return model() != nullptr ? model()->headerData(section, Qt::Horizontal, role).toString() : QString();
+}
+
 void CListHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     const QRect area = rect.adjusted(-1, -2, 1, 1);
-    const QString title = model() != nullptr
-                              ? model()->headerData(logicalIndex, Qt::Horizontal).toString().left(kMaxTitleLength)
-                              : QString();
+    const QString title = HeaderText(logicalIndex, Qt::DisplayRole).left(kMaxTitleLength);
     const int blank = QFontMetrics(m_textFont).horizontalAdvance(QLatin1Char(' '));
     painter->save();
     painter->fillRect(area, m_background);

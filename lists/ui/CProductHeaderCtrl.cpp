@@ -9,38 +9,11 @@
 namespace {
 // The header is as high as a line of an 18 pixel font; its texts are in the list's font.
 constexpr int kHeaderFontHeight = 18;
-constexpr int kEdge = 6; // room for two lines of the text font
 } // namespace
 
-CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent), m_nameWidth(nameWidth), m_textFont(CProductRowDelegate::ListFont())
-{
-    setFont(ScaledLineFont(kHeaderFontHeight));
-    setSectionsClickable(false);
-    setSectionsMovable(false);
-    setSectionResizeMode(QHeaderView::Fixed);
-    setHighlightSections(false);
-    setEnabled(false);
-    // Beyond the last column too.
-    QPalette colors = palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        colors.setColor(group, QPalette::Button, kBackground);
-        colors.setColor(group, QPalette::Window, kBackground);
-    }
-    setPalette(colors);
-}
-
-QSize CProductHeaderCtrl::sizeHint() const
-{
-    QSize size = QHeaderView::sizeHint();
-    size.setHeight(QFontMetrics(font()).height() + Scaled(kEdge));
-    return size;
-}
-
-QString CProductHeaderCtrl::HeaderText(int section, int role) const
-{
-    return model() != nullptr ? model()->headerData(section, Qt::Horizontal, role).toString() : QString();
-}
+CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent, const QColor& background)
+    : CListHeaderCtrl(background, kHeaderFontHeight, CProductRowDelegate::ListFont(), parent), m_nameWidth(nameWidth)
+{}
 
 void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
@@ -49,15 +22,15 @@ void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int 
     const QRect upper(QPoint(area.left(), area.top()), QPoint(area.right(), middle - 1));
     const QRect lower(QPoint(area.left(), middle), area.bottomRight());
     painter->save();
-    painter->fillRect(area, kBackground);
+    painter->fillRect(area, Background());
     painter->setPen(Qt::black);
     painter->drawLine(area.left(), middle, area.right(), middle);
     // Each caption is whole: one too long for its part (the name beside the category rule, at
     // the smallest scale) is drawn a little smaller.
-    const int blank = QFontMetrics(m_textFont).horizontalAdvance(QLatin1Char(' '));
+    const int blank = QFontMetrics(TextFont()).horizontalAdvance(QLatin1Char(' '));
     const auto text = [painter, this](const QRect& half, int left, int right, const QString& value) {
         const QRect box(QPoint(left, half.top()), QPoint(right - 1, half.bottom()));
-        painter->setFont(FontFittingWidth(m_textFont, value, box.width()));
+        painter->setFont(FontFittingWidth(TextFont(), value, box.width()));
         painter->drawText(box, Qt::AlignLeft | Qt::AlignVCenter, value);
     };
     const int end = area.right() + 1 - blank / 2;

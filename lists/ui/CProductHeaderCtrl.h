@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFont>
-#include <QHeaderView>
+#include "CListHeaderCtrl.h"
 
-// The product list's header: two lines per column on the header colour with a rule between
-// them, taken from the model's header texts (upper line, lower line, and the category beside
-// the name). It takes no clicks, so its columns can be neither sorted nor resized.
-class CProductHeaderCtrl final : public QHeaderView
+// The header of a list of two-line rows (the product list, the entry form's lines): two lines per
+// column on the header colour with a rule between them, taken from the model's header texts
+// (upper line, lower line, and the text beside the name, roles of CProductListModel). It takes no
+// clicks, so its columns can be neither sorted nor resized.
+class CProductHeaderCtrl final : public CListHeaderCtrl
 {
     Q_OBJECT
 
@@ -14,16 +14,11 @@ public:
     static inline const QColor kBackground = QColor(238, 201, 162);
 
     // nameWidth: where the category part of column 0 begins.
-    CProductHeaderCtrl(int nameWidth, QWidget* parent = nullptr);
-
-    QSize sizeHint() const override;
+    CProductHeaderCtrl(int nameWidth, QWidget* parent = nullptr, const QColor& background = kBackground);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 
 private:
-    QString HeaderText(int section, int role) const;
-
     int m_nameWidth;
-    QFont m_textFont;
 };

@@ -336,6 +336,17 @@ void PaintMyCompany(QPainter& p)
     RoundRect(p, QRectF(6.8, 12.5, 2.4, 3), QColor(90, 60, 40), 0.2);
 }
 
+// A printer with a sheet coming out of it.
+void PaintPrint(QPainter& p)
+{
+    RoundRect(p, QRectF(4, 0.5, 8, 6), kPaper, 0.3);
+    RoundRect(p, QRectF(0.5, 5, 15, 7), QColor(150, 155, 165), 1.2);
+    Line(p, {3, 7.5}, {4.5, 7.5}, kGreen, 1.2);
+    RoundRect(p, QRectF(3.5, 10, 9, 5.5), kPaper, 0.3);
+    Line(p, {5, 12}, {11, 12}, kOutline, 0.6);
+    Line(p, {5, 13.8}, {9.5, 13.8}, kOutline, 0.6);
+}
+
 void PaintHelp(QPainter& p)
 {
     QPainterPath disc;
@@ -384,6 +395,7 @@ IconPainter PainterFor(CIconFactory::Kind kind)
         {Kind::Category, PaintCategory},
         {Kind::SaleTax, PaintSaleTax},
         {Kind::MyCompany, PaintMyCompany},
+        {Kind::Print, PaintPrint},
         {Kind::Help, PaintHelp},
         {Kind::Information, PaintInformation},
         {Kind::Warning, PaintWarning},

@@ -33,6 +33,7 @@ public:
         Category,
         SaleTax,
         MyCompany,
+        Print,
         Help,
         Information,
         Warning

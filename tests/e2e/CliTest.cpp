@@ -115,7 +115,7 @@ TEST_F(Cli, AdjustmentsAndDeletes)
     ASSERT_EQ(m_cli.Run({"--yes", "transaction", "delete", "0"}), 0);
     ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
     EXPECT_EQ(m_cli.OutLines().value(1), "Bolt,,Hardware,0,-4,0,2,-1,-1");
-    EXPECT_EQ(m_cli.Run({"sale", "--party", "  ", "--line", "Bolt;1;1"}), 1);
+    EXPECT_EQ(m_cli.Run({"--yes", "sale", "--party", "  ", "--line", "Bolt;1;1"}), 1);
     EXPECT_TRUE(m_cli.Err().contains("Please Select a Customer!"));
     EXPECT_EQ(m_cli.Run({"purchase", "--party", "Acme"}), 1);
     EXPECT_TRUE(m_cli.Err().contains("Please add Sale Item!"));

@@ -4,7 +4,7 @@ QStringList CScriptedPrompter::Messages() const
 {
     QStringList messages;
     for (const QString& shown : m_shown) {
-        if (!shown.startsWith(QLatin1String("? "))) {
+        if (!shown.startsWith(QLatin1String("? ")) && !shown.startsWith(QLatin1String("# "))) {
             messages << shown;
         }
     }

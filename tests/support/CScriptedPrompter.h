@@ -16,8 +16,10 @@ public:
     void AnswerFile(const QString& path) { m_files.push_back(path); }
     void AnswerNumber(std::optional<double> value) { m_numbers.push_back(value); }
 
-    // Everything shown, in order: messages as they read, questions prefixed with "? ".
+    // Everything shown, in order: messages as they read, questions prefixed with "? ", number pad
+    // runs as "# title | top line | start".
     const QStringList& Shown() const { return m_shown; }
+    // The message boxes alone.
     QStringList Messages() const;
     QStringList Questions() const;
     void Clear() { m_shown.clear(); }

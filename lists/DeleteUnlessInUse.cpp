@@ -1,0 +1,32 @@
+#include "DeleteUnlessInUse.h"
+
+#include "CDbRecordset.h"
+#include "CDocOperation.h"
+#include "CInventoryDoc.h"
+#include "CPrompter.h"
+
+bool DeleteUnlessInUse(CInventoryDoc& doc, const QString& usersSql, const QString& usedMessage,
+                       const QString& deleteSql)
+{
+    CDocOperation operation(doc);
+    if (!operation.Started()) {
+        return false;
+    }
+    CDbRecordset users(doc.Connection());
+    long count = 0;
+    if (!users.Open(usersSql, CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly) ||
+        !users.GetRecordCount(count)) {
+        doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    users.Close();
+    if (count > 0) {
+        doc.Prompter().ShowMessage(usedMessage);
+        return false;
+    }
+    if (!Execute(doc.Connection(), deleteSql)) {
+        doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        return false;
+    }
+    return operation.Commit();
+}

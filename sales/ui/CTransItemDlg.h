@@ -1,0 +1,54 @@
+#pragma once
+
+#include "CTransItemForm.h"
+
+#include <QDialog>
+
+class CInventoryDoc;
+class QComboBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+
+// "Varuz Uzedovazu": one line of a sale or purchase. The product and (for a sale) the tax are
+// chosen from the catalogue; price and quantity are never typed: giving either field the focus
+// opens the number pad. The stock after the line is shown as "New QTY On Hand". OK takes the line
+// when a product of the catalogue is chosen; Cancel leaves the entry form as it was.
+class CTransItemDlg final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    CTransItemDlg(CInventoryDoc& doc, const CTransItemForm& form, QWidget* parent = nullptr);
+
+    // The line and its product's vendor, after OK.
+    const CTransItemForm& Form() const { return m_form; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    QLabel* AddLabel(QGridLayout* grid, int row, const QString& text);
+    QLineEdit* AddField(QGridLayout* grid, int row, const QString& objectName);
+    QComboBox* AddCombo(QGridLayout* grid, int row, const QString& objectName);
+    static void ShowChoice(QComboBox* combo, const QString& text, Qt::MatchFlags match);
+    void FillCombos();
+    void ShowForm();
+    void ProductChosen(int index);
+    void TaxChosen(int index);
+    void EnterNumber(QLineEdit* field);
+    void Confirm();
+
+    CInventoryDoc& m_doc;
+    CTransItemForm m_form;
+    QComboBox* m_product = nullptr;
+    QLineEdit* m_description = nullptr;
+    QLabel* m_priceLabel = nullptr;
+    QLineEdit* m_price = nullptr;
+    QLineEdit* m_quantity = nullptr;
+    QLineEdit* m_onHand = nullptr;
+    QComboBox* m_tax = nullptr;
+    QLineEdit* m_taxRate = nullptr;
+    QList<QWidget*> m_taxControls;
+};
