@@ -7,6 +7,7 @@
 #include "CScaledStyle.h"
 #include "CommandIds.h"
 #include "DataFilePaths.h"
+#include "ExchangeFeatures.h"
 #include "ListFeatures.h"
 #include "ReportFeatures.h"
 #include "SalesFeatures.h"
@@ -63,6 +64,7 @@ void CInventoryApp::RegisterFeatures()
                                  : CInventoryView::RunStored(frame.Doc(), transactionID, &frame);
     });
     RegisterSalesFeatures(frame);
+    RegisterExchangeFeatures(frame);
 }
 
 void CInventoryApp::ShowMainWindow()

@@ -123,7 +123,18 @@ bool CInventoryDoc::RecomputeProductHistory(const QString& productID, int32_t ve
 
 void CInventoryDoc::RecomputeAssetBalance(const QDateTime& fromTime)
 {
+    if (m_deferAssetBalance && InOperation()) {
+        if (!m_deferredAssetBalanceFrom || fromTime < *m_deferredAssetBalanceFrom) {
+            m_deferredAssetBalanceFrom = fromTime;
+        }
+        return;
+    }
     CAssetBalanceReplay(*this).Run(fromTime);
+}
+
+void CInventoryDoc::DeferAssetBalance()
+{
+    m_deferAssetBalance = InOperation();
 }
 
 PostingResult CInventoryDoc::PostSalePurchase(const SalePurchasePosting& posting)
@@ -183,6 +194,10 @@ bool CInventoryDoc::LeaveOperation(bool commit)
         m_connection.RollbackOperation();
         return false;
     }
+    m_deferAssetBalance = false;
+    if (const std::optional<QDateTime> from = std::exchange(m_deferredAssetBalanceFrom, std::nullopt); commit && from) {
+        CAssetBalanceReplay(*this).Run(*from);
+    }
     const bool wrote = m_connection.TotalChanges() != m_changesAtStart || !m_changedProducts.isEmpty();
     if (commit && m_connection.CommitOperation()) {
         RefreshProducts(std::exchange(m_changedProducts, {}));
@@ -206,15 +221,15 @@ void CInventoryDoc::ProductChanged(const QString& productID)
 {
     if (m_operationDepth == 0) {
         RefreshProducts({productID});
-    } else if (!m_changedProducts.contains(productID)) {
-        m_changedProducts << productID;
+    } else {
+        m_changedProducts.insert(productID);
     }
 }
 
 // Reading a few products again gives the list a full reload would give, as long as each of
 // them is in the list already (the order depends only on category and name, which the
 // recomputations never change).
-void CInventoryDoc::RefreshProducts(const QStringList& productIDs)
+void CInventoryDoc::RefreshProducts(const QSet<QString>& productIDs)
 {
     for (const QString& productID : productIDs) {
         QList<int> positions;

@@ -10,10 +10,12 @@
 
 #include <QDateTime>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class CDbConnection;
 class CDbRecordset;
@@ -105,6 +107,11 @@ public:
     bool RecomputeProductHistory(const QString& productID, int32_t vendorID, const QDateTime& fromTime);
     // Rewrites the running inventory value (TransItem.LineTotal) of every row from fromTime on.
     void RecomputeAssetBalance(const QDateTime& fromTime);
+    // For an operation that posts many movements (an import): until the outermost operation
+    // ends, RecomputeAssetBalance only notes the earliest time asked for, and the running value
+    // is rewritten once from it just before the commit. Each posting would otherwise replay every
+    // row dated at or after it, the earlier postings of the same second among them.
+    void DeferAssetBalance();
     // Posts a new sale or purchase, or replaces an existing one, and re-derives what it touched.
     PostingResult PostSalePurchase(const SalePurchasePosting& posting);
     // Posts a one-line adjustment (kind 0, quantity item.UnitsOnHand) or opening balance (kind 1)
@@ -134,7 +141,7 @@ public:
 private:
     bool OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure);
     bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany);
-    void RefreshProducts(const QStringList& productIDs);
+    void RefreshProducts(const QSet<QString>& productIDs);
     bool RunSchemaScript(int number);
 
     CDbConnection& m_connection;
@@ -152,5 +159,8 @@ private:
     int m_operationDepth = 0;
     qint64 m_changesAtStart = 0;
     quint64 m_catalogueGeneration = 0;
-    QStringList m_changedProducts;
+    // A set: an operation may post to thousands of products (an import).
+    QSet<QString> m_changedProducts;
+    bool m_deferAssetBalance = false;
+    std::optional<QDateTime> m_deferredAssetBalanceFrom;
 };

@@ -7,8 +7,8 @@
 #include <optional>
 
 // Everything the program asks of or tells the user goes through here: message boxes with an OK
-// button, Yes/No questions, file choosers, the number pad and the wait cursor. The programs show
-// real dialogs; tests script the answers and record what was shown.
+// button, Yes/No questions, file choosers, the number pad, the wait cursor and the progress of
+// long tasks. The programs show real dialogs; tests script the answers and record what was shown.
 class CPrompter
 {
 public:
@@ -31,4 +31,19 @@ public:
     virtual std::optional<double> RunNumberPad(const QString& title, const QString& topLine, double start) = 0;
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
+
+    // A long task's progress, with a way to cancel it: Begin with the number of steps, then
+    // StepProgress(done) now and then, which returns false once the user asked to cancel, then
+    // EndProgress. A prompter that shows no progress lets the task run to its end.
+    virtual void BeginProgress(const QString& text, qint64 steps)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(steps);
+    }
+    virtual bool StepProgress(qint64 done)
+    {
+        Q_UNUSED(done);
+        return true;
+    }
+    virtual void EndProgress() {}
 };

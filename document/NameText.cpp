@@ -7,6 +7,10 @@ QString NormalizedName(const QString& text)
 
 bool SameName(const QString& a, const QString& b)
 {
-    return a.normalized(QString::NormalizationForm_C).toCaseFolded() ==
-           b.normalized(QString::NormalizationForm_C).toCaseFolded();
+    return NameKey(a) == NameKey(b);
+}
+
+QString NameKey(const QString& name)
+{
+    return name.normalized(QString::NormalizationForm_C).toCaseFolded();
 }

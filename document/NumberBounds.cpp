@@ -60,6 +60,7 @@ ParsedNumber Checked(const QString& text, const std::optional<QByteArray>& digit
         parsed.refusal = NotANumberText(text);
     } else if (read.ec == std::errc::result_out_of_range || !IsWithinBounds(value)) {
         parsed.refusal = OutOfRangeText(text);
+        parsed.outOfRange = true;
     } else {
         parsed.value = value;
     }

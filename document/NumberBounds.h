@@ -25,6 +25,7 @@ struct ParsedNumber
 {
     std::optional<double> value;
     QString refusal;
+    bool outOfRange = false; // refused as a number beyond the bounds, not as text that is no number
 };
 
 // Reads text typed in the default locale exactly: optional blanks and sign, digits with the

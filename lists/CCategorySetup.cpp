@@ -35,10 +35,10 @@ bool CCategorySetup::NameIsFree(const QString& name, int32_t exceptID) const
     });
 }
 
-int32_t CCategorySetup::NextCategoryID() const
+int32_t CCategorySetup::NextCategoryID(const QList<CategoryRecord>& categories)
 {
     int32_t newID = 0;
-    for (const CategoryRecord& category : m_doc.Categories()) {
+    for (const CategoryRecord& category : categories) {
         newID = std::max(newID, category.CategoryID + 1);
     }
     return newID;
@@ -65,9 +65,7 @@ bool CCategorySetup::Add()
         m_doc.Prompter().ShowMessage(QStringLiteral("The New Category Name Exists! Please Change to Other Name."));
         return false;
     }
-    const QString sql = QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) ") +
-                        QStringLiteral("Values(%1,'%2')").arg(NextCategoryID()).arg(QuoteSqlText(name));
-    if (!Execute(m_doc.Connection(), sql)) {
+    if (!InsertRow(m_doc, NextCategoryID(m_doc.Categories()), name)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
@@ -76,6 +74,12 @@ bool CCategorySetup::Add()
     }
     Changed();
     return true;
+}
+
+bool CCategorySetup::InsertRow(CInventoryDoc& doc, int32_t categoryID, const QString& name)
+{
+    return Execute(doc.Connection(), QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) ") +
+                                         QStringLiteral("Values(%1,'%2')").arg(categoryID).arg(QuoteSqlText(name)));
 }
 
 bool CCategorySetup::WriteName(int32_t categoryID, const QString& name)

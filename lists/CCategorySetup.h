@@ -1,5 +1,8 @@
 #pragma once
 
+#include "CategoryRecord.h"
+
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -29,9 +32,14 @@ public:
     bool Update();
     bool Delete();
 
+    // For a caller that creates categories inside its own operation (an import): the row alone,
+    // no name check, no reload. False when the store refuses.
+    static bool InsertRow(CInventoryDoc& doc, int32_t categoryID, const QString& name);
+    // The id of a new category: one above the list's largest (0 for an empty list).
+    static int32_t NextCategoryID(const QList<CategoryRecord>& categories);
+
 private:
     bool NameIsFree(const QString& name, int32_t exceptID) const;
-    int32_t NextCategoryID() const;
     bool WriteName(int32_t categoryID, const QString& name);
     void Changed();
 

@@ -152,22 +152,36 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
     return SaveResult::Saved;
 }
 
+bool CItemSetupForm::AppendProductRow(CInventoryDoc& doc, const ItemRecord& product)
+{
+    return AppendRow(doc.Connection(), QStringLiteral("Item"),
+                     {
+                         {QStringLiteral("ProductID"), product.ProductID},
+                         {QStringLiteral("ProductDesc"), product.ProductDesc},
+                         {QStringLiteral("CategoryID"), product.CategoryID},
+                         {QStringLiteral("TaxID"), product.TaxID},
+                         {QStringLiteral("SalePrice"), product.SalePrice},
+                         {QStringLiteral("UnitCost"), product.UnitCost},
+                         {QStringLiteral("UnitsOnHand"), product.UnitsOnHand},
+                         {QStringLiteral("ProductNote"), product.ProductNote},
+                         {QStringLiteral("PayeeID"), product.PayeeID},
+                         {QStringLiteral("AvgCost"), product.UnitCost},
+                     });
+}
+
 bool CItemSetupForm::SaveNew(const QString& trimmed)
 {
-    const bool written = AppendRow(m_doc.Connection(), QStringLiteral("Item"),
-                                   {
-                                       {QStringLiteral("ProductID"), trimmed},
-                                       {QStringLiteral("ProductDesc"), description},
-                                       {QStringLiteral("CategoryID"), categoryID},
-                                       {QStringLiteral("TaxID"), taxID},
-                                       {QStringLiteral("SalePrice"), m_salePrice},
-                                       {QStringLiteral("UnitCost"), m_unitCost},
-                                       {QStringLiteral("UnitsOnHand"), m_quantity},
-                                       {QStringLiteral("ProductNote"), note},
-                                       {QStringLiteral("PayeeID"), vendorID},
-                                       {QStringLiteral("AvgCost"), m_unitCost},
-                                   });
-    if (!written) {
+    ItemRecord product;
+    product.ProductID = trimmed;
+    product.ProductDesc = description;
+    product.ProductNote = note;
+    product.CategoryID = categoryID;
+    product.TaxID = taxID;
+    product.PayeeID = vendorID;
+    product.SalePrice = m_salePrice;
+    product.UnitCost = m_unitCost;
+    product.UnitsOnHand = m_quantity;
+    if (!AppendProductRow(m_doc, product)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
@@ -218,17 +232,20 @@ bool CItemSetupForm::WriteExistingRow(const QString& trimmed, const ItemRecord& 
 
 // The movements carry the product's name; the store matches names without regard to the case
 // of A-Z, so only a change beyond that renames them.
-bool CItemSetupForm::RenameMovements(const QString& trimmed)
+bool CItemSetupForm::RenameMovements(CInventoryDoc& doc, const QString& from, const QString& to)
 {
-    CDbRecordset movements(m_doc.Connection());
+    if (AsciiEqualIgnoringCase(from, to)) {
+        return true;
+    }
+    CDbRecordset movements(doc.Connection());
     if (!movements.Open(QStringLiteral("SELECT * ") +
-                            QStringLiteral("FROM TransItem where ProductID = '%1'").arg(QuoteSqlText(m_productID)),
+                            QStringLiteral("FROM TransItem where ProductID = '%1'").arg(QuoteSqlText(from)),
                         CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockOptimistic)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
+        doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
     for (movements.MoveFirst(); !movements.IsEOF(); movements.MoveNext()) {
-        movements.SetField(4, trimmed);
+        movements.SetField(4, to);
     }
     return true;
 }
@@ -247,7 +264,7 @@ bool CItemSetupForm::SaveExisting(const QString& trimmed, const ItemRecord& stor
     }
     // The movements get the new name before a change of quantity is posted, so that the
     // adjustment is replayed on the product's whole history, not on a history of its own.
-    if (!AsciiEqualIgnoringCase(trimmed, m_productID) && !RenameMovements(trimmed)) {
+    if (!RenameMovements(m_doc, m_productID, trimmed)) {
         return false;
     }
     if (IsNoise(difference)) {

@@ -57,6 +57,13 @@ public:
     // After a save: the name of a created product, or the new name of a renamed one; else empty.
     const QString& SavedName() const { return m_savedName; }
 
+    // For a caller that writes products inside its own operation (an import), without checks:
+    // the Item row of a new product (its average cost is its unit cost; no stock movement)...
+    static bool AppendProductRow(CInventoryDoc& doc, const ItemRecord& product);
+    // ...and the movements of a product given a new name that the store does not take for the
+    // old one (beyond the letter case of A-Z). False after the message when they cannot be read.
+    static bool RenameMovements(CInventoryDoc& doc, const QString& from, const QString& to);
+
 private:
     bool TakeNumber(double value, double& field);
     bool Enter(const QString& title, const QString& topLine, double& field);
@@ -65,7 +72,6 @@ private:
     bool SaveNew(const QString& trimmed);
     bool SaveExisting(const QString& trimmed, const ItemRecord& stored);
     bool WriteExistingRow(const QString& trimmed, const ItemRecord& stored, double quantity);
-    bool RenameMovements(const QString& trimmed);
 
     CInventoryDoc& m_doc;
     QString m_productID;

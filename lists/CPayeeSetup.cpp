@@ -82,10 +82,10 @@ bool CPayeeSetup::NameIsFree(const QString& name, std::optional<int32_t> exceptI
     });
 }
 
-int32_t CPayeeSetup::NextPayeeID() const
+int32_t CPayeeSetup::NextPayeeID(const QList<PayeeRecord>& payees)
 {
     int32_t next = 1;
-    for (const PayeeRecord& payee : Payees()) {
+    for (const PayeeRecord& payee : payees) {
         next = std::max(next, payee.PayeeID + 1);
     }
     return next;
@@ -138,7 +138,7 @@ CPayeeSetup::SaveResult CPayeeSetup::Create(const PayeeRecord& payee)
         m_doc.Prompter().ShowMessage(kNameExists);
         return Unsaved(Status::Refused);
     }
-    const int32_t payeeID = NextPayeeID();
+    const int32_t payeeID = NextPayeeID(Payees());
     if (!Insert(payeeID, stored)) {
         m_doc.Prompter().ShowMessage(kUnable);
         return Unsaved(Status::Failed);

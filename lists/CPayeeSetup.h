@@ -71,6 +71,14 @@ public:
     // later vendor given the same id does not inherit them. True when deleted.
     bool Delete(int32_t payeeID);
 
+    // For a caller that writes many payees inside its own operation (an import): one row
+    // inserted, or rewritten field by field, with the record's texts as given (Country too),
+    // without name checks and without reloading the list. False when the store refuses.
+    bool Insert(int32_t payeeID, const PayeeRecord& payee);
+    bool WriteRow(int32_t payeeID, const PayeeRecord& payee);
+    // The id of a new payee: one above the list's largest, and at least 1.
+    static int32_t NextPayeeID(const QList<PayeeRecord>& payees);
+
     // Reads the own company's row, creating it ("My Company", empty fields) when it is missing;
     // nothing after the message when it can neither be read nor created.
     static std::optional<OwnCompanyOpening> OpenOwnCompany(CInventoryDoc& doc);
@@ -82,9 +90,6 @@ private:
     QString Noun() const;
     void ReloadList();
     bool NameIsFree(const QString& name, std::optional<int32_t> exceptID) const;
-    int32_t NextPayeeID() const;
-    bool Insert(int32_t payeeID, const PayeeRecord& payee);
-    bool WriteRow(int32_t payeeID, const PayeeRecord& payee);
     SaveResult Write(int32_t payeeID, const PayeeRecord& payee, bool checkName);
     bool DeleteRow(int32_t payeeID);
 

@@ -87,14 +87,7 @@ bool CSaleTaxSetup::Add()
         m_doc.Prompter().ShowMessage(QStringLiteral("The New Sale Tax Exists! Please Change to Other Name."));
         return false;
     }
-    int32_t newID = 0;
-    for (const TaxRecord& tax : m_doc.Taxes()) {
-        newID = std::max(newID, tax.TaxID + 1);
-    }
-    if (!AppendRow(m_doc.Connection(), QStringLiteral("Tax"),
-                   {{QStringLiteral("TaxID"), newID},
-                    {QStringLiteral("TaxName"), name},
-                    {QStringLiteral("TaxRate"), m_rate}})) {
+    if (!InsertRow(m_doc, NextTaxID(m_doc.Taxes()), name, m_rate)) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
         return false;
     }
@@ -103,6 +96,22 @@ bool CSaleTaxSetup::Add()
     }
     Changed();
     return true;
+}
+
+bool CSaleTaxSetup::InsertRow(CInventoryDoc& doc, int32_t taxID, const QString& name, double rate)
+{
+    return AppendRow(
+        doc.Connection(), QStringLiteral("Tax"),
+        {{QStringLiteral("TaxID"), taxID}, {QStringLiteral("TaxName"), name}, {QStringLiteral("TaxRate"), rate}});
+}
+
+int32_t CSaleTaxSetup::NextTaxID(const QList<TaxRecord>& taxes)
+{
+    int32_t newID = 0;
+    for (const TaxRecord& tax : taxes) {
+        newID = std::max(newID, tax.TaxID + 1);
+    }
+    return newID;
 }
 
 bool CSaleTaxSetup::WriteTax(int32_t taxID, const QString& name)

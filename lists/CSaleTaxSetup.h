@@ -1,5 +1,8 @@
 #pragma once
 
+#include "TaxRecord.h"
+
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -35,6 +38,12 @@ public:
     // tax looks at the name as last taken.
     bool Update();
     bool Delete();
+
+    // For a caller that creates taxes inside its own operation (an import): the row alone, no
+    // checks, no reload. False when the store refuses.
+    static bool InsertRow(CInventoryDoc& doc, int32_t taxID, const QString& name, double rate);
+    // The id of a new tax: one above the list's largest (0 for an empty list).
+    static int32_t NextTaxID(const QList<TaxRecord>& taxes);
 
 private:
     bool NameIsFree(const QString& name, int32_t exceptID) const;

@@ -13,16 +13,18 @@ void CCsvFileWriter::WriteRow(const QStringList& fields)
     QStringList written;
     written.reserve(fields.size());
     for (const QString& field : fields) {
-        written << Field(field);
+        written << Field(field, m_quoting);
     }
     Write(written.join(QLatin1Char(',')).toUtf8() + QByteArrayLiteral("\r\n"));
 }
 
-QString CCsvFileWriter::Field(const QString& text)
+QString CCsvFileWriter::Field(const QString& text, Quoting quoting)
 {
-    const bool quoted = std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
-    });
+    const bool edgeSpace = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    const bool quoted =
+        (quoting == Quoting::KeepEdgeSpace && edgeSpace) || std::any_of(text.cbegin(), text.cend(), [](QChar c) {
+            return c == QLatin1Char(',') || c == QLatin1Char('"') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+        });
     if (!quoted) {
         return text;
     }

@@ -12,7 +12,17 @@ class QIODevice;
 class CCsvFileWriter
 {
 public:
-    explicit CCsvFileWriter(QIODevice& device) : m_device(device) {}
+    enum class Quoting
+    {
+        WhereNeeded,
+        // Also a field with white space at either end, which a reader trims from unquoted fields:
+        // for files the program reads back.
+        KeepEdgeSpace
+    };
+
+    explicit CCsvFileWriter(QIODevice& device, Quoting quoting = Quoting::WhereNeeded)
+        : m_device(device), m_quoting(quoting)
+    {}
 
     // The first row written is preceded by the byte-order mark.
     void WriteRow(const QStringList& fields);
@@ -20,12 +30,13 @@ public:
     bool Ok() const { return m_ok; }
 
     // One field as it is written.
-    static QString Field(const QString& text);
+    static QString Field(const QString& text, Quoting quoting = Quoting::WhereNeeded);
 
 private:
     void Write(const QByteArray& bytes);
 
     QIODevice& m_device;
+    Quoting m_quoting;
     bool m_started = false;
     bool m_ok = true;
 };

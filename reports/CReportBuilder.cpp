@@ -30,31 +30,12 @@ enum Field
     kCategory
 };
 
-// The digits text[from, from + count) as a number; -1 when one is no digit.
-int Digits(QStringView text, int from, int count)
-{
-    int value = 0;
-    for (int i = from; i < from + count; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9') {
-            return -1;
-        }
-        value = value * 10 + (c - u'0');
-    }
-    return value;
-}
-
 // The store keeps date-times as "YYYY-MM-DD HH:MM:SS"; that form is read directly, any other
 // through the store's parser.
 void ReadDate(const QString& text, ReportItem& item)
 {
-    if (text.size() == 19 && text[4] == QLatin1Char('-') && text[7] == QLatin1Char('-') &&
-        text[10] == QLatin1Char(' ') && text[13] == QLatin1Char(':') && text[16] == QLatin1Char(':')) {
-        item.day = QDate(Digits(text, 0, 4), Digits(text, 5, 2), Digits(text, 8, 2));
-        item.time = QTime(Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2));
-        if (item.day.isValid() && item.time.isValid()) {
-            return;
-        }
+    if (ReadStoredDateParts(text, item.day, item.time)) {
+        return;
     }
     const std::optional<QDateTime> parsed = ParseStoreDate(text);
     item.day = parsed ? parsed->date() : QDate();

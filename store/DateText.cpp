@@ -18,20 +18,31 @@ int Digits(QStringView text, int from, int count)
     return value;
 }
 
+} // namespace
+
 // The form the store writes every date in, read without the pattern: a cursor over the whole
 // register reads one per row, and the pattern costs more than the rest of the row.
-std::optional<QDateTime> ParseStoredForm(QStringView text)
+bool ReadStoredDateParts(QStringView text, QDate& day, QTime& time)
 {
     if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' || text[10] != u' ' || text[13] != u':' ||
         text[16] != u':') {
+        return false;
+    }
+    day = QDate(Digits(text, 0, 4), Digits(text, 5, 2), Digits(text, 8, 2));
+    time = QTime(Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2));
+    return day.isValid() && time.isValid();
+}
+
+namespace {
+
+std::optional<QDateTime> ParseStoredForm(QStringView text)
+{
+    QDate day;
+    QTime time;
+    if (!ReadStoredDateParts(text, day, time)) {
         return std::nullopt;
     }
-    const QDate date(Digits(text, 0, 4), Digits(text, 5, 2), Digits(text, 8, 2));
-    const QTime time(Digits(text, 11, 2), Digits(text, 14, 2), Digits(text, 17, 2));
-    if (!date.isValid() || !time.isValid()) {
-        return std::nullopt;
-    }
-    return QDateTime(date, time);
+    return QDateTime(day, time);
 }
 
 } // namespace

@@ -12,5 +12,9 @@
 // without leading zeros. Returns nothing for any other text or an impossible date.
 std::optional<QDateTime> ParseStoreDate(const QString& text);
 
+// Reads the stored form "YYYY-MM-DD HH:MM:SS" alone into a day and a time, without building a
+// local date-time (which asks for the time zone); false for any other text or an impossible date.
+bool ReadStoredDateParts(QStringView text, QDate& day, QTime& time);
+
 // The stored form of a date-time; seconds are kept, milliseconds dropped.
 QString StoreDateText(const QDateTime& value);

@@ -1,6 +1,7 @@
 #include "CCliCommandTable.h"
 
 #include "CCatalogueCommands.h"
+#include "CExchangeCommands.h"
 #include "CFileCommands.h"
 #include "CListCommands.h"
 #include "CPayeeCommands.h"
@@ -18,5 +19,6 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CPayeeCommands::Commands();
     commands << CFileCommands::Commands();
     commands << CReportCommands::Commands();
+    commands << CExchangeCommands::Commands();
     return commands;
 }

@@ -2,6 +2,7 @@
 
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -63,4 +64,31 @@ std::optional<double> CConsolePrompter::RunNumberPad(const QString&, const QStri
     const double value = m_numbers.front();
     m_numbers.pop_front();
     return value;
+}
+
+void CConsolePrompter::BeginProgress(const QString& text, qint64 steps)
+{
+    m_progressShown = isatty(STDERR_FILENO) != 0;
+    m_progressText = text;
+    m_progressSteps = std::max<qint64>(steps, 1);
+    m_progressPercent = -1;
+    StepProgress(0);
+}
+
+bool CConsolePrompter::StepProgress(qint64 done)
+{
+    const int percent = static_cast<int>(std::clamp<qint64>(done * 100 / m_progressSteps, 0, 100));
+    if (m_progressShown && percent != m_progressPercent) {
+        m_progressPercent = percent;
+        Err() << QLatin1Char('\r') << m_progressText << QLatin1Char(' ') << percent << QLatin1Char('%') << Qt::flush;
+    }
+    return true;
+}
+
+void CConsolePrompter::EndProgress()
+{
+    if (m_progressShown) {
+        Err() << Qt::endl;
+    }
+    m_progressShown = false;
 }

@@ -9,6 +9,7 @@
 // The prompter of the command line: messages go to stderr; a Yes/No question is answered Yes
 // with --yes, asked on the terminal when there is one, and answered No otherwise (saying so).
 // File choosers answer with the paths the command was given; the number pad with the values queued.
+// Progress shows as a line that counts up on a terminal.
 class CConsolePrompter final : public CPrompter
 {
 public:
@@ -25,6 +26,10 @@ public:
     std::optional<double> RunNumberPad(const QString& title, const QString& topLine, double start) override;
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
+    // A line on stderr that counts up, when stderr is a terminal; a run is never cancelled here.
+    void BeginProgress(const QString& text, qint64 steps) override;
+    bool StepProgress(qint64 done) override;
+    void EndProgress() override;
 
 private:
     QString NextFile();
@@ -33,4 +38,8 @@ private:
     std::deque<QString> m_files;
     std::deque<double> m_numbers;
     QStringList m_messages;
+    bool m_progressShown = false;
+    QString m_progressText;
+    qint64 m_progressSteps = 1;
+    int m_progressPercent = -1;
 };

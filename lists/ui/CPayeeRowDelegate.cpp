@@ -23,7 +23,7 @@ QFont ListFont()
 } // namespace
 
 CPayeeRowDelegate::CPayeeRowDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' ')))
+    : CListRowDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' ')))
 {}
 
 QColor CPayeeRowDelegate::RowColor(int position)
@@ -79,10 +79,11 @@ void CPayeeRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->restore();
 }
 
-void CPayeeRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int firstPosition, int firstTop) const
+void CPayeeRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int firstRow, int /*rowLeft*/,
+                                        int firstTop) const
 {
     const int height = RowHeight();
-    int position = firstPosition;
+    int position = firstRow;
     for (int top = firstTop; top <= client.bottom(); top += height, ++position) {
         const QRect band(client.left(), top, client.width(), height);
         painter.fillRect(band, RowColor(position));

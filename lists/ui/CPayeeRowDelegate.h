@@ -1,12 +1,13 @@
 #pragma once
 
+#include "CListRowDelegate.h"
+
 #include <QFont>
-#include <QStyledItemDelegate>
 
 // Paints the payee lists: one line per payee on white and grey by turns, rules between the rows,
 // the company name and, past a rule, the phone number; and the bands that continue the rows
 // below the last one. It reads the texts from CPayeeListModel.
-class CPayeeRowDelegate final : public QStyledItemDelegate
+class CPayeeRowDelegate final : public CListRowDelegate
 {
     Q_OBJECT
 
@@ -19,14 +20,15 @@ public:
     // The colour of the row (or band) at this position from the top of the list.
     static QColor RowColor(int position);
 
-    const QFont& RowFont() const { return m_font; }
+    const QFont& RowFont() const override { return m_font; }
     // One line of the row font.
-    int RowHeight() const;
-    int ColumnWidth(int column) const;
+    int RowHeight() const override;
+    int ColumnWidth(int column) const override;
 
     // The list's empty part: bands one row high from firstTop down, coloured as rows from
     // firstPosition on, and the rule between the columns over the whole height.
-    void PaintEmptyBands(QPainter& painter, const QRect& client, int firstPosition, int firstTop) const;
+    void PaintEmptyBands(QPainter& painter, const QRect& client, int firstRow, int rowLeft,
+                         int firstTop) const override;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

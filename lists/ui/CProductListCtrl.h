@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QTableView>
+#include "COwnerDrawnListCtrl.h"
 
 class CProductListModel;
 class CProductRowDelegate;
 
-// The product list's control: fixed columns and two-line rows painted by CProductRowDelegate,
-// the owner-drawn header, bands below the last row, and taps reported with whether they hit
-// the on-hand icon. It selects nothing by itself; the view decides what is selected.
-class CProductListCtrl final : public QTableView
+// The product list's control: fixed columns and two-line rows painted by CProductRowDelegate
+// under the two-line header, over bands below the last row; a tap on a row's on-hand icon is
+// reported besides the tap itself.
+class CProductListCtrl final : public COwnerDrawnListCtrl
 {
     Q_OBJECT
 
@@ -21,15 +21,14 @@ public:
     bool HitsOnHandIcon(int row, const QPoint& point) const;
 
 signals:
-    // row: the row under the point, -1 when none.
-    void Tapped(int row, bool onHandIcon);
+    // After Tapped for the same row.
+    void OnHandIconTapped(int row);
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void SetColumnWidths();
+    CProductListCtrl(CProductListModel* model, CProductRowDelegate* delegate, QWidget* parent);
     QRect RowBounds(int row) const;
 
     CProductRowDelegate* m_delegate;

@@ -29,8 +29,7 @@ QString CProductRowDelegate::WidestAmount()
 }
 
 CProductRowDelegate::CProductRowDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), m_font(ListFont()),
-      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
+    : CListRowDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
       m_metrics(CProductRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(WidestAmount()), m_blank))
 {
     m_onHandIcon = CIconFactory::Icon(CIconFactory::Kind::OnHand).pixmap(m_metrics.iconSize, m_metrics.iconSize);
@@ -173,7 +172,8 @@ void CProductRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     painter->restore();
 }
 
-void CProductRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int rowLeft, int firstTop) const
+void CProductRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int /*firstRow*/, int rowLeft,
+                                          int firstTop) const
 {
     const int height = RowHeight();
     for (int top = firstTop; top <= client.bottom(); top += height) {

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "CListRowDelegate.h"
+
 #include "CProductRowLayout.h"
 
 #include <QFont>
 #include <QPixmap>
-#include <QStyledItemDelegate>
 
 struct ProductRowTexts;
 
@@ -13,7 +14,7 @@ struct ProductRowTexts;
 // Names, categories and descriptions too long for their place end in "…"; an amount is never
 // cut: the number columns hold WidestAmount() in the row font, and a longer amount is drawn in a
 // smaller font.
-class CProductRowDelegate final : public QStyledItemDelegate
+class CProductRowDelegate final : public CListRowDelegate
 {
     Q_OBJECT
 
@@ -31,10 +32,10 @@ public:
     // The widest amount the number columns show at the row font's size: 9,999,999.00 in the locale.
     static QString WidestAmount();
 
-    const QFont& RowFont() const { return m_font; }
+    const QFont& RowFont() const override { return m_font; }
     // Two lines of the row font.
-    int RowHeight() const;
-    int ColumnWidth(int column) const;
+    int RowHeight() const override;
+    int ColumnWidth(int column) const override;
     // The name part of column 0, before the category.
     int NameWidth() const { return m_metrics.nameWidth; }
     int RowWidth() const;
@@ -47,7 +48,8 @@ public:
 
     // The list's empty part: bands one row high from top down, painted like rows that are not
     // highlighted, with the column rules over the whole height; rowLeft is where rows begin.
-    void PaintEmptyBands(QPainter& painter, const QRect& client, int rowLeft, int firstTop) const;
+    void PaintEmptyBands(QPainter& painter, const QRect& client, int firstRow, int rowLeft,
+                         int firstTop) const override;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -22,6 +22,7 @@ CProductView::CProductView(CInventoryDoc& doc, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CProductListCtrl::Tapped, this, &CProductView::Tapped);
+    connect(m_list, &CProductListCtrl::OnHandIconTapped, this, &CProductView::OnHandIconTapped);
 }
 
 void CProductView::InitialUpdate()
@@ -77,11 +78,15 @@ void CProductView::ShowSelection()
     emit BarCommandsChanged();
 }
 
-void CProductView::Tapped(int row, bool onHandIcon)
+void CProductView::Tapped(int row)
 {
     m_selectedID = row >= 0 && row < m_doc.Products().size() ? m_doc.Products()[row].ProductID : QString();
     ShowSelection();
-    if (onHandIcon && !m_selectedID.isEmpty()) {
+}
+
+void CProductView::OnHandIconTapped()
+{
+    if (!m_selectedID.isEmpty()) {
         // After the list has finished with the tap; the product is named now, in case a reload
         // moves it meanwhile.
         QMetaObject::invokeMethod(

@@ -36,7 +36,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void Tapped(int row, bool onHandIcon);
+    void Tapped(int row);
+    void OnHandIconTapped();
     void ShowSelection();
     void ChangeOnHand(const QString& productID);
     void RunItemSetup(const QString& productID);

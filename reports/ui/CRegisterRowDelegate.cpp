@@ -26,8 +26,7 @@ QFont CRegisterRowDelegate::ListFont()
 }
 
 CRegisterRowDelegate::CRegisterRowDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), m_font(ListFont()),
-      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
+    : CListRowDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
       m_metrics(CRegisterRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(DateCellText(kWidestDate)),
                                            QFontMetrics(m_font).horizontalAdvance(kWidestAmount), m_blank))
 {}
@@ -144,7 +143,8 @@ void CRegisterRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     painter->restore();
 }
 
-void CRegisterRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int rowLeft, int firstTop) const
+void CRegisterRowDelegate::PaintEmptyBands(QPainter& painter, const QRect& client, int /*firstRow*/, int rowLeft,
+                                           int firstTop) const
 {
     for (int top = firstTop; top <= client.bottom(); top += RowHeight()) {
         const CRegisterRowLayout layout = Layout(QRect(rowLeft, top, RowWidth(), RowHeight()));

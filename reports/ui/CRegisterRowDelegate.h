@@ -1,15 +1,16 @@
 #pragma once
 
+#include "CListRowDelegate.h"
+
 #include "CRegisterRowLayout.h"
 #include "RegisterRow.h"
 
 #include <QFont>
-#include <QStyledItemDelegate>
 
 // Paints the register: each cell of a two-line row on its white and tan bands (grey when the row
 // is selected) with its rules and texts, and the bands that carry the rows on below the last one.
 // Amounts and balances are never cut: a text wider than its column is drawn in a smaller font.
-class CRegisterRowDelegate final : public QStyledItemDelegate
+class CRegisterRowDelegate final : public CListRowDelegate
 {
     Q_OBJECT
 
@@ -26,17 +27,18 @@ public:
     // The font of the rows and of the header's captions.
     static QFont ListFont();
 
-    const QFont& RowFont() const { return m_font; }
+    const QFont& RowFont() const override { return m_font; }
     // Two lines of the row font.
-    int RowHeight() const;
-    int ColumnWidth(int column) const;
+    int RowHeight() const override;
+    int ColumnWidth(int column) const override;
     int RowWidth() const;
     // Where the parts of the row with these bounds go.
     CRegisterRowLayout Layout(const QRect& row) const;
 
     // The list's empty part: bands one row high from firstTop down, painted like rows that are
     // not selected, with the column rules; rowLeft is where rows begin.
-    void PaintEmptyBands(QPainter& painter, const QRect& client, int rowLeft, int firstTop) const;
+    void PaintEmptyBands(QPainter& painter, const QRect& client, int firstRow, int rowLeft,
+                         int firstTop) const override;
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -5,8 +5,14 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+
+#include <algorithm>
 
 namespace {
+
+// The bar's range: steps may count beyond what an int holds.
+constexpr int kProgressScale = 1000;
 
 QMessageBox::Icon BoxIcon(CPrompter::Icon icon)
 {
@@ -21,20 +27,37 @@ QMessageBox::Icon BoxIcon(CPrompter::Icon icon)
     return QMessageBox::Information;
 }
 
+// A box shown during a long task, under the wait cursor, takes the ordinary pointer while it is
+// open: it waits for the user, not the user for it.
+int ExecWithPointer(QDialog& box)
+{
+    const bool waiting = QApplication::overrideCursor() != nullptr;
+    if (waiting) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    }
+    const int result = box.exec();
+    if (waiting) {
+        QApplication::restoreOverrideCursor();
+    }
+    return result;
+}
+
 } // namespace
 
 CWidgetPrompter::CWidgetPrompter(const QString& title) : m_title(title) {}
 
+CWidgetPrompter::~CWidgetPrompter() = default;
+
 void CWidgetPrompter::ShowMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::Information, m_title, text, QMessageBox::Ok, m_parent);
-    box.exec();
+    ExecWithPointer(box);
 }
 
 bool CWidgetPrompter::AskYesNo(const QString& question, Icon icon)
 {
     QMessageBox box(BoxIcon(icon), m_title, question, QMessageBox::Yes | QMessageBox::No, m_parent);
-    return box.exec() == QMessageBox::Yes;
+    return ExecWithPointer(box) == QMessageBox::Yes;
 }
 
 QString CWidgetPrompter::RunFileDialog(const CFileChoice& choice, bool save)
@@ -73,4 +96,32 @@ void CWidgetPrompter::BeginWaitCursor()
 void CWidgetPrompter::EndWaitCursor()
 {
     QApplication::restoreOverrideCursor();
+}
+
+void CWidgetPrompter::BeginProgress(const QString& text, qint64 steps)
+{
+    m_progress = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, kProgressScale, m_parent);
+    m_progress->setObjectName(QStringLiteral("progressDialog"));
+    m_progress->setWindowTitle(m_title);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setAutoReset(false);
+    m_progressSteps = std::max<qint64>(steps, 1);
+    m_progress->setValue(0);
+    // The caller only begins progress for a long task, so it shows at once.
+    m_progress->show();
+}
+
+bool CWidgetPrompter::StepProgress(qint64 done)
+{
+    if (!m_progress) {
+        return true;
+    }
+    // A modal dialog's setValue also handles the events that reach it, the Cancel button's among them.
+    m_progress->setValue(static_cast<int>(std::min(done, m_progressSteps) * kProgressScale / m_progressSteps));
+    return !m_progress->wasCanceled();
+}
+
+void CWidgetPrompter::EndProgress()
+{
+    m_progress.reset();
 }

@@ -19,6 +19,14 @@ int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+bool CCliRunner::Sql(const QString& sql) const
+{
+    QProcess sqlite;
+    sqlite.start(QStringLiteral("sqlite3"), {m_dataFile, sql});
+    sqlite.waitForFinished();
+    return sqlite.exitStatus() == QProcess::NormalExit && sqlite.exitCode() == 0;
+}
+
 QStringList CCliRunner::OutLines() const
 {
     QStringList lines = m_out.split(QLatin1Char('\n'));

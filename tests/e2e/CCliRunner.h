@@ -11,6 +11,8 @@ public:
 
     // The exit code; stdout and stderr are kept for Out() and Err().
     int Run(const QStringList& arguments, const QByteArray& input = QByteArray());
+    // Runs a statement on the data file with the sqlite3 shell; true when it succeeded.
+    bool Sql(const QString& sql) const;
     const QString& Out() const { return m_out; }
     const QString& Err() const { return m_err; }
     // stdout as lines, without the final empty one.

@@ -14,13 +14,7 @@ class Cli : public testing::Test
 {
 protected:
     QString DataFile() const { return m_dir.filePath("books/Quillet.cdb"); }
-    bool Sql(const QString& sql)
-    {
-        QProcess sqlite;
-        sqlite.start("sqlite3", {DataFile(), sql});
-        sqlite.waitForFinished();
-        return sqlite.exitCode() == 0;
-    }
+    bool Sql(const QString& sql) { return m_cli.Sql(sql); }
 
     QTemporaryDir m_dir;
     CCliRunner m_cli{DataFile()};

@@ -46,13 +46,7 @@ protected:
     void TearDown() override { qunsetenv("QUILLET_PRINT_PORT"); }
 
     QString DataFile() const { return m_dir.filePath("Quillet.cdb"); }
-    bool Sql(const QString& sql)
-    {
-        QProcess sqlite;
-        sqlite.start("sqlite3", {DataFile(), sql});
-        sqlite.waitForFinished();
-        return sqlite.exitCode() == 0;
-    }
+    bool Sql(const QString& sql) { return m_cli.Sql(sql); }
     // The text of the PDF the transaction printed to.
     QString Printed(const QString& id, qsizetype pdfs)
     {

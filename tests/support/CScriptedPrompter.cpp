@@ -64,3 +64,16 @@ std::optional<double> CScriptedPrompter::RunNumberPad(const QString& title, cons
     m_numbers.pop_front();
     return value;
 }
+
+void CScriptedPrompter::BeginProgress(const QString& text, qint64 steps)
+{
+    m_progress << QStringLiteral("begin %1 of %2").arg(text).arg(steps);
+    m_steps = 0;
+}
+
+bool CScriptedPrompter::StepProgress(qint64 done)
+{
+    m_progress << QStringLiteral("step %1").arg(done);
+    ++m_steps;
+    return m_cancelAt == 0 || m_steps < m_cancelAt;
+}

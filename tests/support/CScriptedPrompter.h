@@ -34,6 +34,14 @@ public:
     void BeginWaitCursor() override { ++m_waitDepth; }
     void EndWaitCursor() override { --m_waitDepth; }
 
+    // Progress as it was reported: "begin TEXT of STEPS", "step DONE", "end".
+    const QStringList& Progress() const { return m_progress; }
+    // The nth step (counting from 1) and every later one answer "cancel".
+    void CancelProgressAt(int step) { m_cancelAt = step; }
+    void BeginProgress(const QString& text, qint64 steps) override;
+    bool StepProgress(qint64 done) override;
+    void EndProgress() override { m_progress << QStringLiteral("end"); }
+
 private:
     QString NextFile(const CFileChoice& choice);
 
@@ -43,4 +51,7 @@ private:
     std::deque<std::optional<double>> m_numbers;
     QList<CFileChoice> m_fileChoices;
     int m_waitDepth = 0;
+    QStringList m_progress;
+    int m_steps = 0;
+    int m_cancelAt = 0;
 };

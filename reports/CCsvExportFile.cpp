@@ -1,0 +1,44 @@
+#include "CCsvExportFile.h"
+
+#include "CFileChoice.h"
+#include "CPrompter.h"
+#include "DataFilePaths.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+bool CCsvExportFile::Write(const QString& path, CCsvFileWriter::Quoting quoting, const Rows& rows)
+{
+    QSaveFile file(path);
+    // A file in a folder that takes no new files can still be replaced in place.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return false;
+    }
+    CCsvFileWriter csv(file, quoting);
+    rows(csv);
+    if (!csv.Ok()) {
+        file.cancelWriting();
+    }
+    return file.commit();
+}
+
+bool CCsvExportFile::Save(CPrompter& prompter, const QString& proposedName, CCsvFileWriter::Quoting quoting,
+                          const Rows& rows)
+{
+    CFileChoice choice;
+    choice.title = QStringLiteral("Save As");
+    choice.suggestedName = QDir(DocumentsFolder()).filePath(proposedName);
+    choice.defaultExtension = QStringLiteral("csv");
+    choice.filter = QStringLiteral("CSV Files (*.csv)");
+    choice.confirmOverwrite = true;
+    const QString path = prompter.ChooseSaveFile(choice);
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!Write(path, quoting, rows)) {
+        prompter.ShowMessage(QStringLiteral("Can not open the file"));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTableView>
+
+class CListRowDelegate;
+
+// A list of fixed columns whose rows a CListRowDelegate paints, under the header the list gives
+// it, over bands that continue the rows below the last one; taps are reported with the row they
+// hit. It selects nothing by itself: the screen decides what is selected.
+class COwnerDrawnListCtrl : public QTableView
+{
+    Q_OBJECT
+
+public:
+    // Takes the delegate and the header as its children.
+    COwnerDrawnListCtrl(QAbstractItemModel* model, CListRowDelegate* delegate, QHeaderView* header,
+                        QWidget* parent = nullptr);
+
+    // Lays the rows out at once rather than later, so that scrolling right after a fill goes by
+    // the new rows.
+    void LayOutRows() { executeDelayedItemsLayout(); }
+
+signals:
+    // row: the row under the point, -1 when none.
+    void Tapped(int row);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void SetColumnWidths();
+
+    CListRowDelegate* m_rowDelegate;
+};
