@@ -7,6 +7,15 @@
 #include <QtDebug>
 
 namespace {
+
+// The rows a command wrote, as SQLite counts its changes: a SELECT's count of rows read is none.
+qint64 RowsWritten(const PGresult* result)
+{
+    const QByteArray status(PQcmdStatus(const_cast<PGresult*>(result)));
+    const bool writes = status.startsWith("INSERT ") || status.startsWith("UPDATE ") || status.startsWith("DELETE ") ||
+                        status.startsWith("MERGE ");
+    return writes ? QByteArray(PQcmdTuples(const_cast<PGresult*>(result))).toLongLong() : 0;
+}
 // The advisory lock of a book: this program's mark in the high half, the book's schema below.
 constexpr qint64 kLockClass = 0x5155494CLL;
 constexpr int kMaxRemembered = 512;
@@ -578,7 +587,7 @@ PgResult CPgEngine::Run(const CPgQuery& query, qint64& changes)
     if (command.prepare) {
         m_prepared.insert(key, command.name);
     }
-    changes = QByteArray(PQcmdTuples(outcome.result.get())).toLongLong();
+    changes = RowsWritten(outcome.result.get());
     m_totalChanges += changes + (statement.changesSchema ? 1 : 0);
     m_ownChanges += outcome.changedBook ? 1 : 0;
     if (statement.changesSchema) {

@@ -211,7 +211,9 @@ QString BackupTargetRefusal(const QString& dataFile, const QString& target)
 
 namespace {
 
-// A server book is copied row by row into a new file beside the target, then renamed over it.
+// A server book is copied row by row into a new file beside the target, then renamed over it. The
+// book's write lock is held while it is read, so the copy is one state of the book, not tables
+// taken before and after another program's posting.
 bool CopyServerBookToFile(CDbConnection& book, const QString& target)
 {
     const QString temporary = TemporaryFileBeside(target);
@@ -219,13 +221,14 @@ bool CopyServerBookToFile(CDbConnection& book, const QString& target)
         return false;
     }
     bool copied = false;
-    {
+    if (book.BeginOperation()) {
         CDbConnection file;
         copied = file.CreateDatabase(temporary);
         file.Open(temporary);
         copied = copied && file.BeginOperation();
         copied = copied && CBookCopy(book, file).CopyTables() && file.CommitOperation();
         file.RollbackOperation();
+        book.RollbackOperation();
     }
     copied = copied && CSqliteHandle(temporary, SQLITE_OPEN_READWRITE).Exec("PRAGMA journal_mode=DELETE");
     return ReplaceWith(temporary, target, copied);
