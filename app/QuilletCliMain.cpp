@@ -6,7 +6,6 @@
 #include "DataFilePaths.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -23,7 +22,8 @@ void QuietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& 
 void WriteHelp(QTextStream& out, const QList<CCliCommand>& commands)
 {
     out << "usage: quillet-cli [--data FILE] [--yes] COMMAND ...\n"
-           "  --data FILE  the data file (default: <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)\n"
+           "  --data FILE  the data file, or postgresql://USER@HOST:PORT/DB for a book shared on a server\n"
+           "               (default: $QUILLET_DATA, else <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)\n"
            "  --yes        answer every Yes/No question with Yes\n"
            "  --help       this text\n"
            "commands:\n";
@@ -84,8 +84,16 @@ int main(int argc, char* argv[])
             return context.Usage(command.usage,
                                  QStringLiteral("--%1: a value is missing").arg(arguments.MissingValue()));
         }
-        if (!command.createsDataFile && !QFileInfo(dataFile).isFile()) {
-            return context.Fail(QStringLiteral("no data file at %1; create one with init").arg(dataFile));
+        if (!command.createsDataFile) {
+            switch (context.Connection().BookPresence()) {
+            case CDbConnection::Presence::Present:
+                break;
+            case CDbConnection::Presence::Missing:
+                return context.Fail(QStringLiteral("no data file at %1; create one with init").arg(dataFile));
+            case CDbConnection::Presence::Unreachable:
+                return context.Fail(
+                    QStringLiteral("cannot open the book at %1: %2").arg(dataFile, context.Connection().LastError()));
+            }
         }
         const int code = command.run(context, arguments);
         context.Out().flush();

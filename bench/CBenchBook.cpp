@@ -1,18 +1,33 @@
 #include "CBenchBook.h"
 
 #include "CBenchPrompter.h"
+#include "CBookCopy.h"
 #include "CDbStatement.h"
 #include "CDbTransaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <random>
 
-CBenchBook::CBenchBook(int movements) : m_movements(movements), m_path(m_dir.filePath(QStringLiteral("Bench.cdb")))
+CBenchBook::CBenchBook(int movements, const QString& server)
+    : m_movements(movements), m_path(m_dir.filePath(QStringLiteral("Bench.cdb")))
 {
-    QFile::copy(Template(movements), m_path);
+    if (server.isEmpty()) {
+        QFile::copy(Template(movements), m_path);
+    } else {
+        static int counter = 0;
+        m_path = server + QStringLiteral("bench_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+        CDbConnection file(Template(movements));
+        CDbConnection book;
+        book.CreateDatabase(m_path);
+        book.Open(m_path);
+        CDbTransaction transaction(book);
+        CBookCopy(file, book).CopyTables();
+        transaction.Commit();
+    }
     m_connection = std::make_unique<CDbConnection>(m_path);
     m_prompter = std::make_unique<CBenchPrompter>();
     m_doc = std::make_unique<CInventoryDoc>(*m_connection, *m_prompter);

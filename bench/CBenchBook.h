@@ -11,11 +11,13 @@
 
 // A generated book for the benchmarks: 1,000 products and a given number of movements (TransItem
 // rows, one to five per transaction) spread over 2025 and 2026, fully derived. Each size is built
-// once per machine (in the temporary folder) and copied for every benchmark that changes it.
+// once per machine (in the temporary folder) and copied for every benchmark that changes it. Given
+// a server (the URI of a PostgreSQL server without a database), the copy goes into a new database
+// there, so the same operations are measured on a shared book.
 class CBenchBook
 {
 public:
-    explicit CBenchBook(int movements);
+    explicit CBenchBook(int movements, const QString& server = QString());
     ~CBenchBook();
 
     CInventoryDoc& Doc() { return *m_doc; }

@@ -147,14 +147,38 @@ SalePurchasePosting FiveLineSale(CInventoryDoc& doc, std::mt19937& random)
     return sale;
 }
 
-void PostSale(benchmark::State& state)
+// The URI of the PostgreSQL server the *OnServer benchmarks use (without a database), from
+// QUILLET_BENCH_SERVER; they skip without one.
+QString BenchServer(benchmark::State& state)
 {
-    CBenchBook book(static_cast<int>(state.range(0)));
+    const QString server = qEnvironmentVariable("QUILLET_BENCH_SERVER");
+    if (server.isEmpty()) {
+        state.SkipWithError("set QUILLET_BENCH_SERVER to a server URI such as postgresql://USER@127.0.0.1:PORT/");
+    }
+    return server;
+}
+
+void PostSaleOn(benchmark::State& state, const QString& server)
+{
+    CBenchBook book(static_cast<int>(state.range(0)), server);
     std::mt19937 random(7);
     for (auto _ : state) {
         benchmark::DoNotOptimize(book.Doc().PostSalePurchase(FiveLineSale(book.Doc(), random)));
     }
     state.SetItemsProcessed(state.iterations());
+}
+
+void PostSale(benchmark::State& state)
+{
+    PostSaleOn(state, QString());
+}
+
+void PostSaleOnServer(benchmark::State& state)
+{
+    const QString server = BenchServer(state);
+    if (!server.isEmpty()) {
+        PostSaleOn(state, server);
+    }
 }
 
 void PostSaleFloor(benchmark::State& state)
@@ -182,9 +206,9 @@ void PostSaleFloor(benchmark::State& state)
 
 // Saves the earliest transaction again with its first line's quantity changed, so that every
 // later row of its products and every running value of the book is rewritten.
-void ResaveFirstTransaction(benchmark::State& state)
+void ResaveFirstTransactionOn(benchmark::State& state, const QString& server)
 {
-    CBenchBook book(static_cast<int>(state.range(0)));
+    CBenchBook book(static_cast<int>(state.range(0)), server);
     const int32_t id = book.TransactionAt(0);
     CStoredTransaction stored(book.Doc());
     stored.Load(id);
@@ -202,6 +226,19 @@ void ResaveFirstTransaction(benchmark::State& state)
         posting.PreviousLines = posting.Lines;
     }
     state.SetItemsProcessed(state.iterations() * book.Movements());
+}
+
+void ResaveFirstTransaction(benchmark::State& state)
+{
+    ResaveFirstTransactionOn(state, QString());
+}
+
+void ResaveFirstTransactionOnServer(benchmark::State& state)
+{
+    const QString server = BenchServer(state);
+    if (!server.isEmpty()) {
+        ResaveFirstTransactionOn(state, server);
+    }
 }
 
 void ResaveFirstTransactionFloor(benchmark::State& state)
@@ -280,8 +317,10 @@ void DeleteMidBookTransactionFloor(benchmark::State& state)
 
 BENCHMARK(PostSale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(PostSaleFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PostSaleOnServer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResaveFirstTransaction)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResaveFirstTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransactionOnServer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransaction)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #include "CAssetBalanceReplay.h"
 
+#include "CDbRowUpdates.h"
 #include "CDbStatement.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
@@ -43,15 +44,6 @@ CAssetBalanceReplay::Base CAssetBalanceReplay::ReadBase(const QString& from, dou
     return Base::None;
 }
 
-void CAssetBalanceReplay::WriteLineTotal(qint64 rowid, bool stored, double storedValue, double running)
-{
-    if (stored && storedValue == running) {
-        return;
-    }
-    CDbStatement update(m_doc.Connection(), QStringLiteral("UPDATE TransItem SET LineTotal = ?1 WHERE rowid = ?2"));
-    update.Bind(1, running).BindInt64(2, rowid).Run();
-}
-
 void CAssetBalanceReplay::Run(const QDateTime& fromTime)
 {
     const QString from = StoreDateText(fromTime);
@@ -75,6 +67,7 @@ void CAssetBalanceReplay::Run(const QDateTime& fromTime)
                 {query.Int64(0), query.Int(1), query.Double(2), query.Double(3), !query.IsNull(4), query.Double(4)});
         }
     }
+    CDbRowUpdates updates(m_doc.Connection(), QStringLiteral("TransItem"), {QStringLiteral("LineTotal")});
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row& row = rows[i];
         if (base == Base::None && i == 0) {
@@ -85,6 +78,9 @@ void CAssetBalanceReplay::Run(const QDateTime& fromTime)
             // Kept in whole cents: a sum of cent amounts must not drift into float noise.
             running = RoundToCents(row.type == kTransSale ? running - value : running + value);
         }
-        WriteLineTotal(row.rowid, row.stored, row.lineTotal, running);
+        if (!row.stored || row.lineTotal != running) {
+            updates.Add(row.rowid, {running});
+        }
     }
+    updates.Write();
 }

@@ -7,7 +7,7 @@ class CInventoryDoc;
 // Rewrites the running inventory value, TransItem.LineTotal, over all rows in (TransDate,
 // ItemOrder) order from a point in time: the last row before it is the settled base, each later
 // row adds its rounded value (a sale subtracts it). Reads only the base row and the rows from
-// fromTime on, through the (TransDate, ItemOrder) index.
+// fromTime on, through the (TransDate, ItemOrder) index, and writes the changed ones in one go.
 class CAssetBalanceReplay
 {
 public:
@@ -24,7 +24,6 @@ private:
         Unreadable
     };
     Base ReadBase(const QString& from, double& running);
-    void WriteLineTotal(qint64 rowid, bool stored, double storedValue, double running);
 
     CInventoryDoc& m_doc;
 };

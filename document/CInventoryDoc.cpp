@@ -15,9 +15,6 @@
 #include "SchemaScripts.h"
 #include "SqlText.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 #include <utility>
 
 namespace {
@@ -501,9 +498,7 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
 {
     if (createFile) {
         m_connection.Close();
-        for (const char* suffix : {"", "-wal", "-shm"}) {
-            QFile::remove(m_dataFilePath + QLatin1String(suffix));
-        }
+        m_connection.DiscardDatabase(m_dataFilePath);
         CDbRecordset creator(m_connection);
         creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(QuoteSqlText(m_dataFilePath)));
     }
@@ -511,7 +506,7 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
     // only show the loaders' messages on a file without tables.
     const int firstScript = createFile ? 1 : 2;
     // A file that could not be created fails as its first table would.
-    if (m_connection.Handle() == nullptr) {
+    if (!m_connection.Connect()) {
         m_prompter.ShowMessage(QString::asprintf("Create database fail (%d)", firstScript));
         return false;
     }
@@ -534,7 +529,7 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
 
 CInventoryDoc::CatalogueLoad CInventoryDoc::LoadCatalogue(const std::function<void(const QString&)>& status)
 {
-    if (!QFileInfo::exists(m_dataFilePath)) {
+    if (m_connection.BookPresence() == CDbConnection::Presence::Missing) {
         status(QStringLiteral("Install new database ...."));
         if (!RunSchemaScripts(true)) {
             return CatalogueLoad::CreateFailed;

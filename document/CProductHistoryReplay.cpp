@@ -1,5 +1,6 @@
 #include "CProductHistoryReplay.h"
 
+#include "CDbRowUpdates.h"
 #include "CDbStatement.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
@@ -97,14 +98,12 @@ double CProductHistoryReplay::Apply(const Row& row, State& state)
     return keepsOwnCost ? row.unitCost : state.avg;
 }
 
-void CProductHistoryReplay::WriteRow(const Row& row, double unitCost, const State& state)
+void CProductHistoryReplay::WriteRow(CDbRowUpdates& updates, const Row& row, double unitCost, const State& state)
 {
     if (row.hasSnapshot && row.unitCost == unitCost && row.avgCost == state.avg && row.onHand == state.onHand) {
         return;
     }
-    CDbStatement update(m_doc.Connection(), QStringLiteral("UPDATE TransItem SET UnitCost = ?1, AvgCost = ?2, "
-                                                           "UnitsOnHand = ?3 WHERE rowid = ?4"));
-    update.Bind(1, unitCost).Bind(2, state.avg).Bind(3, state.onHand).BindInt64(4, row.rowid).Run();
+    updates.Add(row.rowid, {unitCost, state.avg, state.onHand});
 }
 
 bool CProductHistoryReplay::WriteItem(const QString& productID, int32_t vendorID, const State& state)
@@ -130,10 +129,13 @@ bool CProductHistoryReplay::Run(const QString& productID, int32_t vendorID, cons
         ReportFailure();
         return false;
     }
+    CDbRowUpdates updates(m_doc.Connection(), QStringLiteral("TransItem"),
+                          {QStringLiteral("UnitCost"), QStringLiteral("AvgCost"), QStringLiteral("UnitsOnHand")});
     for (size_t i = 0; i < rows.size(); ++i) {
         const double unitCost = base == Base::None && i == 0 ? Seed(rows[i], state) : Apply(rows[i], state);
-        WriteRow(rows[i], unitCost, state);
+        WriteRow(updates, rows[i], unitCost, state);
     }
+    updates.Write();
     if (!WriteItem(productID, vendorID, state)) {
         ReportFailure();
     }

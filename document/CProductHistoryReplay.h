@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <vector>
 
+class CDbRowUpdates;
 class CInventoryDoc;
 
 // Replays one product's history (its TransItem rows by date, ties in the order they were
 // written) from a point in time: the last row before it is the settled base, every later row
 // gets its on-hand and average cost snapshots rewritten, then the product's Item row. Reads
-// only the base row and the rows from fromTime on, through the (ProductID, TransDate) index.
+// only the base row and the rows from fromTime on, through the (ProductID, TransDate) index, and
+// writes the rows whose values changed in one go.
 class CProductHistoryReplay
 {
 public:
@@ -49,7 +51,7 @@ private:
     bool ReadRows(const QString& productID, const QString& from, bool afterBase, std::vector<Row>& rows);
     static double Seed(const Row& row, State& state);
     static double Apply(const Row& row, State& state);
-    void WriteRow(const Row& row, double unitCost, const State& state);
+    static void WriteRow(CDbRowUpdates& updates, const Row& row, double unitCost, const State& state);
     bool WriteItem(const QString& productID, int32_t vendorID, const State& state);
     void ReportFailure();
 

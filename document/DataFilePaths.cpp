@@ -14,5 +14,9 @@ QString DocumentsFolder()
 
 QString DefaultDataFilePath()
 {
+    const QString configured = qEnvironmentVariable("QUILLET_DATA");
+    if (!configured.isEmpty()) {
+        return configured;
+    }
     return QDir(DocumentsFolder()).filePath(QStringLiteral("Quillet.cdb"));
 }

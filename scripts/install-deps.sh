@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     # build
     cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # the shared book on a PostgreSQL server; the tests start a throwaway one
+    libpq-dev postgresql-15
     # the reports' charts (Qt Charts needs Qt's OpenGL development files)
     qt6-charts-dev libqt6opengl6-dev
     # formatting check

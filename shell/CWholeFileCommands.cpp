@@ -1,5 +1,6 @@
 #include "CWholeFileCommands.h"
 
+#include "CBookCopy.h"
 #include "CDbConnection.h"
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
@@ -58,7 +59,7 @@ CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
         return Outcome::Refused;
     }
     ReleaseDataFile();
-    if (!CopyDatabaseFile(m_doc.DataFilePath(), BackupWritePath(target))) {
+    if (!BackUpBook(m_doc.Connection(), BackupWritePath(target))) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The database backup has been failed !!"));
         return Outcome::Failed;
     }
@@ -66,23 +67,14 @@ CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
     return Outcome::Done;
 }
 
-// The backup's tables replace the book's inside one operation of the write path, on the file
+// The backup's tables replace the book's inside one operation of the write path, on the book
 // every program has open: replacing the file itself would leave another program writing to the
 // old one, and a failure half-way would leave half a book.
 bool CWholeFileCommands::CopyBackupIntoBook(const QString& source)
 {
-    static const QString alias = QStringLiteral("restored");
-    CDbConnection& connection = m_doc.Connection();
-    if (!connection.Attach(source, alias)) {
-        return false;
-    }
-    bool copied = false;
-    {
-        CDocOperation operation(m_doc);
-        copied = operation.Started() && CopyTablesFrom(connection, alias) && operation.Commit();
-    }
-    connection.Detach(alias);
-    return copied;
+    CDbConnection backup(source);
+    CDocOperation operation(m_doc);
+    return operation.Started() && CBookCopy(backup, m_doc.Connection()).CopyTables() && operation.Commit();
 }
 
 CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()

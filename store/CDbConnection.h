@@ -3,109 +3,126 @@
 #include "SqlDialect.h"
 
 #include <QHash>
-#include <QMultiHash>
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
-#include <optional>
+#include <memory>
+#include <vector>
 
+class CDbEngine;
+class CDbQuery;
+class CDbVariant;
+enum class ColumnKind;
 struct sqlite3;
-struct sqlite3_stmt;
 
-// Names the data file and owns the one SQLite handle on it. The handle is opened on first use
-// (never creating the file; only CreateDatabaseFile does) and closed by Close(), which whole-file
-// commands call before they copy or replace the file.
+// Names the book and owns the one connection to it. The text is a data file path, or a libpq
+// connection URI ("postgresql://USER@HOST:PORT/DB" or "postgres://...") naming a database on a
+// PostgreSQL server that several programs share; the engine is chosen by it, and nothing above
+// the store needs to know which. The book is opened on first use (never created; only
+// CreateDatabase does) and let go of by Close(), which whole-file commands call first.
 //
 // Every write is bracketed by BeginOperation and CommitOperation or RollbackOperation (see
-// CDbTransaction): the outermost bracket is one immediate SQLite transaction, so a crash mid-way
-// leaves the file as it was, and another program writing the same file waits for it. Nested
-// brackets join the outermost one; only the outermost commits or rolls back.
+// CDbTransaction): the outermost bracket is one transaction holding the book's write lock, so a
+// crash or a lost connection mid-way leaves the book as it was, and another program writing the
+// same book waits for it. Nested brackets join the outermost one; only the outermost commits or
+// rolls back.
 class CDbConnection
 {
 public:
-    CDbConnection() = default;
+    enum class Presence
+    {
+        Present,
+        Missing,    // nothing there yet: a new book may be created
+        Unreachable // something there cannot be opened as a book (LastError says why)
+    };
+
+    CDbConnection();
     explicit CDbConnection(const QString& text);
     ~CDbConnection();
     CDbConnection(const CDbConnection&) = delete;
     CDbConnection& operator=(const CDbConnection&) = delete;
 
-    // Re-points the connection at a file path; an open handle is closed first.
+    // True for a text that names a book on a server rather than a file.
+    static bool NamesServer(const QString& text);
+
+    // Re-points the connection at another book; an open one is closed first.
     void Open(const QString& text = QString());
     const QString& ConnectionText() const { return m_text; }
 
-    // The open handle, or null when there is no path or the file cannot be opened.
+    // Opens the book if it is not open; false, with LastError(), when it cannot be.
+    bool Connect();
+    bool IsOpen() const;
+    // The SQLite handle of a book on a file (opened on first use); null for a server book.
     sqlite3* Handle();
-    bool IsOpen() const { return m_db != nullptr; }
-    // Commits a pending operation, finalizes cached statements and closes the handle.
+    // Rolls back a pending operation, lets go of prepared statements and closes the book.
     void Close();
-    // Bumped by every Close: cursors holding statements of an older handle treat themselves as closed.
+    // Bumped by every Close: cursors holding statements of an older connection treat themselves as closed.
     quint64 Generation() const { return m_generation; }
 
-    // Creates an empty data file at the path (its folder too). False when the file exists or
-    // cannot be created.
-    bool CreateDatabaseFile(const QString& path);
+    Presence BookPresence();
+    // Creates the empty store of a new book at location (a file and its folder, or a database on
+    // the server). False when it exists or cannot be created.
+    bool CreateDatabase(const QString& location);
+    // Removes what a new book at location replaces: the file and its journals (a server book's
+    // tables are dropped by the schema scripts instead).
+    void DiscardDatabase(const QString& location);
 
-    // Takes the write lock, waiting up to kBusyTimeoutMs for another program to finish. False,
+    // Takes the write lock, waiting up to the busy timeout for another program to finish. False,
     // with LastError() set and nothing begun, when it cannot be had.
     bool BeginOperation();
     // Ends a bracket. The outermost commits; true only when the commit took effect. A failed
-    // commit (disk full, I/O error) is rolled back, leaving the file as before the bracket.
+    // commit (disk full, I/O error, a lost connection) is rolled back, leaving the book as before.
     bool CommitOperation();
     void RollbackOperation();
     int OperationDepth() const { return m_depth; }
-    // Why the last BeginOperation or CommitOperation failed, in words for the user.
-    const QString& LastError() const { return m_lastError; }
+    // Why the last BeginOperation, CommitOperation or Connect failed, in words for the user.
+    QString LastError() const;
     // Rows inserted, changed or deleted through this connection since it was opened.
     qint64 TotalChanges();
 
-    // True when another connection committed to the file since the previous call (or since the
-    // file was opened again); the first call after an open is true.
+    // True when another connection committed to the book since the previous call (or since the
+    // book was opened again); the first call after an open is true.
     bool ChangedElsewhere();
-
-    // Makes another data file readable in statements as "alias.Table" (outside any bracket).
-    bool Attach(const QString& path, const QString& alias);
-    void Detach(const QString& alias);
 
     static constexpr int kBusyTimeoutMs = 10000;
     // How long BeginOperation waits for another program's write lock (kBusyTimeoutMs unless set).
     void SetBusyTimeout(int milliseconds);
 
-    // Names of the date-time columns of the open file (lower case), for the dialect mapping.
-    const QSet<QString>& DateTimeColumns();
+    // Names of the date-time columns of the book (lower case), for the dialect mapping.
+    QSet<QString> DateTimeColumns();
     // Called after a statement that may have changed the schema.
     void NoteSchemaChange();
 
     // A prepared statement for SQL in SQLite's own dialect, kept until Close; reset and unbound.
-    // Null when the handle cannot be opened or the statement does not prepare. Shared: use it
-    // for one step sequence at a time.
-    sqlite3_stmt* CachedStatement(const QString& sql);
+    // Null when the book cannot be opened or the statement does not prepare. Shared: use it for
+    // one run at a time.
+    CDbQuery* CachedStatement(const QString& sql);
 
     // A statement in the store's dialect mapped to SQLite's (remembered per text).
     SqlMapping Map(const QString& statement);
-    // A prepared statement of SQLite SQL for one cursor's own use, from a pool of earlier ones
-    // when there is one; hand it back with ReleaseStatement. Null when it does not prepare.
-    sqlite3_stmt* AcquireStatement(const QString& sql);
-    void ReleaseStatement(const QString& sql, sqlite3_stmt* stmt, quint64 generation);
+    // A statement of SQLite SQL for one cursor's own use; hand it back with ReleaseStatement.
+    // Null when it does not prepare.
+    std::unique_ptr<CDbQuery> AcquireStatement(const QString& sql);
+    void ReleaseStatement(const QString& sql, std::unique_ptr<CDbQuery> query, quint64 generation);
+
+    // Sets number columns of many rows of a table, each row named by its rowid, in one go.
+    bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
+                    const std::vector<std::vector<double>>& values);
+    // Appends rows keeping the given rowids.
+    bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
+                    const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values);
 
 private:
-    bool HoldsDataTables();
-    void ConfigureDataFile();
-    void ExecuteQuietly(const char* sql);
-    int ExecuteChecked(const char* sql);
-    std::optional<qint64> DataVersion();
+    CDbEngine& Engine();
 
     QString m_text;
-    sqlite3* m_db = nullptr;
+    std::unique_ptr<CDbEngine> m_engine;
     quint64 m_generation = 0;
     int m_depth = 0;
-    bool m_inTransaction = false;
-    QString m_lastError;
     int m_busyTimeoutMs = kBusyTimeoutMs;
     quint64 m_seenGeneration = ~quint64(0);
     qint64 m_seenDataVersion = -1;
-    bool m_dateColumnsKnown = false;
-    QSet<QString> m_dateTimeColumns;
-    QHash<QString, sqlite3_stmt*> m_statements;
+    bool m_wasOpen = false;
     QHash<QString, SqlMapping> m_mappings;
-    QMultiHash<QString, sqlite3_stmt*> m_pool;
 };

@@ -1,23 +1,17 @@
 #include "CDbRecordset.h"
 
 #include "CDbConnection.h"
+#include "CDbQuery.h"
 #include "ColumnValue.h"
 #include "ComIssueError.h"
 #include "SqlDialect.h"
 
 #include <QRegularExpression>
 
-#include <sqlite3.h>
-
 namespace {
 QString QuoteIdentifier(QString name)
 {
     return QLatin1Char('"') + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
-QString ColumnText(const char* text)
-{
-    return text == nullptr ? QString() : QString::fromUtf8(text);
 }
 } // namespace
 
@@ -31,15 +25,21 @@ CDbRecordset::~CDbRecordset()
 bool CDbRecordset::Acquire(const QString& sql)
 {
     ReleaseStatement();
-    m_stmt = m_connection.AcquireStatement(sql);
+    m_query = m_connection.AcquireStatement(sql);
     m_stmtSql = sql;
-    return m_stmt != nullptr;
+    // A server describes a statement only when asked; a refused one fails here, as on a file.
+    if (m_query != nullptr && !m_query->ReturnsRows()) {
+        return true;
+    }
+    if (m_query != nullptr && !m_query->Describe()) {
+        m_query.reset();
+    }
+    return m_query != nullptr;
 }
 
 void CDbRecordset::ReleaseStatement()
 {
-    m_connection.ReleaseStatement(m_stmtSql, m_stmt, m_generation);
-    m_stmt = nullptr;
+    m_connection.ReleaseStatement(m_stmtSql, std::move(m_query), m_generation);
 }
 
 bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
@@ -48,14 +48,14 @@ bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
     m_neverOpened = false;
     const SqlMapping mapping = m_connection.Map(source);
     if (mapping.kind == SqlMapping::Kind::CreateDatabase) {
-        return m_connection.CreateDatabaseFile(mapping.databasePath);
+        return m_connection.CreateDatabase(mapping.databasePath);
     }
     m_sql = mapping.sql;
     m_generation = m_connection.Generation();
     if (!Acquire(m_sql)) {
         return false;
     }
-    if (sqlite3_column_count(m_stmt) == 0 || !sqlite3_stmt_readonly(m_stmt)) {
+    if (!m_query->ReturnsRows()) {
         return RunWithoutRows();
     }
     m_writable = lockType == kLockPessimistic || lockType == kLockOptimistic;
@@ -67,7 +67,11 @@ bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
     m_open = true;
     if (m_streaming) {
         m_streamIndex = 0;
-        StepStream();
+        // A statement that cannot run (a table changed under a kept statement) is no open cursor.
+        if (StepStream() == CDbQuery::Step::Error) {
+            Close();
+            return false;
+        }
     } else if (cursorType == kOpenStatic || cursorType == kOpenKeyset) {
         // A static cursor is a snapshot taken when it opens.
         EnsureFetched();
@@ -78,12 +82,12 @@ bool CDbRecordset::Open(const QString& source, int cursorType, int lockType)
 bool CDbRecordset::RunWithoutRows()
 {
     const QString leading = m_sql.trimmed().section(QLatin1Char(' '), 0, 0).toUpper();
-    int rc = SQLITE_ROW;
-    while (rc == SQLITE_ROW) {
-        rc = sqlite3_step(m_stmt);
+    CDbQuery::Step step = CDbQuery::Step::Row;
+    while (step == CDbQuery::Step::Row) {
+        step = m_query->Next();
     }
     ReleaseStatement();
-    if (rc != SQLITE_DONE) {
+    if (step != CDbQuery::Step::Done) {
         return false;
     }
     if (leading == QLatin1String("CREATE") || leading == QLatin1String("DROP") || leading == QLatin1String("ALTER")) {
@@ -97,11 +101,9 @@ bool CDbRecordset::RunWithoutRows()
 void CDbRecordset::ReadColumns()
 {
     m_columns.clear();
-    m_fieldCount = sqlite3_column_count(m_stmt);
+    m_fieldCount = m_query->ColumnCount();
     for (int i = 0; i < m_fieldCount; ++i) {
-        const QString declaredType = ColumnText(sqlite3_column_decltype(m_stmt, i));
-        m_columns.push_back({ColumnText(sqlite3_column_name(m_stmt, i)), ColumnKindOf(declaredType),
-                             ColumnText(sqlite3_column_origin_name(m_stmt, i))});
+        m_columns.push_back({m_query->ColumnName(i), m_query->Kind(i), m_query->OriginColumn(i)});
     }
 }
 
@@ -111,7 +113,7 @@ void CDbRecordset::DetectSourceTable()
 {
     QString table;
     for (int i = 0; i < m_fieldCount; ++i) {
-        const QString columnTable = ColumnText(sqlite3_column_table_name(m_stmt, i));
+        const QString columnTable = m_query->OriginTable(i);
         if (columnTable.isEmpty() || m_columns[i].origin.isEmpty() || (!table.isEmpty() && columnTable != table)) {
             m_writable = false;
             return;
@@ -128,7 +130,7 @@ void CDbRecordset::PrefixRowid(const QString& sql)
                                            QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = select.match(sql);
     const QString withRowid = match.captured(0) + QLatin1String("rowid, ") + sql.mid(match.capturedEnd(0));
-    if (!match.hasMatch() || !Acquire(withRowid) || sqlite3_column_count(m_stmt) != m_fieldCount + 1) {
+    if (!match.hasMatch() || !Acquire(withRowid) || m_query->ColumnCount() != m_fieldCount + 1) {
         m_writable = false;
         Acquire(sql);
         return;
@@ -172,40 +174,33 @@ bool CDbRecordset::OpenWithoutFile(const QString& sql)
     Close();
     m_neverOpened = false;
     const SqlMapping mapping = MapToSqlite(sql, {});
-    return mapping.kind == SqlMapping::Kind::CreateDatabase && m_connection.CreateDatabaseFile(mapping.databasePath);
+    return mapping.kind == SqlMapping::Kind::CreateDatabase && m_connection.CreateDatabase(mapping.databasePath);
 }
 
-bool CDbRecordset::StepStream()
+CDbQuery::Step CDbRecordset::StepStream()
 {
-    const int rc = sqlite3_step(m_stmt);
-    m_streamEnd = rc != SQLITE_ROW;
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
-        ComIssueError(rc);
-    }
-    return !m_streamEnd;
+    const CDbQuery::Step step = m_query->Next();
+    m_streamEnd = step != CDbQuery::Step::Row;
+    return step;
 }
 
 void CDbRecordset::EnsureFetched()
 {
-    if (m_fetched || m_streaming || m_stmt == nullptr) {
+    if (m_fetched || m_streaming || m_query == nullptr) {
         return;
     }
     m_fetched = true;
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(m_stmt)) == SQLITE_ROW) {
+    while (m_query->Next() == CDbQuery::Step::Row) {
         Row row;
-        row.rowid = m_hidden > 0 ? sqlite3_column_int64(m_stmt, 0) : 0;
+        row.rowid = m_hidden > 0 ? m_query->Int64(0) : 0;
         row.values.reserve(m_fieldCount);
         for (int i = 0; i < m_fieldCount; ++i) {
             // Dates stay text until a row is read (CurrentValue): making each a local date-time
             // asks the system for its time zone, which costs more than the rest of the row.
             const ColumnKind kind = m_columns[i].kind == ColumnKind::DateTime ? ColumnKind::Text : m_columns[i].kind;
-            row.values.push_back(ReadColumnValue(m_stmt, i + m_hidden, kind));
+            row.values.push_back(m_query->Value(i + m_hidden, kind));
         }
         m_rows.push_back(std::move(row));
-    }
-    if (rc != SQLITE_DONE) {
-        ComIssueError(rc);
     }
     ReleaseStatement();
     m_position = 0;
@@ -248,7 +243,7 @@ bool CDbRecordset::MoveFirst()
     m_adding = false;
     if (m_streaming) {
         if (m_streamIndex > 0) {
-            sqlite3_reset(m_stmt);
+            m_query->Reset();
             m_streamIndex = 0;
             StepStream();
         }
@@ -331,16 +326,16 @@ bool CDbRecordset::GetRecordCount(long& count)
         count = static_cast<long>(m_rows.size());
         return true;
     }
-    const QString sql = QStringLiteral("SELECT count(*) FROM (%1)").arg(m_sql);
-    sqlite3_stmt* stmt = m_connection.AcquireStatement(sql);
-    if (stmt == nullptr) {
+    const QString sql = QStringLiteral("SELECT count(*) FROM (%1) AS counted").arg(m_sql);
+    std::unique_ptr<CDbQuery> query = m_connection.AcquireStatement(sql);
+    if (query == nullptr) {
         return false;
     }
-    const bool counted = sqlite3_step(stmt) == SQLITE_ROW;
+    const bool counted = query->Next() == CDbQuery::Step::Row;
     if (counted) {
-        count = static_cast<long>(sqlite3_column_int64(stmt, 0));
+        count = static_cast<long>(query->Int64(0));
     }
-    m_connection.ReleaseStatement(sql, stmt, m_generation);
+    m_connection.ReleaseStatement(sql, std::move(query), m_generation);
     return counted;
 }
 
@@ -361,7 +356,7 @@ CDbVariant CDbRecordset::CurrentValue(int index)
         return CDbVariant(EmptyFieldText);
     }
     if (m_streaming) {
-        return ReadColumnValue(m_stmt, index + m_hidden, m_columns[index].kind);
+        return m_query->Value(index + m_hidden, m_columns[index].kind);
     }
     return ValueOfKind(m_rows[m_position].values[index], m_columns[index].kind);
 }
@@ -418,19 +413,16 @@ bool CDbRecordset::WriteCurrentRow(int index, const CDbVariant& value)
         return false;
     }
     Row& row = m_rows[m_position];
-    sqlite3_stmt* stmt =
+    CDbQuery* update =
         m_connection.CachedStatement(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE rowid = ?2")
                                          .arg(QuoteIdentifier(m_table), QuoteIdentifier(m_columns[index].origin)));
-    if (stmt == nullptr || !BindValue(stmt, 1, value) || sqlite3_bind_int64(stmt, 2, row.rowid) != SQLITE_OK) {
+    if (update == nullptr || !update->Bind(1, value) || !update->BindInt64(2, row.rowid)) {
         return false;
     }
-    const int rc = sqlite3_step(stmt);
-    sqlite3_reset(stmt);
-    if (rc != SQLITE_DONE) {
-        ComIssueError(rc);
-        return false;
-    }
-    if (sqlite3_changes(m_connection.Handle()) == 0) {
+    const CDbQuery::Step step = update->Next();
+    const qint64 changes = update->Changes();
+    update->Reset();
+    if (step == CDbQuery::Step::Error || changes == 0) {
         return false;
     }
     row.values[index] = value;
@@ -482,23 +474,22 @@ bool CDbRecordset::Update()
             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(m_table))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(QuoteIdentifier(m_table), columns.join(QLatin1Char(',')), parameters.join(QLatin1Char(',')));
-    sqlite3_stmt* stmt = m_connection.CachedStatement(sql);
-    if (stmt == nullptr) {
+    CDbQuery* insert = m_connection.CachedStatement(sql);
+    if (insert == nullptr) {
         return false;
     }
     for (int i = 0; i < static_cast<int>(values.size()); ++i) {
-        if (!BindValue(stmt, i + 1, values[i])) {
+        if (!insert->Bind(i + 1, values[i])) {
             return false;
         }
     }
-    const int rc = sqlite3_step(stmt);
-    sqlite3_reset(stmt);
-    if (rc != SQLITE_DONE) {
-        ComIssueError(rc);
+    const CDbQuery::Step step = insert->Next();
+    insert->Reset();
+    if (step == CDbQuery::Step::Error) {
         return false;
     }
     if (m_fetched) {
-        m_rows.push_back({sqlite3_last_insert_rowid(m_connection.Handle()), m_newValues});
+        m_rows.push_back({insert->LastInsertRowId(), m_newValues});
         m_position = static_cast<long>(m_rows.size()) - 1;
     }
     return true;

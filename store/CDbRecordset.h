@@ -1,23 +1,24 @@
 #pragma once
 
+#include "CDbQuery.h"
 #include "CDbVariant.h"
 #include "ColumnValue.h"
 
 #include <QDateTime>
 #include <QString>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 class CDbConnection;
-struct sqlite3_stmt;
 
-// A cursor over the result of one statement or one table of the connection's file.
+// A cursor over the result of one statement or one table of the connection's book.
 //
 // Open returns false (and stays closed) when the statement cannot run; nothing is ever shown.
 // Reading a null or a value off the rows gives "[#Empty#]"; a position beyond the last field
-// gives the integer 0 (text "0"). SetField on a row writes to the file at once. With a
-// forward-only, read-only cursor the rows stream from the file; every other cursor holds its
+// gives the integer 0 (text "0"). SetField on a row writes to the book at once. With a
+// forward-only, read-only cursor the rows stream from the book; every other cursor holds its
 // rows, each with its rowid, and can move both ways.
 class CDbRecordset
 {
@@ -90,7 +91,7 @@ private:
     void PrefixRowid(const QString& sql);
     bool RunWithoutRows();
     void EnsureFetched();
-    bool StepStream();
+    CDbQuery::Step StepStream();
     bool OnRow();
     CDbVariant CurrentValue(int index);
     bool WriteCurrentRow(int index, const CDbVariant& value);
@@ -105,7 +106,7 @@ private:
     QString m_table;
     bool m_writable = false;
     bool m_streaming = false;
-    sqlite3_stmt* m_stmt = nullptr;
+    std::unique_ptr<CDbQuery> m_query;
     QString m_stmtSql;
     int m_hidden = 0;
 

@@ -5,11 +5,12 @@
 #include <QString>
 
 class CDbConnection;
-struct sqlite3_stmt;
+class CDbQuery;
 
 // A prepared statement in SQLite's own dialect, for the document's hot paths (replaying a
-// history, counting rows). Statements are prepared once per connection and reused; values only
-// ever reach them as bound parameters. The statement is reset when this object ends.
+// history, counting rows), run on whichever engine holds the book. Statements are prepared once
+// per connection and reused; values only ever reach them as bound parameters. The statement is
+// reset when this object ends.
 class CDbStatement
 {
 public:
@@ -18,8 +19,8 @@ public:
     CDbStatement(const CDbStatement&) = delete;
     CDbStatement& operator=(const CDbStatement&) = delete;
 
-    // False when the statement did not prepare (no file, no such table).
-    bool IsValid() const { return m_stmt != nullptr; }
+    // False when the statement did not prepare (no book, no such table).
+    bool IsValid() const { return m_query != nullptr; }
 
     // Parameters are numbered from 1.
     CDbStatement& Bind(int parameter, const CDbVariant& value);
@@ -41,6 +42,6 @@ public:
     QString Text(int column) const;
 
 private:
-    sqlite3_stmt* m_stmt = nullptr;
+    CDbQuery* m_query = nullptr;
     bool m_bindFailed = false;
 };

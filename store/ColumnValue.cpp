@@ -3,8 +3,6 @@
 #include "DateText.h"
 #include "NumberText.h"
 
-#include <sqlite3.h>
-
 #include <charconv>
 #include <cmath>
 
@@ -61,7 +59,9 @@ CDbVariant AsNumber(double value, bool preferInteger)
     return CDbVariant(value);
 }
 
-QString AsText(const CDbVariant& value)
+} // namespace
+
+QString StoredText(const CDbVariant& value)
 {
     switch (value.GetKind()) {
     case CDbVariant::Kind::Double:
@@ -74,6 +74,8 @@ QString AsText(const CDbVariant& value)
         return QString::number(value.ToInt32());
     }
 }
+
+namespace {
 
 std::optional<CDbVariant> FitNumeric(const CDbVariant& value, bool preferInteger)
 {
@@ -123,32 +125,11 @@ std::optional<CDbVariant> FitToColumn(const CDbVariant& value, ColumnKind kind)
     case ColumnKind::Real:
         return FitNumeric(value, false);
     case ColumnKind::Text:
-        return CDbVariant(AsText(value));
+        return CDbVariant(StoredText(value));
     case ColumnKind::Any:
         return value;
     }
     return value;
-}
-
-CDbVariant ReadColumnValue(sqlite3_stmt* stmt, int column, ColumnKind kind)
-{
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_NULL:
-        return CDbVariant();
-    case SQLITE_INTEGER: {
-        const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
-        if (kind == ColumnKind::Bool) {
-            return CDbVariant::FromBool(value != 0);
-        }
-        return CDbVariant(static_cast<int32_t>(value));
-    }
-    case SQLITE_FLOAT:
-        return CDbVariant(sqlite3_column_double(stmt, column));
-    default: {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        return ValueOfKind(CDbVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, column))), kind);
-    }
-    }
 }
 
 CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind)
@@ -159,24 +140,4 @@ CDbVariant ValueOfKind(const CDbVariant& value, ColumnKind kind)
         }
     }
     return value;
-}
-
-bool BindValue(sqlite3_stmt* stmt, int parameter, const CDbVariant& value)
-{
-    switch (value.GetKind()) {
-    case CDbVariant::Kind::Null:
-        return sqlite3_bind_null(stmt, parameter) == SQLITE_OK;
-    case CDbVariant::Kind::Int32:
-    case CDbVariant::Kind::Bool:
-        return sqlite3_bind_int(stmt, parameter, value.ToInt32()) == SQLITE_OK;
-    case CDbVariant::Kind::Double:
-        return sqlite3_bind_double(stmt, parameter, value.ToDouble()) == SQLITE_OK;
-    case CDbVariant::Kind::Text:
-    case CDbVariant::Kind::DateTime: {
-        const QByteArray utf8 = AsText(value).toUtf8();
-        return sqlite3_bind_text(stmt, parameter, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT) ==
-               SQLITE_OK;
-    }
-    }
-    return false;
 }

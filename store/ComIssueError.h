@@ -13,6 +13,8 @@ constexpr long kErrorInvalidArgument = static_cast<int32_t>(0x80070057);
 constexpr long kErrorOutOfMemory = static_cast<int32_t>(0x8007000E);
 constexpr long kErrorTypeMismatch = static_cast<int32_t>(0x80020005);
 constexpr long kErrorBadIndex = static_cast<int32_t>(0x8002000B);
+// A statement the database server refused or could not run.
+constexpr long kErrorServer = static_cast<int32_t>(0x80004005);
 
 void ComIssueError(long code);
 

@@ -1,5 +1,6 @@
 #include "DataFileCopy.h"
 
+#include "CBookCopy.h"
 #include "CDbConnection.h"
 #include "SchemaScripts.h"
 
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryFile>
 
@@ -18,35 +18,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-struct TableColumns
-{
-    QString table;
-    QStringList columns;
-};
-
-// The tables and columns a data file must hold, read from the schema scripts themselves so the
-// check can never drift from what the program creates.
-QList<TableColumns> ExpectedTables()
-{
-    static const QRegularExpression createTable(QStringLiteral(R"(^CREATE TABLE \[(\w+)\] \((.*)\)$)"),
-                                                QRegularExpression::MultilineOption);
-    static const QRegularExpression column(QStringLiteral(R"(\[(\w+)\] \w+)"));
-    QList<TableColumns> tables;
-    for (int number = 1; number <= kSchemaScriptCount; ++number) {
-        auto creates = createTable.globalMatch(SchemaScript(number));
-        while (creates.hasNext()) {
-            const QRegularExpressionMatch create = creates.next();
-            TableColumns table{create.captured(1), {}};
-            auto columns = column.globalMatch(create.captured(2));
-            while (columns.hasNext()) {
-                table.columns << columns.next().captured(1);
-            }
-            tables << table;
-        }
-    }
-    return tables;
-}
 
 // Owns one sqlite3 handle for the length of a whole-file operation.
 class CSqliteHandle
@@ -134,18 +105,9 @@ bool CopyInto(const QString& source, const QString& temporary)
            to.Exec("PRAGMA journal_mode=DELETE");
 }
 
-} // namespace
-
-bool CopyDatabaseFile(const QString& source, const QString& target)
+// Puts a complete copy in place of target, or removes what a failed copy left.
+bool ReplaceWith(const QString& temporary, const QString& target, bool copied)
 {
-    if (!QFileInfo(source).isFile()) {
-        return false;
-    }
-    const QString temporary = TemporaryFileBeside(target);
-    if (temporary.isEmpty()) {
-        return false;
-    }
-    bool copied = CopyInto(source, temporary);
     if (copied && QFileInfo::exists(target)) {
         // The replacement keeps who may read and write the file it replaces.
         QFile::setPermissions(temporary, QFile::permissions(target));
@@ -162,6 +124,20 @@ bool CopyDatabaseFile(const QString& source, const QString& target)
     return copied;
 }
 
+} // namespace
+
+bool CopyDatabaseFile(const QString& source, const QString& target)
+{
+    if (!QFileInfo(source).isFile()) {
+        return false;
+    }
+    const QString temporary = TemporaryFileBeside(target);
+    if (temporary.isEmpty()) {
+        return false;
+    }
+    return ReplaceWith(temporary, target, CopyInto(source, temporary));
+}
+
 bool IsQuilletDataFile(const QString& path)
 {
     if (!QFileInfo(path).isFile()) {
@@ -173,12 +149,12 @@ bool IsQuilletDataFile(const QString& path)
     }
     static const QStringList optional = {QStringLiteral("Version"), QStringLiteral("PayeeType"),
                                          QStringLiteral("TransType")};
-    for (const TableColumns& expected : ExpectedTables()) {
+    for (const SchemaTable& expected : SchemaTables()) {
         const std::optional<QStringList> columns =
             file.Column("SELECT name FROM pragma_table_info(?1) WHERE (SELECT type FROM sqlite_master WHERE name = ?1) "
                         "= 'table' ORDER BY cid",
-                        expected.table);
-        const bool missingButOptional = columns && columns->isEmpty() && optional.contains(expected.table);
+                        expected.name);
+        const bool missingButOptional = columns && columns->isEmpty() && optional.contains(expected.name);
         if (columns != expected.columns && !missingButOptional) {
             return false;
         }
@@ -233,49 +209,38 @@ QString BackupTargetRefusal(const QString& dataFile, const QString& target)
     return QString();
 }
 
-bool CopyTablesFrom(CDbConnection& connection, const QString& alias)
+namespace {
+
+// A server book is copied row by row into a new file beside the target, then renamed over it. The
+// book's write lock is held while it is read, so the copy is one state of the book, not tables
+// taken before and after another program's posting.
+bool CopyServerBookToFile(CDbConnection& book, const QString& target)
 {
-    sqlite3* db = connection.Handle();
-    if (db == nullptr) {
+    const QString temporary = TemporaryFileBeside(target);
+    if (temporary.isEmpty() || !QFile::remove(temporary)) {
         return false;
     }
-    const auto exec = [db](const QString& sql) {
-        return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    };
-    for (const TableColumns& table : ExpectedTables()) {
-        if (!exec(QStringLiteral("DROP TABLE IF EXISTS main.[%1]").arg(table.table))) {
-            return false;
-        }
-        // The attached file's own statements recreate the table and its indexes as they are there.
-        sqlite3_stmt* stmt = nullptr;
-        const QByteArray schema =
-            QStringLiteral("SELECT sql FROM [%1].sqlite_master WHERE tbl_name = ?1 AND sql IS NOT "
-                           "NULL AND type IN ('table', 'index') ORDER BY type = 'index', rowid")
-                .arg(alias)
-                .toUtf8();
-        if (sqlite3_prepare_v2(db, schema.constData(), -1, &stmt, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(stmt);
-            return false;
-        }
-        const QByteArray name = table.table.toUtf8();
-        sqlite3_bind_text(stmt, 1, name.constData(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
-        QStringList statements;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            statements << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-        }
-        sqlite3_finalize(stmt);
-        if (statements.isEmpty()) {
-            continue;
-        }
-        for (const QString& statement : statements) {
-            if (!exec(statement)) {
-                return false;
-            }
-        }
-        if (!exec(QStringLiteral("INSERT INTO main.[%1] SELECT * FROM [%2].[%1]").arg(table.table, alias))) {
-            return false;
-        }
+    bool copied = false;
+    if (book.BeginOperation()) {
+        CDbConnection file;
+        copied = file.CreateDatabase(temporary);
+        file.Open(temporary);
+        copied = copied && file.BeginOperation();
+        copied = copied && CBookCopy(book, file).CopyTables() && file.CommitOperation();
+        file.RollbackOperation();
+        book.RollbackOperation();
     }
-    connection.NoteSchemaChange();
-    return true;
+    copied = copied && CSqliteHandle(temporary, SQLITE_OPEN_READWRITE).Exec("PRAGMA journal_mode=DELETE");
+    return ReplaceWith(temporary, target, copied);
+}
+
+} // namespace
+
+bool BackUpBook(CDbConnection& book, const QString& target)
+{
+    if (CDbConnection::NamesServer(book.ConnectionText())) {
+        return CopyServerBookToFile(book, target);
+    }
+    book.Close();
+    return CopyDatabaseFile(book.ConnectionText(), target);
 }

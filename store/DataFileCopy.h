@@ -4,8 +4,8 @@
 
 class CDbConnection;
 
-// Whole-file operations on SQLite data files. None of them shows anything; each returns false on
-// failure and leaves the target as it was.
+// Whole-file operations on SQLite data files and backups of a book into one. None of them shows anything; each returns
+// false on failure and leaves the target as it was.
 
 // Copies the database at source to target through SQLite's online backup, so a file that another
 // connection is writing is copied as one consistent snapshot (WAL contents included). The copy is
@@ -28,7 +28,7 @@ QString BackupTargetRefusal(const QString& dataFile, const QString& target);
 // The path a backup to target writes: the file a symbolic link points to, else target.
 QString BackupWritePath(const QString& target);
 
-// Replaces every table of the connection's main file with the same table of the data file
-// attached as alias (its columns, indexes and rows); a table the attached file lacks is dropped.
-// Runs inside the caller's operation; false when a statement fails (the caller rolls back).
-bool CopyTablesFrom(CDbConnection& connection, const QString& alias);
+// Backs the book up into the data file target: a file book through CopyDatabaseFile (its
+// connection is closed first), a server book row by row into a new file that replaces target
+// only when complete. False when the copy fails; target is then as it was.
+bool BackUpBook(CDbConnection& book, const QString& target);

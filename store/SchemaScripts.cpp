@@ -1,5 +1,7 @@
 #include "SchemaScripts.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 const char* const kVersionScript = R"(DROP TABLE [Version]
@@ -70,4 +72,29 @@ QString SchemaScript(int number)
         return QString();
     }
     return QString::fromLatin1(scripts[number - 1]);
+}
+
+QList<SchemaTable> SchemaTables()
+{
+    static const QRegularExpression createTable(QStringLiteral(R"(^CREATE TABLE \[(\w+)\] \((.*)\)$)"));
+    static const QRegularExpression column(QStringLiteral(R"(\[(\w+)\] (\w+))"));
+    QList<SchemaTable> tables;
+    for (int number = 1; number <= kSchemaScriptCount; ++number) {
+        for (const QString& line : SchemaScript(number).split(QLatin1Char('\n'))) {
+            const QRegularExpressionMatch create = createTable.match(line);
+            if (create.hasMatch()) {
+                SchemaTable table{create.captured(1), {}, {}, {line}};
+                auto columns = column.globalMatch(create.captured(2));
+                while (columns.hasNext()) {
+                    const QRegularExpressionMatch next = columns.next();
+                    table.columns << next.captured(1);
+                    table.types << next.captured(2);
+                }
+                tables << table;
+            } else if (line.startsWith(QLatin1String("CREATE INDEX")) && !tables.isEmpty()) {
+                tables.last().statements << line;
+            }
+        }
+    }
+    return tables;
 }

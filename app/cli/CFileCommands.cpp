@@ -1,7 +1,9 @@
 #include "CFileCommands.h"
 
+#include "CBookCopy.h"
 #include "CCliArguments.h"
 #include "CCliContext.h"
+#include "CDbConnection.h"
 #include "CWholeFileCommands.h"
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 const QString kBackupUsage = QStringLiteral("backup FILE");
 const QString kRestoreUsage = QStringLiteral("restore FILE");
 const QString kResetUsage = QStringLiteral("reset");
+const QString kCopyBookUsage = QStringLiteral("copy-book FROM TO");
 
 // The commands have shown their message (on stderr); anything but Done is a failed run.
 int ExitCode(CWholeFileCommands::Outcome outcome)
@@ -36,6 +39,13 @@ QList<CCliCommand> CFileCommands::Commands()
          {},
          &CFileCommands::Reset,
          QStringLiteral("Asks, then erases every record and brings back the seed rows.")},
+        {QStringLiteral("copy-book"),
+         kCopyBookUsage,
+         {},
+         &CFileCommands::CopyBook,
+         QStringLiteral("Copies the whole book FROM (a data file or postgresql:// URI) into TO, which must be new or "
+                        "empty."),
+         true},
     };
 }
 
@@ -64,4 +74,45 @@ int CFileCommands::Reset(CCliContext& context, const CCliArguments& arguments)
     }
     context.LoadCatalogue(false);
     return ExitCode(CWholeFileCommands(context.Doc()).ResetDatabase());
+}
+
+// Every table, row and counter in one transaction on the target, the row counts checked; a target
+// that holds a book already is refused rather than mixed with the copy.
+int CFileCommands::CopyBook(CCliContext& context, const CCliArguments& arguments)
+{
+    if (arguments.Positional().size() != 2) {
+        return context.Usage(kCopyBookUsage);
+    }
+    const QString source = arguments.Positional(0);
+    const QString target = arguments.Positional(1);
+    CDbConnection from(source);
+    CDbConnection to(target);
+    if (from.BookPresence() != CDbConnection::Presence::Present) {
+        return context.Fail(QStringLiteral("copy-book: no book at %1%2")
+                                .arg(source, from.LastError().isEmpty() ? QString() : ": " + from.LastError()));
+    }
+    switch (to.BookPresence()) {
+    case CDbConnection::Presence::Present:
+        return context.Fail(QStringLiteral("copy-book: %1 holds a book already; the copy goes only into a new or "
+                                           "empty one")
+                                .arg(target));
+    case CDbConnection::Presence::Unreachable:
+        return context.Fail(QStringLiteral("copy-book: cannot open %1: %2").arg(target, to.LastError()));
+    case CDbConnection::Presence::Missing:
+        break;
+    }
+    to.Close();
+    const bool created = to.CreateDatabase(target);
+    CBookCopy copy(from, to);
+    const bool copied = to.BeginOperation() && copy.CopyTables() && to.CommitOperation();
+    if (!copied) {
+        const QString reason = copy.Error().isEmpty() ? to.LastError() : copy.Error();
+        to.RollbackOperation();
+        to.Close();
+        if (created) {
+            to.DiscardDatabase(target);
+        }
+        return context.Fail(QStringLiteral("copy-book: %1; %2 was not changed").arg(reason, target));
+    }
+    return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "CBookScenario.h"
 #include "CDbConnection.h"
+#include "TestBooks.h"
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,9 @@ class CrashDuringPosting : public testing::TestWithParam<Death>
 
 TEST_P(CrashDuringPosting, LeavesTheBookAsBefore)
 {
+    if (BooksOnServer()) {
+        GTEST_SKIP() << "the server's own test loses the connection instead (ServerWritePathTest)";
+    }
     CBookScenario scenario;
     scenario.AddProduct("Gear");
     scenario.AddProduct("Belt");

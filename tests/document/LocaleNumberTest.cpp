@@ -3,6 +3,7 @@
 #include "CTestBook.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
+#include "TestBooks.h"
 
 #include <QLocale>
 
@@ -75,6 +76,9 @@ TEST_F(GermanLocale, CommaDecimalAndDotGrouping)
 
 TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)
 {
+    if (BooksOnServer()) {
+        GTEST_SKIP() << "a FLOAT column on the server cannot hold a text";
+    }
     CTestBook book;
     // A number stored as the locale's text (grouping and decimal comma) loads through that text;
     // one stored as a number loads as it is.

@@ -4,6 +4,7 @@
 #include "CPayeeSetup.h"
 #include "CSecondProgram.h"
 #include "ExchangeFixture.h"
+#include "TestBooks.h"
 
 #include <unistd.h>
 
@@ -123,8 +124,18 @@ TEST_F(PayeeExchange, ABadLineStopsTheImportKeepingTheLinesBeforeIt)
 
 TEST_F(PayeeExchange, ARowTheStoreRefusesIsReportedAndSkipped)
 {
-    ASSERT_TRUE(Exec("CREATE TRIGGER refuse BEFORE INSERT ON Customer WHEN NEW.CompanyName = 'Bad' "
-                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    if (BooksOnServer()) {
+        ASSERT_TRUE(RunOnServer(m_book.Path(), R"(
+CREATE FUNCTION test_refuse() RETURNS trigger LANGUAGE plpgsql AS $$
+BEGIN
+    IF NEW."CompanyName" = 'Bad' THEN RAISE EXCEPTION 'refused'; END IF;
+    RETURN NEW;
+END $$;
+CREATE TRIGGER test_refuse BEFORE INSERT ON "Customer" FOR EACH ROW EXECUTE FUNCTION test_refuse())"));
+    } else {
+        ASSERT_TRUE(Exec("CREATE TRIGGER refuse BEFORE INSERT ON Customer WHEN NEW.CompanyName = 'Bad' "
+                         "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    }
     const CCsvImport::Result result = Import(List::Customers, {"Good,,,,,,,,,", "Bad,,,,,,,,,", "Fine,,,,,,,,,"});
     EXPECT_EQ(result.outcome, Outcome::Imported);
     EXPECT_EQ(result.failed, 1);

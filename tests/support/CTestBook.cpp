@@ -1,15 +1,24 @@
 #include "CTestBook.h"
 
 #include "CDbRecordset.h"
+#include "TestBooks.h"
 
 CTestBook::CTestBook(Start start)
-    : m_path(m_dir.filePath(QStringLiteral("Quillet.cdb"))), m_connection(std::make_unique<CDbConnection>(m_path)),
+    : m_path(NewBookLocation(m_dir, QStringLiteral("Quillet.cdb"))),
+      m_connection(std::make_unique<CDbConnection>(m_path)),
       m_doc(std::make_unique<CInventoryDoc>(*m_connection, m_prompter))
 {
     m_doc->SetDataFilePath(m_path);
     if (start == Start::Installed) {
         m_doc->LoadCatalogue([](const QString&) {});
     }
+}
+
+CTestBook::~CTestBook()
+{
+    m_doc.reset();
+    m_connection.reset();
+    RemoveBook(m_path);
 }
 
 bool CTestBook::Exec(const QString& sql)

@@ -10,8 +10,9 @@
 
 #include <memory>
 
-// A data file of its own in a temporary folder, with a connection, a scripted prompter and a
-// document over it. Created empty (no file) unless asked to install the schema.
+// A book of its own (a data file in a temporary folder, or a database on the test server, see
+// TestBooks.h), with a connection, a scripted prompter and a document over it. Created empty (no
+// file, no database) unless asked to install the schema; a server book is removed at the end.
 class CTestBook
 {
 public:
@@ -21,6 +22,9 @@ public:
         Installed
     };
     explicit CTestBook(Start start = Start::Installed);
+    ~CTestBook();
+    CTestBook(const CTestBook&) = delete;
+    CTestBook& operator=(const CTestBook&) = delete;
 
     QString Path() const { return m_path; }
     QString FolderPath(const QString& name) const { return m_dir.filePath(name); }

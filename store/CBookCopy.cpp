@@ -1,0 +1,103 @@
+#include "CBookCopy.h"
+
+#include "CDbConnection.h"
+#include "CDbRecordset.h"
+#include "CDbStatement.h"
+#include "ColumnValue.h"
+#include "SchemaScripts.h"
+
+#include <vector>
+
+namespace {
+// Rows sent to the target in one go: few round trips, bounded memory.
+constexpr size_t kRowsPerBatch = 5000;
+
+QString RowsQuery(const SchemaTable& table)
+{
+    return QStringLiteral("SELECT rowid, * FROM [%1] ORDER BY rowid").arg(table.name);
+}
+
+std::optional<qint64> RowCount(CDbConnection& connection, const QString& table)
+{
+    CDbStatement count(connection, QStringLiteral("SELECT count(*) FROM [%1]").arg(table));
+    if (!count.IsValid() || !count.Next()) {
+        return std::nullopt;
+    }
+    return count.Int64(0);
+}
+} // namespace
+
+bool CBookCopy::Fail(const QString& error)
+{
+    m_error = error;
+    return false;
+}
+
+bool CBookCopy::CopyTables()
+{
+    m_error.clear();
+    for (const SchemaTable& table : SchemaTables()) {
+        if (!CopyTable(table)) {
+            return false;
+        }
+    }
+    m_to.NoteSchemaChange();
+    return true;
+}
+
+bool CBookCopy::CopyTable(const SchemaTable& table)
+{
+    // A DROP of a table that is not there fails; that is no error.
+    Execute(m_to, QStringLiteral("DROP TABLE [%1]").arg(table.name));
+    if (!RowCount(m_from, table.name)) {
+        return true;
+    }
+    for (const QString& statement : table.statements) {
+        if (!Execute(m_to, statement)) {
+            return Fail(QStringLiteral("the table %1 cannot be created").arg(table.name));
+        }
+    }
+    if (!CopyRows(table)) {
+        return false;
+    }
+    if (RowCount(m_from, table.name) != RowCount(m_to, table.name)) {
+        return Fail(QStringLiteral("the rows of %1 were not all copied").arg(table.name));
+    }
+    return true;
+}
+
+bool CBookCopy::CopyRows(const SchemaTable& table)
+{
+    CDbStatement rows(m_from, RowsQuery(table));
+    if (rows.ColumnCount() != table.columns.size() + 1) {
+        return Fail(QStringLiteral("the table %1 has other columns than a book's").arg(table.name));
+    }
+    std::vector<ColumnKind> kinds;
+    for (const QString& type : table.types) {
+        kinds.push_back(ColumnKindOf(type));
+    }
+    std::vector<qint64> rowIds;
+    std::vector<std::vector<CDbVariant>> values;
+    const auto flush = [&] {
+        const bool appended = m_to.AppendRows(table.name, table.columns, kinds, rowIds, values);
+        rowIds.clear();
+        values.clear();
+        return appended;
+    };
+    while (rows.Next()) {
+        rowIds.push_back(rows.Int64(0));
+        std::vector<CDbVariant> row;
+        row.reserve(table.columns.size());
+        for (int i = 0; i < table.columns.size(); ++i) {
+            row.push_back(rows.GetFieldValue(i + 1));
+        }
+        values.push_back(std::move(row));
+        if (rowIds.size() == kRowsPerBatch && !flush()) {
+            return Fail(QStringLiteral("the rows of %1 cannot be written").arg(table.name));
+        }
+    }
+    if (!flush()) {
+        return Fail(QStringLiteral("the rows of %1 cannot be written").arg(table.name));
+    }
+    return true;
+}

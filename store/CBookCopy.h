@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class CDbConnection;
+
+// Copies a whole book, table by table, from one connection to another, whichever engines hold
+// them: every table the schema scripts create, with its columns, its index, every row and each
+// row's rowid (so rows that tie in date keep their order). The target's table is replaced; a
+// table the source lacks is dropped from the target.
+//
+// Runs inside the caller's operation on the target, which rolls back when CopyTables fails.
+class CBookCopy
+{
+public:
+    CBookCopy(CDbConnection& from, CDbConnection& to) : m_from(from), m_to(to) {}
+
+    // False, with Error(), when the source's columns differ from the schema's, a statement fails
+    // or the target's row count differs from the source's afterwards.
+    bool CopyTables();
+    const QString& Error() const { return m_error; }
+
+private:
+    bool CopyTable(const struct SchemaTable& table);
+    bool CopyRows(const struct SchemaTable& table);
+    bool Fail(const QString& error);
+
+    CDbConnection& m_from;
+    CDbConnection& m_to;
+    QString m_error;
+};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CDbQuery.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+// What a store engine does for CDbConnection: the book's SQLite file, or a database on a
+// PostgreSQL server. Statements reach it in SQLite's dialect; the engine runs them as its own.
+class CDbEngine
+{
+public:
+    enum class Presence
+    {
+        Present,
+        Missing,    // no book there yet: a new one may be created
+        Unreachable // something is there or in the way that cannot be opened as a book
+    };
+
+    virtual ~CDbEngine() = default;
+
+    // Opens on first use (never creating the book); false, with LastError(), when it cannot.
+    virtual bool Open() = 0;
+    virtual bool IsOpen() const = 0;
+    // Rolls back an open transaction and lets go of the book.
+    virtual void Close() = 0;
+    virtual Presence BookPresence() = 0;
+    // Creates the empty store a new book goes into; false when it exists or cannot be made.
+    virtual bool CreateStore(const QString& location) = 0;
+    // Removes what a new book at the location would replace (a file and its journals).
+    virtual void DiscardStore(const QString& location) = 0;
+
+    // Takes the book's write lock, waiting up to the lock wait, and begins a transaction.
+    virtual bool Begin() = 0;
+    // True only when the commit took effect; a failed one is rolled back.
+    virtual bool Commit() = 0;
+    virtual void Rollback() = 0;
+    virtual QString LastError() const = 0;
+    virtual qint64 TotalChanges() = 0;
+    // Moves whenever any connection commits a change to the book.
+    virtual std::optional<qint64> DataVersion() = 0;
+    // How long Begin (and any statement) waits for another program's lock.
+    virtual void SetLockWait(int milliseconds) = 0;
+
+    // Names (lower case) of the date-time columns of the book's tables.
+    virtual QSet<QString> DateTimeColumns() = 0;
+    virtual void NoteSchemaChange() = 0;
+
+    // A statement kept by the engine for reuse; null when it cannot be prepared.
+    virtual CDbQuery* Cached(const QString& sql) = 0;
+    // A statement for one user at a time; hand it back with Release.
+    virtual std::unique_ptr<CDbQuery> Acquire(const QString& sql) = 0;
+    virtual void Release(const QString& sql, std::unique_ptr<CDbQuery> query) = 0;
+
+    // Sets columns (numbers) of many rows named by their row identity, in one go.
+    virtual bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
+                            const std::vector<std::vector<double>>& values) = 0;
+    // Appends rows with the given row identities (rowIds[i] for values[i]); the identities of
+    // later rows follow the largest.
+    virtual bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
+                            const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) = 0;
+};

@@ -1,0 +1,725 @@
+#include "CPgEngine.h"
+
+#include "CPgQuery.h"
+#include "ComIssueError.h"
+#include "PgColumns.h"
+
+#include <QtDebug>
+
+namespace {
+
+// The rows a command wrote, as SQLite counts its changes: a SELECT's count of rows read is none.
+qint64 RowsWritten(const PGresult* result)
+{
+    const QByteArray status(PQcmdStatus(const_cast<PGresult*>(result)));
+    const bool writes = status.startsWith("INSERT ") || status.startsWith("UPDATE ") || status.startsWith("DELETE ") ||
+                        status.startsWith("MERGE ");
+    return writes ? QByteArray(PQcmdTuples(const_cast<PGresult*>(result))).toLongLong() : 0;
+}
+// The advisory lock of a book: this program's mark in the high half, the book's schema below.
+constexpr qint64 kLockClass = 0x5155494CLL;
+constexpr int kMaxRemembered = 512;
+
+const char* const kSessionSettings =
+    "SET DateStyle = 'ISO, YMD'; SET extra_float_digits = 3; SET client_encoding = 'UTF8'; "
+    "SET client_min_messages = 'warning'";
+
+const char* const kSessionFacts =
+    "SELECT current_schema(), (SELECT oid FROM pg_namespace WHERE nspname = current_schema()), "
+    "(SELECT datctype FROM pg_database WHERE datname = current_database()), "
+    "(SELECT quote_ident(n.nspname) FROM pg_extension e JOIN pg_namespace n ON n.oid = e.extnamespace "
+    "WHERE e.extname = 'citext'), "
+    "coalesce((SELECT n.nspname = ANY(current_schemas(false)) FROM pg_extension e JOIN pg_namespace n "
+    "ON n.oid = e.extnamespace WHERE e.extname = 'citext'), true)";
+
+const char* const kCatalog = "SELECT c.oid, c.relname, a.attnum, a.attname, t.typname FROM pg_class c "
+                             "JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT a.attisdropped "
+                             "JOIN pg_type t ON t.oid = a.atttypid "
+                             "WHERE c.relnamespace = (SELECT oid FROM pg_namespace WHERE nspname = current_schema()) "
+                             "AND c.relkind IN ('r', 'v', 'p') ORDER BY c.oid, a.attnum; "
+                             "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema()";
+
+// What a new book needs besides its tables: the text type, the type of BIT columns, the change
+// counter and the trigger function that moves it once per transaction.
+const char* const kStoreObjects = R"(CREATE EXTENSION IF NOT EXISTS citext;
+DO $$ BEGIN CREATE DOMAIN quillet_bit AS integer; EXCEPTION WHEN duplicate_object THEN NULL; END $$;
+CREATE TABLE IF NOT EXISTS quillet_changes (changes bigint NOT NULL);
+INSERT INTO quillet_changes SELECT 0 WHERE NOT EXISTS (SELECT 1 FROM quillet_changes);
+CREATE OR REPLACE FUNCTION quillet_bump() RETURNS void LANGUAGE plpgsql AS $f$
+BEGIN
+    IF coalesce(current_setting('quillet.changed', true), '') <> 'y' THEN
+        UPDATE quillet_changes SET changes = changes + 1;
+        PERFORM set_config('quillet.changed', 'y', true);
+    END IF;
+END $f$;
+CREATE OR REPLACE FUNCTION quillet_note_change() RETURNS trigger LANGUAGE plpgsql AS $f$
+BEGIN
+    PERFORM quillet_bump();
+    RETURN NULL;
+END $f$)";
+
+const char* const kFlagType = "quillet_bit";
+
+// Indexes beyond each table's PrimaryKey, as on the file; nulls first, as the queries order.
+const char* const kExtraIndexes[][2] = {
+    {"TransItem_DateOrder",
+     "CREATE INDEX \"TransItem_DateOrder\" ON \"TransItem\" (\"TransDate\" NULLS FIRST, \"ItemOrder\" NULLS FIRST, "
+     "rowid)"},
+    {"TransItem_ProductDate",
+     "CREATE INDEX \"TransItem_ProductDate\" ON \"TransItem\" (\"ProductID\", \"TransDate\" NULLS FIRST, rowid)"},
+};
+
+bool AllSucceeded(const std::vector<PgResult>& results)
+{
+    if (results.empty()) {
+        return false;
+    }
+    for (const PgResult& result : results) {
+        if (!PgSucceeded(result.get())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString Field(const PgResult& result, int row, int column)
+{
+    return QString::fromUtf8(PQgetvalue(result.get(), row, column));
+}
+
+ColumnKind KindOfType(const QString& type)
+{
+    if (type == QLatin1String("int2") || type == QLatin1String("int4") || type == QLatin1String("int8")) {
+        return ColumnKind::Integer;
+    }
+    if (type == QLatin1String("float4") || type == QLatin1String("float8") || type == QLatin1String("numeric")) {
+        return ColumnKind::Real;
+    }
+    if (type.startsWith(QLatin1String("timestamp")) || type == QLatin1String("date")) {
+        return ColumnKind::DateTime;
+    }
+    if (type == QLatin1String("bool") || type == QLatin1String(kFlagType)) {
+        return ColumnKind::Bool;
+    }
+    return ColumnKind::Text;
+}
+
+// A libpq connection string for the server of uri with another database.
+QByteArray ConninfoFor(const QString& uri, const QString& database)
+{
+    char* error = nullptr;
+    PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
+    PQfreemem(error);
+    QByteArray conninfo;
+    for (PQconninfoOption* option = options; option != nullptr && option->keyword != nullptr; ++option) {
+        QByteArray value = option->val;
+        if (QByteArray(option->keyword) == "dbname") {
+            value = database.toUtf8();
+        }
+        if (!value.isEmpty()) {
+            value.replace('\\', "\\\\").replace('\'', "\\'");
+            conninfo += QByteArray(option->keyword) + "='" + value + "' ";
+        }
+    }
+    PQconninfoFree(options);
+    return conninfo;
+}
+
+QString DatabaseOf(const QString& uri)
+{
+    char* error = nullptr;
+    PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
+    PQfreemem(error);
+    QString database;
+    QString user;
+    for (PQconninfoOption* option = options; option != nullptr && option->keyword != nullptr; ++option) {
+        if (QByteArray(option->keyword) == "dbname") {
+            database = QString::fromUtf8(option->val);
+        } else if (QByteArray(option->keyword) == "user") {
+            user = QString::fromUtf8(option->val);
+        }
+    }
+    PQconninfoFree(options);
+    return database.isEmpty() ? user : database;
+}
+
+QByteArray Literal(PGconn* conn, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    char* escaped = PQescapeLiteral(conn, utf8.constData(), utf8.size());
+    const QByteArray literal = escaped != nullptr ? QByteArray(escaped) : QByteArray("NULL");
+    PQfreemem(escaped);
+    return literal;
+}
+
+// An array of texts as the server reads one: each element quoted, nulls bare.
+QByteArray ArrayLiteral(const std::vector<QByteArray>& elements, const std::vector<bool>& nulls)
+{
+    QByteArray array = "{";
+    for (size_t i = 0; i < elements.size(); ++i) {
+        if (i > 0) {
+            array += ',';
+        }
+        if (nulls[i]) {
+            array += "NULL";
+            continue;
+        }
+        QByteArray element = elements[i];
+        array += '"' + element.replace('\\', "\\\\").replace('"', "\\\"") + '"';
+    }
+    return array + '}';
+}
+
+QString ArrayType(ColumnKind kind)
+{
+    switch (kind) {
+    case ColumnKind::Integer:
+    case ColumnKind::Bool:
+        return QStringLiteral("integer[]");
+    case ColumnKind::Real:
+        return QStringLiteral("double precision[]");
+    case ColumnKind::DateTime:
+        return QStringLiteral("timestamp[]");
+    default:
+        return QStringLiteral("text[]");
+    }
+}
+
+} // namespace
+
+CPgEngine::~CPgEngine()
+{
+    Close();
+}
+
+bool CPgEngine::Open()
+{
+    if (m_session.IsConnected()) {
+        return true;
+    }
+    // The writes of an operation whose connection was lost are lost with it; connecting again
+    // before the operation ends would let the rest of it commit on its own.
+    if (m_inOperation) {
+        m_lastError = LostConnection();
+        return false;
+    }
+    Close();
+    if (!m_session.Connect(m_uri.toUtf8(), m_lastError)) {
+        return false;
+    }
+    if (!Configure()) {
+        m_session.Close();
+        return false;
+    }
+    return true;
+}
+
+bool CPgEngine::Configure()
+{
+    const QByteArray settings =
+        QByteArray(kSessionSettings) + "; SET lock_timeout = " + QByteArray::number(m_lockWaitMs);
+    std::vector<PgResult> facts = m_session.Exec(settings + "; " + kSessionFacts);
+    if (!AllSucceeded(facts) || PQntuples(facts.back().get()) != 1 || PQgetisnull(facts.back().get(), 0, 1)) {
+        m_lastError = QStringLiteral("the database has no schema to hold a book");
+        return false;
+    }
+    const PgResult& row = facts.back();
+    const QString ctype = Field(row, 0, 2);
+    // Names compare without regard to A-Z case only; a wider character type would fold other
+    // letters too and make two different products one.
+    if (ctype != QLatin1String("C") && ctype != QLatin1String("POSIX")) {
+        m_lastError = QStringLiteral("the database's character type is %1; a book needs one created with locale C "
+                                     "(createdb --template=template0 --locale=C NAME, or let init create it)")
+                          .arg(ctype);
+        return false;
+    }
+    m_lockKey = (kLockClass << 32) | Field(row, 0, 1).toLongLong();
+    const QString textSchema = Field(row, 0, 3);
+    m_textType = textSchema.isEmpty() ? QStringLiteral("citext") : textSchema + QLatin1String(".citext");
+    if (Field(row, 0, 4) != QLatin1String("t") && !textSchema.isEmpty()) {
+        // The text type's comparisons live beside it; without them names would compare with case.
+        m_session.Exec("SELECT set_config('search_path', current_setting('search_path') || ', ' || " +
+                       Literal(m_session.Conn(), textSchema) + ", false)");
+    }
+    if (!LoadCatalog()) {
+        return false;
+    }
+    // A book made by other means gains what this program needs of it.
+    if (HoldsBook() && !m_counterKnown) {
+        PrepareStore(m_session);
+        LoadCatalog();
+    }
+    EnsureExtraIndexes();
+    return true;
+}
+
+bool CPgEngine::HoldsBook() const
+{
+    return m_catalog.HasTable(QStringLiteral("AutoNumber")) && m_catalog.HasTable(QStringLiteral("Item")) &&
+           m_catalog.HasTable(QStringLiteral("TransItem"));
+}
+
+bool CPgEngine::LoadCatalog()
+{
+    std::vector<PgResult> results = m_session.Exec(kCatalog);
+    if (!AllSucceeded(results) || results.size() != 2) {
+        return false;
+    }
+    m_catalog.Clear();
+    const PgResult& columns = results[0];
+    for (int row = 0; row < PQntuples(columns.get()); ++row) {
+        m_catalog.AddColumn(Field(columns, row, 0).toUInt(), Field(columns, row, 1), Field(columns, row, 2).toInt(),
+                            Field(columns, row, 3), KindOfType(Field(columns, row, 4)));
+    }
+    for (int row = 0; row < PQntuples(results[1].get()); ++row) {
+        m_catalog.AddIndex(Field(results[1], row, 0));
+    }
+    m_counterKnown = m_catalog.HasTable(QStringLiteral("quillet_changes"));
+    m_catalogKnown = true;
+    m_mapped.clear();
+    return true;
+}
+
+void CPgEngine::EnsureCatalog()
+{
+    if (!m_catalogKnown && m_session.IsConnected()) {
+        LoadCatalog();
+    }
+}
+
+void CPgEngine::EnsureExtraIndexes()
+{
+    EnsureCatalog();
+    if (!m_catalog.HasTable(QStringLiteral("TransItem"))) {
+        return;
+    }
+    bool created = false;
+    for (const auto& [name, sql] : kExtraIndexes) {
+        if (!m_catalog.HasIndex(QString::fromLatin1(name))) {
+            created = RunNative(sql, {}) != nullptr || created;
+        }
+    }
+    if (created) {
+        LoadCatalog();
+    }
+}
+
+bool CPgEngine::PrepareStore(CPgSession& session)
+{
+    return AllSucceeded(session.Exec(kStoreObjects));
+}
+
+void CPgEngine::Close()
+{
+    m_inOperation = false;
+    if (m_session.InTransaction() && m_session.IsConnected()) {
+        m_session.Exec("ROLLBACK");
+    }
+    qDeleteAll(m_cached);
+    m_cached.clear();
+    m_prepared.clear();
+    m_described.clear();
+    m_mapped.clear();
+    m_catalogKnown = false;
+    m_session.Close();
+}
+
+CDbEngine::Presence CPgEngine::BookPresence()
+{
+    if (Open()) {
+        for (const char* table : {"AutoNumber", "Item", "TransItem", "Categories", "Tax", "Vendor", "Customer"}) {
+            if (m_catalog.HasTable(QString::fromLatin1(table))) {
+                return Presence::Present;
+            }
+        }
+        // Another program's tables are left alone: a book goes into a database of its own.
+        if (m_catalog.TableNames() != QStringList{QStringLiteral("quillet_changes")} &&
+            !m_catalog.TableNames().isEmpty()) {
+            m_lastError = QStringLiteral("the database holds other tables than a book's");
+            return Presence::Unreachable;
+        }
+        return Presence::Missing;
+    }
+    const QString reason = m_lastError;
+    CPgSession server;
+    QString ignored;
+    if (!server.Connect(ConninfoFor(m_uri, QStringLiteral("postgres")), ignored)) {
+        return Presence::Unreachable;
+    }
+    std::vector<PgResult> found =
+        server.Exec("SELECT 1 FROM pg_database WHERE datname = " + Literal(server.Conn(), DatabaseOf(m_uri)));
+    m_lastError = reason;
+    return AllSucceeded(found) && PQntuples(found.back().get()) == 0 ? Presence::Missing : Presence::Unreachable;
+}
+
+// The database itself is created when missing (in locale C, as a book needs); then the objects a
+// book needs besides its tables. False when it holds a book already.
+bool CPgEngine::CreateStore(const QString& location)
+{
+    CPgSession server;
+    if (!server.Connect(ConninfoFor(location, QStringLiteral("postgres")), m_lastError)) {
+        return false;
+    }
+    const QString database = DatabaseOf(location);
+    std::vector<PgResult> found =
+        server.Exec("SELECT 1 FROM pg_database WHERE datname = " + Literal(server.Conn(), database));
+    if (!AllSucceeded(found)) {
+        return false;
+    }
+    if (PQntuples(found.back().get()) == 0) {
+        const QByteArray name = database.toUtf8();
+        char* identifier = PQescapeIdentifier(server.Conn(), name.constData(), name.size());
+        const QByteArray create = "CREATE DATABASE " + QByteArray(identifier) +
+                                  " TEMPLATE template0 ENCODING 'UTF8' LC_COLLATE 'C' LC_CTYPE 'C'";
+        PQfreemem(identifier);
+        if (!AllSucceeded(server.Exec(create))) {
+            m_lastError = QStringLiteral("the database %1 cannot be created").arg(database);
+            return false;
+        }
+    }
+    server.Close();
+    CPgSession book;
+    if (!book.Connect(location.toUtf8(), m_lastError)) {
+        return false;
+    }
+    std::vector<PgResult> tables = book.Exec("SELECT 1 FROM pg_class WHERE relname = 'AutoNumber' AND relnamespace = "
+                                             "(SELECT oid FROM pg_namespace WHERE nspname = current_schema())");
+    return AllSucceeded(tables) && PQntuples(tables.back().get()) == 0 && PrepareStore(book);
+}
+
+QString CPgEngine::LostConnection() const
+{
+    return QStringLiteral("the connection to the server was lost: %1").arg(m_session.ErrorText(nullptr));
+}
+
+bool CPgEngine::Begin()
+{
+    if (!Open()) {
+        return false;
+    }
+    const QByteArray begin = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + ")";
+    std::vector<PgResult> results = m_session.Exec(begin);
+    // A connection the server ended since the last operation is opened again.
+    if (!m_session.IsConnected() && Open()) {
+        results = m_session.Exec(begin);
+    }
+    if (AllSucceeded(results) && results.size() == 2) {
+        m_inOperation = true;
+        return true;
+    }
+    const PGresult* failed = results.empty() ? nullptr : results.back().get();
+    const char* state = failed != nullptr ? PQresultErrorField(failed, PG_DIAG_SQLSTATE) : nullptr;
+    m_lastError = state != nullptr && QByteArray(state) == "55P03"
+                      ? QStringLiteral("another program is writing the data file; try again")
+                      : m_session.ErrorText(failed);
+    Rollback();
+    return false;
+}
+
+bool CPgEngine::Commit()
+{
+    m_inOperation = false;
+    if (!m_session.IsConnected()) {
+        m_lastError = LostConnection();
+        return false;
+    }
+    std::vector<PgResult> results =
+        m_session.Exec("SELECT coalesce(current_setting('quillet.changed', true), ''); COMMIT");
+    const bool committed =
+        results.size() == 2 && PgSucceeded(results[1].get()) && QByteArray(PQcmdStatus(results[1].get())) == "COMMIT";
+    if (committed) {
+        if (PQntuples(results[0].get()) == 1 && QByteArray(PQgetvalue(results[0].get(), 0, 0)) == "y") {
+            ++m_ownChanges;
+        }
+        return true;
+    }
+    const PGresult* failed = nullptr;
+    for (const PgResult& result : results) {
+        if (failed == nullptr && !PgSucceeded(result.get())) {
+            failed = result.get();
+        }
+    }
+    m_lastError = !m_session.IsConnected()                   ? LostConnection()
+                  : failed != nullptr || results.size() != 2 ? m_session.ErrorText(failed)
+                                                             : QStringLiteral("the server rolled the operation back");
+    Rollback();
+    return false;
+}
+
+void CPgEngine::Rollback()
+{
+    m_inOperation = false;
+    if (m_session.IsConnected() && m_session.InTransaction()) {
+        m_session.Exec("ROLLBACK");
+    }
+}
+
+std::optional<qint64> CPgEngine::DataVersion()
+{
+    if (!Open() || !m_counterKnown) {
+        return std::nullopt;
+    }
+    CDbQuery* counter = Cached(QStringLiteral("SELECT changes FROM quillet_changes"));
+    if (counter == nullptr || counter->Next() != CDbQuery::Step::Row) {
+        return std::nullopt;
+    }
+    const qint64 changes = counter->Int64(0);
+    counter->Reset();
+    return changes - m_ownChanges;
+}
+
+void CPgEngine::SetLockWait(int milliseconds)
+{
+    m_lockWaitMs = milliseconds;
+    if (m_session.IsConnected()) {
+        m_session.Exec("SET lock_timeout = " + QByteArray::number(milliseconds));
+    }
+}
+
+QSet<QString> CPgEngine::DateTimeColumns()
+{
+    EnsureCatalog();
+    return m_catalog.DateTimeColumns();
+}
+
+void CPgEngine::NoteSchemaChange()
+{
+    m_catalogKnown = false;
+    m_described.clear();
+    if (m_session.IsConnected()) {
+        EnsureExtraIndexes();
+        // Tables made anew (a reset, a restore, a copied book) have no statistics yet; without
+        // them the server would scan a whole history to find one product's rows.
+        QStringList tables;
+        for (const QString& table : m_catalog.TableNames()) {
+            tables << PgQuoted(table);
+        }
+        if (!tables.isEmpty()) {
+            RunNative("ANALYZE " + tables.join(QLatin1String(", ")).toUtf8(), {});
+        }
+    }
+}
+
+std::shared_ptr<const PgStatement> CPgEngine::Mapped(const QString& sql)
+{
+    EnsureCatalog();
+    if (const auto found = m_mapped.constFind(sql); found != m_mapped.constEnd()) {
+        return *found;
+    }
+    if (m_mapped.size() >= kMaxRemembered) {
+        m_mapped.clear();
+    }
+    auto statement = std::make_shared<const PgStatement>(MapToPostgres(sql, m_catalog, m_textType, kFlagType));
+    m_mapped.insert(sql, statement);
+    return statement;
+}
+
+CDbQuery* CPgEngine::Cached(const QString& sql)
+{
+    if (!Open()) {
+        return nullptr;
+    }
+    if (CPgQuery* cached = m_cached.value(sql)) {
+        cached->Reset();
+        cached->ClearBindings();
+        return cached;
+    }
+    auto* query = new CPgQuery(*this, Mapped(sql), true);
+    m_cached.insert(sql, query);
+    return query;
+}
+
+std::unique_ptr<CDbQuery> CPgEngine::Acquire(const QString& sql)
+{
+    if (!Open()) {
+        return nullptr;
+    }
+    return std::make_unique<CPgQuery>(*this, Mapped(sql), false);
+}
+
+CPgSession::Wrap CPgEngine::WrapFor(const PgStatement& statement) const
+{
+    if (m_session.InTransaction()) {
+        return CPgSession::Wrap::Savepoint;
+    }
+    return !statement.returnsRows && m_counterKnown ? CPgSession::Wrap::OwnTransaction : CPgSession::Wrap::None;
+}
+
+PgResult CPgEngine::Run(const CPgQuery& query, qint64& changes)
+{
+    changes = 0;
+    const PgStatement& statement = query.Statement();
+    CPgSession::Command command = query.BoundValues();
+    command.sql = statement.sql.toUtf8();
+    command.wrap = WrapFor(statement);
+    QString key;
+    if (query.IsReused()) {
+        // A statement is prepared once for each set of value types bound to it.
+        key = statement.sql;
+        for (const Oid type : command.types) {
+            key += QLatin1Char('|') + QString::number(type);
+        }
+        command.name = m_prepared.value(key);
+        command.prepare = command.name.isEmpty();
+        if (command.prepare) {
+            command.name = "quillet_" + QByteArray::number(++m_nextName);
+        }
+    }
+    if (!statement.createdTable.isEmpty() && m_counterKnown) {
+        command.followUps << "CREATE TRIGGER quillet_changed AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON " +
+                                 statement.createdTable.toUtf8() +
+                                 " FOR EACH STATEMENT EXECUTE FUNCTION quillet_note_change()";
+    }
+    if (statement.changesSchema && m_counterKnown) {
+        command.followUps << "SELECT quillet_bump()";
+    }
+    CPgSession::Outcome outcome = m_session.Run(command);
+    // Outside an operation, a read on a connection the server ended meanwhile is tried again on
+    // a new one; a write is not, as it may have taken effect.
+    if (!outcome.ok && !m_session.IsConnected() && !m_inOperation && statement.returnsRows && Open()) {
+        return Run(query, changes);
+    }
+    if (!outcome.ok) {
+        ComIssueError(kErrorServer);
+        qDebug().noquote() << "server:" << m_session.ErrorText(outcome.result.get());
+        return nullptr;
+    }
+    if (command.prepare) {
+        m_prepared.insert(key, command.name);
+    }
+    changes = RowsWritten(outcome.result.get());
+    m_totalChanges += changes + (statement.changesSchema ? 1 : 0);
+    m_ownChanges += outcome.changedBook ? 1 : 0;
+    if (statement.changesSchema) {
+        m_catalogKnown = false;
+    }
+    return std::move(outcome.result);
+}
+
+PgResult CPgEngine::RunNative(const QByteArray& sql, const CPgSession::Command& values)
+{
+    auto statement = std::make_shared<PgStatement>();
+    statement->sql = QString::fromUtf8(sql);
+    statement->returnsRows = sql.startsWith("SELECT");
+    CPgQuery query(*this, std::move(statement), true);
+    for (size_t i = 0; i < values.values.size(); ++i) {
+        query.Bind(static_cast<int>(i) + 1, CDbVariant(QString::fromUtf8(values.values[i])));
+    }
+    qint64 changes = 0;
+    return Run(query, changes);
+}
+
+std::shared_ptr<const PgColumns> CPgEngine::Columns(const PgStatement& statement)
+{
+    if (const auto found = m_described.constFind(statement.sql); found != m_described.constEnd()) {
+        return *found;
+    }
+    CPgSession::Outcome outcome = m_session.Describe(
+        statement.sql.toUtf8(), m_session.InTransaction() ? CPgSession::Wrap::Savepoint : CPgSession::Wrap::None);
+    if (!outcome.ok && !m_session.IsConnected() && !m_inOperation && Open()) {
+        return Columns(statement);
+    }
+    if (!outcome.ok) {
+        ComIssueError(kErrorServer);
+        qDebug().noquote() << "server:" << m_session.ErrorText(outcome.result.get());
+        return nullptr;
+    }
+    std::shared_ptr<const PgColumns> columns = ColumnsOf(outcome.result.get());
+    if (m_described.size() >= kMaxRemembered) {
+        m_described.clear();
+    }
+    m_described.insert(statement.sql, columns);
+    return columns;
+}
+
+std::shared_ptr<const PgColumns> CPgEngine::ColumnsOf(const PGresult* result)
+{
+    auto columns = std::make_shared<PgColumns>();
+    for (int i = 0; i < PQnfields(result); ++i) {
+        const Oid tableId = PQftable(result, i);
+        // A table another program created anew since the catalog was read.
+        if (tableId != InvalidOid && m_catalog.FindById(tableId) == nullptr) {
+            LoadCatalog();
+        }
+        const CPgCatalog::Table* table = m_catalog.FindById(tableId);
+        const QString origin = table != nullptr ? table->byNumber.value(PQftablecol(result, i)) : QString();
+        columns->names << QString::fromUtf8(PQfname(result, i));
+        columns->kinds << (table != nullptr && !origin.isEmpty() ? CPgCatalog::KindOf(*table, origin)
+                                                                 : ColumnKind::Any);
+        columns->tables << (origin.isEmpty() ? QString() : table->name);
+        columns->origins << origin;
+        columns->types << PQftype(result, i);
+    }
+    return columns;
+}
+
+qint64 CPgEngine::LastInsertRowId()
+{
+    const PgResult last = RunNative("SELECT lastval()", {});
+    return last != nullptr && PQntuples(last.get()) == 1 ? QByteArray(PQgetvalue(last.get(), 0, 0)).toLongLong() : 0;
+}
+
+bool CPgEngine::UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
+                           const std::vector<std::vector<double>>& values)
+{
+    QStringList assignments;
+    QStringList arrays = {QStringLiteral("$1::bigint[]")};
+    QStringList names = {QStringLiteral("id")};
+    for (int i = 0; i < columns.size(); ++i) {
+        assignments << QStringLiteral("%1 = u.v%2").arg(PgQuoted(m_catalog.Canonical(columns[i]))).arg(i);
+        arrays << QStringLiteral("$%1::double precision[]").arg(i + 2);
+        names << QStringLiteral("v%1").arg(i);
+    }
+    const QString sql = QStringLiteral("UPDATE %1 AS t SET %2 FROM unnest(%3) AS u(%4) WHERE t.rowid = u.id")
+                            .arg(PgQuoted(m_catalog.Canonical(table)), assignments.join(QLatin1String(", ")),
+                                 arrays.join(QLatin1String(", ")), names.join(QLatin1String(", ")));
+    CPgSession::Command arguments;
+    std::vector<QByteArray> ids;
+    for (const qint64 id : rowIds) {
+        ids.push_back(QByteArray::number(id));
+    }
+    const std::vector<bool> noNulls(rowIds.size(), false);
+    arguments.values.push_back(ArrayLiteral(ids, noNulls));
+    for (int i = 0; i < columns.size(); ++i) {
+        std::vector<QByteArray> column;
+        for (const std::vector<double>& row : values) {
+            column.push_back(StoredText(CDbVariant(row[i])).toLatin1());
+        }
+        arguments.values.push_back(ArrayLiteral(column, noNulls));
+    }
+    return RunNative(sql.toUtf8(), arguments) != nullptr;
+}
+
+bool CPgEngine::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
+                           const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
+{
+    const QString name = PgQuoted(m_catalog.Canonical(table));
+    QStringList targets = {CPgCatalog::kRowId};
+    QStringList arrays = {QStringLiteral("$1::bigint[]")};
+    CPgSession::Command arguments;
+    std::vector<QByteArray> ids;
+    for (const qint64 id : rowIds) {
+        ids.push_back(QByteArray::number(id));
+    }
+    arguments.values.push_back(ArrayLiteral(ids, std::vector<bool>(rowIds.size(), false)));
+    for (int i = 0; i < columns.size(); ++i) {
+        targets << PgQuoted(m_catalog.Canonical(columns[i]));
+        arrays << QStringLiteral("$%1::%2").arg(i + 2).arg(ArrayType(kinds[i]));
+        std::vector<QByteArray> column;
+        std::vector<bool> nulls;
+        for (const std::vector<CDbVariant>& row : values) {
+            nulls.push_back(row[i].IsNull());
+            column.push_back(row[i].IsNull() ? QByteArray() : StoredText(row[i]).toUtf8());
+        }
+        arguments.values.push_back(ArrayLiteral(column, nulls));
+    }
+    const QString insert = QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
+                               .arg(name, targets.join(QLatin1String(", ")), arrays.join(QLatin1String(", ")));
+    // Rows added later take identities after the copied ones.
+    const QString follow = QStringLiteral("SELECT setval(pg_get_serial_sequence($1, 'rowid'), m) FROM (SELECT "
+                                          "max(rowid) AS m FROM %1) AS s WHERE m IS NOT NULL")
+                               .arg(name);
+    CPgSession::Command tableName;
+    tableName.values.push_back(name.toUtf8());
+    return RunNative(insert.toUtf8(), arguments) != nullptr && RunNative(follow.toUtf8(), tableName) != nullptr;
+}

@@ -1,0 +1,211 @@
+#include "CPgSession.h"
+
+namespace {
+const char* const kSavepoint = "SAVEPOINT quillet_statement";
+const char* const kRelease = "RELEASE SAVEPOINT quillet_statement";
+const char* const kChangedFlag = "SELECT coalesce(current_setting('quillet.changed', true), '')";
+} // namespace
+
+bool PgSucceeded(const PGresult* result)
+{
+    const ExecStatusType status = PQresultStatus(result);
+    return result != nullptr && (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK);
+}
+
+bool CPgSession::Connect(const QByteArray& conninfo, QString& error)
+{
+    Close();
+    m_conn = PQconnectdb(conninfo.constData());
+    if (PQstatus(m_conn) != CONNECTION_OK) {
+        error = ErrorText(nullptr);
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void CPgSession::Close()
+{
+    if (m_conn != nullptr) {
+        PQfinish(m_conn);
+        m_conn = nullptr;
+    }
+}
+
+bool CPgSession::InTransaction() const
+{
+    if (m_conn == nullptr) {
+        return false;
+    }
+    const PGTransactionStatusType status = PQtransactionStatus(m_conn);
+    return status == PQTRANS_INTRANS || status == PQTRANS_INERROR;
+}
+
+QString CPgSession::ErrorText(const PGresult* result) const
+{
+    const char* text = result != nullptr && PQresultErrorMessage(result)[0] != '\0' ? PQresultErrorMessage(result)
+                       : m_conn != nullptr                                          ? PQerrorMessage(m_conn)
+                                                                                    : "out of memory";
+    QString message = QString::fromUtf8(text).trimmed();
+    if (message.startsWith(QLatin1String("ERROR:"))) {
+        message = message.mid(6).trimmed();
+    }
+    return message.section(QLatin1Char('\n'), 0, 0);
+}
+
+void CPgSession::SendPlain(const char* sql)
+{
+    PQsendQueryParams(m_conn, sql, 0, nullptr, nullptr, nullptr, nullptr, 0);
+}
+
+// The first result of each of the commands sent, up to the pipeline's sync.
+std::vector<PgResult> CPgSession::Collect(int commands)
+{
+    std::vector<PgResult> results(commands);
+    int command = 0;
+    while (IsConnected() || command < commands) {
+        PGresult* result = PQgetResult(m_conn);
+        if (result == nullptr) {
+            if (++command > commands || !IsConnected()) {
+                break;
+            }
+            continue;
+        }
+        if (PQresultStatus(result) == PGRES_PIPELINE_SYNC) {
+            PQclear(result);
+            break;
+        }
+        if (command < commands && results[command] == nullptr) {
+            results[command].reset(result);
+        } else {
+            PQclear(result);
+        }
+    }
+    PQexitPipelineMode(m_conn);
+    return results;
+}
+
+void CPgSession::UndoFailure(Wrap wrap)
+{
+    if (!IsConnected()) {
+        return;
+    }
+    if (wrap == Wrap::Savepoint) {
+        Exec("ROLLBACK TO SAVEPOINT quillet_statement; RELEASE SAVEPOINT quillet_statement");
+    } else if (wrap == Wrap::OwnTransaction && InTransaction()) {
+        Exec("ROLLBACK");
+    }
+}
+
+CPgSession::Outcome CPgSession::Run(const Command& command)
+{
+    Outcome outcome;
+    if (!IsConnected() || !PQenterPipelineMode(m_conn)) {
+        return outcome;
+    }
+    int sent = 0;
+    if (command.wrap == Wrap::Savepoint) {
+        SendPlain(kSavepoint);
+        ++sent;
+    } else if (command.wrap == Wrap::OwnTransaction) {
+        SendPlain("BEGIN");
+        ++sent;
+    }
+    const int count = static_cast<int>(command.values.size());
+    std::vector<const char*> values(count);
+    std::vector<int> lengths(count);
+    for (int i = 0; i < count; ++i) {
+        values[i] = command.nulls[i] ? nullptr : command.values[i].constData();
+        lengths[i] = static_cast<int>(command.values[i].size());
+    }
+    if (command.prepare) {
+        PQsendPrepare(m_conn, command.name.constData(), command.sql.constData(), count, command.types.data());
+        ++sent;
+    }
+    const int statement = sent++;
+    if (command.name.isEmpty()) {
+        PQsendQueryParams(m_conn, command.sql.constData(), count, command.types.data(), values.data(), lengths.data(),
+                          nullptr, 0);
+    } else {
+        PQsendQueryPrepared(m_conn, command.name.constData(), count, values.data(), lengths.data(), nullptr, 0);
+    }
+    for (const QByteArray& followUp : command.followUps) {
+        SendPlain(followUp.constData());
+        ++sent;
+    }
+    int flag = -1;
+    if (command.wrap == Wrap::Savepoint) {
+        SendPlain(kRelease);
+        ++sent;
+    } else if (command.wrap == Wrap::OwnTransaction) {
+        flag = sent++;
+        SendPlain(kChangedFlag);
+        SendPlain("COMMIT");
+        ++sent;
+    }
+    PQpipelineSync(m_conn);
+    std::vector<PgResult> results = Collect(sent);
+    outcome.ok = true;
+    for (PgResult& result : results) {
+        if (outcome.ok && !PgSucceeded(result.get())) {
+            outcome.ok = false;
+            outcome.result = std::move(result);
+        }
+    }
+    if (outcome.ok) {
+        outcome.result = std::move(results[statement]);
+        outcome.changedBook = flag >= 0 && results[flag] != nullptr && PQntuples(results[flag].get()) == 1 &&
+                              QByteArray(PQgetvalue(results[flag].get(), 0, 0)) == "y";
+    } else {
+        UndoFailure(command.wrap);
+    }
+    return outcome;
+}
+
+CPgSession::Outcome CPgSession::Describe(const QByteArray& sql, Wrap wrap)
+{
+    Outcome outcome;
+    if (!IsConnected() || !PQenterPipelineMode(m_conn)) {
+        return outcome;
+    }
+    int sent = 0;
+    if (wrap == Wrap::Savepoint) {
+        SendPlain(kSavepoint);
+        ++sent;
+    }
+    PQsendPrepare(m_conn, "", sql.constData(), 0, nullptr);
+    PQsendDescribePrepared(m_conn, "");
+    const int description = sent + 1;
+    sent += 2;
+    if (wrap == Wrap::Savepoint) {
+        SendPlain(kRelease);
+        ++sent;
+    }
+    PQpipelineSync(m_conn);
+    std::vector<PgResult> results = Collect(sent);
+    outcome.ok = true;
+    for (PgResult& result : results) {
+        if (outcome.ok && !PgSucceeded(result.get())) {
+            outcome.ok = false;
+            outcome.result = std::move(result);
+        }
+    }
+    if (outcome.ok) {
+        outcome.result = std::move(results[description]);
+    } else {
+        UndoFailure(wrap);
+    }
+    return outcome;
+}
+
+std::vector<PgResult> CPgSession::Exec(const QByteArray& sql)
+{
+    std::vector<PgResult> results;
+    if (m_conn == nullptr || !PQsendQuery(m_conn, sql.constData())) {
+        return results;
+    }
+    while (PGresult* result = PQgetResult(m_conn)) {
+        results.emplace_back(result);
+    }
+    return results;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <libpq-fe.h>
+
+#include <memory>
+#include <vector>
+
+struct PgResultDeleter
+{
+    void operator()(PGresult* result) const { PQclear(result); }
+};
+using PgResult = std::unique_ptr<PGresult, PgResultDeleter>;
+
+// One libpq connection and the way statements travel over it. Each statement goes in one round
+// trip (a pipeline) with what must surround it:
+// - inside a transaction, a savepoint, so that a failing statement is undone alone and the
+//   transaction goes on, as it does on a file;
+// - outside one, a statement that writes runs in a transaction of its own that also reports
+//   whether it moved the book's change counter.
+class CPgSession
+{
+public:
+    enum class Wrap
+    {
+        None,
+        Savepoint,
+        OwnTransaction
+    };
+    struct Command
+    {
+        QByteArray sql;
+        // A prepared statement's name; empty runs the text unprepared.
+        QByteArray name;
+        bool prepare = false;
+        std::vector<Oid> types;
+        std::vector<QByteArray> values;
+        std::vector<bool> nulls;
+        // Statements run right after it, under the same wrapping (a new table's trigger).
+        QList<QByteArray> followUps;
+        Wrap wrap = Wrap::None;
+    };
+    struct Outcome
+    {
+        // The statement's result, or the first error; null when the connection failed.
+        PgResult result;
+        bool ok = false;
+        // Set when the command's own transaction moved the change counter.
+        bool changedBook = false;
+    };
+
+    CPgSession() = default;
+    ~CPgSession() { Close(); }
+    CPgSession(const CPgSession&) = delete;
+    CPgSession& operator=(const CPgSession&) = delete;
+
+    // False, with the reason, when the server cannot be reached.
+    bool Connect(const QByteArray& conninfo, QString& error);
+    void Close();
+    bool IsConnected() const { return m_conn != nullptr && PQstatus(m_conn) == CONNECTION_OK; }
+    bool InTransaction() const;
+    PGconn* Conn() const { return m_conn; }
+
+    Outcome Run(const Command& command);
+    // The columns and parameters of a statement, without running it.
+    Outcome Describe(const QByteArray& sql, Wrap wrap);
+    // Control statements (several, separated by ";"); the result of each, in order.
+    std::vector<PgResult> Exec(const QByteArray& sql);
+
+    // Why the connection or the last statement failed, as the server or libpq put it.
+    QString ErrorText(const PGresult* result) const;
+
+private:
+    void SendPlain(const char* sql);
+    std::vector<PgResult> Collect(int commands);
+    void UndoFailure(Wrap wrap);
+
+    PGconn* m_conn = nullptr;
+};
+
+// True when the result is a success of its kind.
+bool PgSucceeded(const PGresult* result);

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "CDbEngine.h"
+
+#include <QHash>
+#include <QMultiHash>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The book as one SQLite file: WAL journal, an immediate transaction per operation waiting up to
+// the lock wait for another program, PRAGMA data_version for what others committed.
+class CSqliteEngine final : public CDbEngine
+{
+public:
+    explicit CSqliteEngine(const QString& path) : m_path(path) {}
+    ~CSqliteEngine() override;
+
+    // The open handle, or null.
+    sqlite3* Handle() const { return m_db; }
+
+    bool Open() override;
+    bool IsOpen() const override { return m_db != nullptr; }
+    void Close() override;
+    Presence BookPresence() override;
+    bool CreateStore(const QString& location) override;
+    void DiscardStore(const QString& location) override;
+
+    bool Begin() override;
+    bool Commit() override;
+    void Rollback() override;
+    QString LastError() const override { return m_lastError; }
+    qint64 TotalChanges() override;
+    std::optional<qint64> DataVersion() override;
+    void SetLockWait(int milliseconds) override;
+
+    QSet<QString> DateTimeColumns() override;
+    void NoteSchemaChange() override;
+
+    CDbQuery* Cached(const QString& sql) override;
+    std::unique_ptr<CDbQuery> Acquire(const QString& sql) override;
+    void Release(const QString& sql, std::unique_ptr<CDbQuery> query) override;
+
+    bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
+                    const std::vector<std::vector<double>>& values) override;
+    bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
+                    const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
+
+private:
+    sqlite3_stmt* Prepare(const QString& sql, unsigned flags);
+    bool HoldsDataTables();
+    void ConfigureDataFile();
+    void ExecuteQuietly(const char* sql);
+    int ExecuteChecked(const char* sql);
+
+    QString m_path;
+    sqlite3* m_db = nullptr;
+    bool m_inTransaction = false;
+    QString m_lastError;
+    int m_lockWaitMs = 0;
+    bool m_dateColumnsKnown = false;
+    QSet<QString> m_dateTimeColumns;
+    QHash<QString, CDbQuery*> m_statements;
+    QMultiHash<QString, CDbQuery*> m_pool;
+};
