@@ -9,7 +9,6 @@
 #include "CPayeeImport.h"
 #include "CProductImport.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -194,12 +193,3 @@ BENCHMARK(ImportProducts)->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Uni
 BENCHMARK(ImportProductsFloor)->Arg(1000)->Arg(10000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(ImportCustomers)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
 BENCHMARK(ImportCustomersFloor)->Arg(10000)->Arg(100000)->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

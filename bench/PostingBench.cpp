@@ -8,8 +8,6 @@
 #include "DateText.h"
 #include "TransactionTypes.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -323,12 +321,3 @@ BENCHMARK(ResaveFirstTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark:
 BENCHMARK(ResaveFirstTransactionOnServer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransaction)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

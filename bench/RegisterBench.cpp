@@ -7,8 +7,6 @@
 #include "CDbConnection.h"
 #include "CRegisterRows.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -121,12 +119,3 @@ BENCHMARK(RegisterOpenLastScreen)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterOpenLastScreenFloor)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScrollScreen)->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMicrosecond);
 BENCHMARK(RegisterScrollScreenFloor)->Args({100000, 0})->Args({100000, 1})->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -10,8 +10,6 @@
 #include "CValuationDetailBuilder.h"
 #include "ReportRange.h"
 
-#include <QCoreApplication>
-
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
@@ -103,12 +101,3 @@ void BuildReportFloor(benchmark::State& state)
 
 BENCHMARK(BuildReport)->DenseRange(0, kReportKindCount - 1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildReportFloor)->DenseRange(0, kReportKindCount - 1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

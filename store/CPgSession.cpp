@@ -97,6 +97,18 @@ void CPgSession::UndoFailure(Wrap wrap)
     }
 }
 
+// Moves the first failed result of a pipeline into outcome; true when every command succeeded.
+bool CPgSession::TakeFirstFailure(std::vector<PgResult>& results, Outcome& outcome)
+{
+    for (PgResult& result : results) {
+        if (!PgSucceeded(result.get())) {
+            outcome.result = std::move(result);
+            return false;
+        }
+    }
+    return true;
+}
+
 CPgSession::Outcome CPgSession::Run(const Command& command)
 {
     Outcome outcome;
@@ -145,13 +157,7 @@ CPgSession::Outcome CPgSession::Run(const Command& command)
     }
     PQpipelineSync(m_conn);
     std::vector<PgResult> results = Collect(sent);
-    outcome.ok = true;
-    for (PgResult& result : results) {
-        if (outcome.ok && !PgSucceeded(result.get())) {
-            outcome.ok = false;
-            outcome.result = std::move(result);
-        }
-    }
+    outcome.ok = TakeFirstFailure(results, outcome);
     if (outcome.ok) {
         outcome.result = std::move(results[statement]);
         outcome.changedBook = flag >= 0 && results[flag] != nullptr && PQntuples(results[flag].get()) == 1 &&
@@ -183,13 +189,7 @@ CPgSession::Outcome CPgSession::Describe(const QByteArray& sql, Wrap wrap)
     }
     PQpipelineSync(m_conn);
     std::vector<PgResult> results = Collect(sent);
-    outcome.ok = true;
-    for (PgResult& result : results) {
-        if (outcome.ok && !PgSucceeded(result.get())) {
-            outcome.ok = false;
-            outcome.result = std::move(result);
-        }
-    }
+    outcome.ok = TakeFirstFailure(results, outcome);
     if (outcome.ok) {
         outcome.result = std::move(results[description]);
     } else {

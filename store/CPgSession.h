@@ -76,6 +76,7 @@ public:
 private:
     void SendPlain(const char* sql);
     std::vector<PgResult> Collect(int commands);
+    static bool TakeFirstFailure(std::vector<PgResult>& results, Outcome& outcome);
     void UndoFailure(Wrap wrap);
 
     PGconn* m_conn = nullptr;
