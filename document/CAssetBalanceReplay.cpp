@@ -23,11 +23,13 @@ struct Row
 } // namespace
 
 // The last row before fromTime in register order; rows without a date count as the earliest.
+// Transactions of one second keep the order they were made in, also after one is re-saved.
 CAssetBalanceReplay::Base CAssetBalanceReplay::ReadBase(const QString& from, double& running)
 {
-    CDbStatement dated(m_doc.Connection(), QStringLiteral("SELECT LineTotal FROM TransItem WHERE TransDate < ?1 "
-                                                          "ORDER BY TransDate DESC, ItemOrder DESC, rowid DESC "
-                                                          "LIMIT 1"));
+    CDbStatement dated(m_doc.Connection(),
+                       QStringLiteral("SELECT LineTotal FROM TransItem WHERE TransDate < ?1 "
+                                      "ORDER BY TransDate DESC, ItemOrder DESC, TransactionID DESC, rowid DESC "
+                                      "LIMIT 1"));
     if (!dated.IsValid()) {
         return Base::Unreadable;
     }
@@ -35,8 +37,9 @@ CAssetBalanceReplay::Base CAssetBalanceReplay::ReadBase(const QString& from, dou
         running = RoundToCents(dated.Double(0));
         return Base::Found;
     }
-    CDbStatement undated(m_doc.Connection(), QStringLiteral("SELECT LineTotal FROM TransItem WHERE TransDate IS NULL "
-                                                            "ORDER BY ItemOrder DESC, rowid DESC LIMIT 1"));
+    CDbStatement undated(m_doc.Connection(),
+                         QStringLiteral("SELECT LineTotal FROM TransItem WHERE TransDate IS NULL "
+                                        "ORDER BY ItemOrder DESC, TransactionID DESC, rowid DESC LIMIT 1"));
     if (undated.Next()) {
         running = RoundToCents(undated.Double(0));
         return Base::Found;
@@ -54,7 +57,7 @@ void CAssetBalanceReplay::Run(const QDateTime& fromTime)
         CDbStatement query(m_doc.Connection(),
                            QStringLiteral("SELECT rowid, TransType, Quantity, UnitCost, LineTotal FROM TransItem ") +
                                (base == Base::Found ? QStringLiteral("WHERE TransDate >= ?1 ") : QString()) +
-                               QStringLiteral("ORDER BY TransDate, ItemOrder, rowid"));
+                               QStringLiteral("ORDER BY TransDate, ItemOrder, TransactionID, rowid"));
         if (base == Base::Unreadable || !query.IsValid()) {
             m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
             return;

@@ -19,12 +19,15 @@ void CProductHistoryReplay::ReportFailure()
     m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Adjust Onhand"));
 }
 
-// The last row dated before fromTime; a row without a date counts as the earliest.
+// The last row dated before fromTime; a row without a date counts as the earliest. Rows of one
+// second go in the order their transactions were made, so re-saving one (which writes its rows
+// anew) does not move it behind a later one.
 CProductHistoryReplay::Base CProductHistoryReplay::ReadBase(const QString& productID, const QString& from, State& state)
 {
-    CDbStatement dated(m_doc.Connection(), QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
-                                                          "WHERE ProductID = ?1 AND TransDate < ?2 "
-                                                          "ORDER BY TransDate DESC, rowid DESC LIMIT 1"));
+    CDbStatement dated(m_doc.Connection(),
+                       QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
+                                      "WHERE ProductID = ?1 AND TransDate < ?2 "
+                                      "ORDER BY TransDate DESC, TransactionID DESC, rowid DESC LIMIT 1"));
     if (!dated.IsValid()) {
         return Base::Unreadable;
     }
@@ -35,7 +38,7 @@ CProductHistoryReplay::Base CProductHistoryReplay::ReadBase(const QString& produ
     }
     CDbStatement undated(m_doc.Connection(), QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
                                                             "WHERE ProductID = ?1 AND TransDate IS NULL "
-                                                            "ORDER BY rowid DESC LIMIT 1"));
+                                                            "ORDER BY TransactionID DESC, rowid DESC LIMIT 1"));
     if (undated.Bind(1, productID).Next()) {
         state.onHand = undated.Double(0);
         state.avg = undated.Double(1);
@@ -50,7 +53,7 @@ bool CProductHistoryReplay::ReadRows(const QString& productID, const QString& fr
     CDbStatement query(m_doc.Connection(), kColumns +
                                                (afterBase ? QStringLiteral("WHERE ProductID = ?1 AND TransDate >= ?2 ")
                                                           : QStringLiteral("WHERE ProductID = ?1 ")) +
-                                               QStringLiteral("ORDER BY TransDate, rowid"));
+                                               QStringLiteral("ORDER BY TransDate, TransactionID, rowid"));
     if (!query.IsValid()) {
         return false;
     }

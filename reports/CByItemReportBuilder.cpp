@@ -30,8 +30,9 @@ QString CByItemReportBuilder::Statement(ReportKind kind)
                              "UnitsOnHand,Price FROM TransItem ")
             : QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
                              "UnitsOnHand, Price FROM TransItem ");
-    // rowid keeps lines of one product and date in the order the history replay takes them.
-    return select + QStringLiteral("where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, rowid");
+    // TransactionID and rowid keep lines of one product and date in the order the history replay takes them.
+    return select +
+           QStringLiteral("where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, TransactionID, rowid");
 }
 
 CByItemReportBuilder::CByItemReportBuilder(ReportKind kind)

@@ -18,13 +18,13 @@ enum Field
 
 CRegisterRows::CRegisterRows(CDbConnection& connection) : m_cursor(connection) {}
 
-// Rows of one second and item order keep the order they were written in, which is the order the
+// Rows of one second and item order keep the order their transactions were made in, which is the order the
 // running value is summed in, so each balance follows from the one above it.
 QString CRegisterRows::Statement()
 {
     return QStringLiteral("SELECT TransactionID,TransDate,TransType,InvoiceNum,ProductID,CompanyName,UnitCost,"
                           "Quantity,LineTotal,Split,ItemOrder ") +
-           QStringLiteral("FROM TransItem order by TransDate,ItemOrder,rowid");
+           QStringLiteral("FROM TransItem order by TransDate,ItemOrder,TransactionID,rowid");
 }
 
 bool CRegisterRows::Open()

@@ -42,10 +42,10 @@ QString MovementText(const ReportItem& item)
 
 QString CValuationDetailBuilder::Statement()
 {
-    // rowid keeps rows of one product and date in the order the history replay takes them.
+    // TransactionID and rowid keep rows of one product and date in the order the history replay takes them.
     return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
                           "UnitsOnHand FROM TransItem "
-                          "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, rowid");
+                          "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, TransactionID, rowid");
 }
 
 CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)

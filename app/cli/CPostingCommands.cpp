@@ -322,7 +322,7 @@ int CPostingCommands::Register(CCliContext& context, const CCliArguments& argume
                                  "CompanyName",   "Quantity",  "UnitCost",  "AvgCost",    "UnitsOnHand",
                                  "LineTotal",     "Split",     "ItemOrder"};
     CDbRecordset rows(context.Connection());
-    if (!rows.Open(QStringLiteral("SELECT %1 FROM TransItem order by TransDate,ItemOrder,rowid")
+    if (!rows.Open(QStringLiteral("SELECT %1 FROM TransItem order by TransDate,ItemOrder,TransactionID,rowid")
                        .arg(columns.join(QLatin1Char(','))),
                    CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
         return context.Fail(QStringLiteral("Unable to execute command(Register)"));

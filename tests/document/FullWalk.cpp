@@ -59,7 +59,7 @@ void ExpectHistoriesMatchAFullWalk(CBookScenario& book, const std::string& step)
         double onHand = 0, avg = 0;
     };
     QHash<QString, State> states;
-    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, rowid")) {
+    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, TransactionID, rowid")) {
         State& state = states[AsciiFolded(row.product)];
         double unitCost = row.unitCost;
         if (!state.seeded) {
@@ -90,7 +90,7 @@ void ExpectHistoriesMatchAFullWalk(CBookScenario& book, const std::string& step)
     }
     double running = 0;
     bool first = true;
-    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, ItemOrder, rowid")) {
+    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, ItemOrder, TransactionID, rowid")) {
         const double value = row.quantity * row.unitCost;
         if (first) {
             running = RoundToCents(row.type == kTransSale ? -value : value);

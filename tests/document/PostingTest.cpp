@@ -171,6 +171,21 @@ TEST(Posting, ReplacingATransactionReplaysProductsItNoLongerNames)
         QStringList{"1|0"});
 }
 
+TEST(Posting, ReSavingATransactionKeepsItsPlaceAmongThoseOfTheSameSecond)
+{
+    CBookScenario book;
+    book.AddProduct("D");
+    book.AddProduct("E");
+    const int32_t purchase = book.Purchase(Day::Day(1), {{"D", 10, 1}, {"E", 4, 2.5}});
+    book.Sale(Day::Day(1), {{"E", 1, 5}, {"D", 2, 3}});
+    EXPECT_EQ(book.Snapshots("D"), (QStringList{"1|1|10|10", "1|1|8|15.5"}));
+    // Its rows are written anew; the sale that followed it must still follow it.
+    book.Edit(purchase, Day::Day(1), {{"D", 10, 1.3}, {"E", 4, 2.5}});
+    EXPECT_EQ(book.Snapshots("D"), (QStringList{"1.3|1.3|10|13", "1.3|1.3|8|17.9"}));
+    EXPECT_EQ(book.Snapshots("E"), (QStringList{"2.5|2.5|4|20.5", "2.5|2.5|3|10.5"}));
+    EXPECT_EQ(book.ItemRow("D"), "8|0|1.3|7");
+}
+
 TEST(Posting, TheProductListFollowsEveryPosting)
 {
     CBookScenario book;
