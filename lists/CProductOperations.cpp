@@ -28,7 +28,7 @@ bool CProductOperations::HasMovements(const QString& productID, bool& has)
     return true;
 }
 
-bool CProductOperations::Delete(const QString& productID)
+bool CProductOperations::Delete(QString productID)
 {
     if (productID.isEmpty() || m_doc.FindProduct(productID, Qt::CaseSensitive) < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
@@ -66,7 +66,7 @@ bool CProductOperations::Delete(const QString& productID)
     return true;
 }
 
-bool CProductOperations::ChangeOnHand(const QString& productID)
+bool CProductOperations::ChangeOnHand(QString productID)
 {
     const int index = productID.isEmpty() ? -1 : m_doc.FindProduct(productID, Qt::CaseSensitive);
     if (index < 0) {

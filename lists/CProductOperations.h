@@ -13,10 +13,11 @@ class CProductOperations
 public:
     explicit CProductOperations(CInventoryDoc& doc) : m_doc(doc) {}
 
-    // productID: the selected product; empty for none. True when deleted.
-    bool Delete(const QString& productID);
+    // productID: the selected product; empty for none. True when deleted. The name is taken by
+    // value: the operation may reload the list a caller's reference points into.
+    bool Delete(QString productID);
     // True when a new quantity was written.
-    bool ChangeOnHand(const QString& productID);
+    bool ChangeOnHand(QString productID);
 
 private:
     bool HasMovements(const QString& productID, bool& has);

@@ -1,6 +1,7 @@
 #include "InvoicePdfFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -8,6 +9,8 @@ namespace InvoicePdfFiles {
 namespace {
 
 constexpr qsizetype kMaxNumberChars = 40;
+// The trailer's "startxref", its offset and "%%EOF" fit in this many bytes at the end of a file.
+constexpr qint64 kTrailerTailBytes = 1024;
 
 bool IsSafeFileNameChar(QChar c)
 {
@@ -47,6 +50,30 @@ QString NewPath(const QString& folder, const QDate& date, QStringView invoiceNum
         path = dir.filePath(stem + u'-' + QString::number(copy) + QStringLiteral(".pdf"));
     }
     return path;
+}
+
+bool IsWholePdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const qint64 size = file.size();
+    if (!file.seek(qMax<qint64>(0, size - kTrailerTailBytes))) {
+        return false;
+    }
+    const QByteArray tail = file.readAll();
+    const qsizetype mark = tail.lastIndexOf("startxref");
+    if (mark < 0) {
+        return false;
+    }
+    const QList<QByteArray> words = tail.mid(mark).simplified().split(' ');
+    if (words.size() != 3 || words[2] != "%%EOF") {
+        return false;
+    }
+    bool ok = false;
+    const qint64 offset = words[1].toLongLong(&ok);
+    return ok && offset >= 0 && offset < size && file.seek(offset) && file.read(4) == "xref";
 }
 
 } // namespace InvoicePdfFiles

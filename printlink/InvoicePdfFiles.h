@@ -16,4 +16,9 @@ QString DefaultFolder();
 // characters, so the name always stays inside folder.
 QString NewPath(const QString& folder, const QDate& date, QStringView invoiceNumber);
 
+// Whether the file at path holds a whole PDF: it ends with the end-of-file mark and its cross-
+// reference table starts where the trailer says. A file cut short (a full disk) fails, which the
+// PDF print engine itself never reports. False when the file cannot be read.
+bool IsWholePdf(const QString& path);
+
 } // namespace InvoicePdfFiles

@@ -17,7 +17,9 @@ bool CCsvExportFile::Write(const QString& path, CCsvFileWriter::Quoting quoting,
     }
     CCsvFileWriter csv(file, quoting);
     rows(csv);
-    if (!csv.Ok()) {
+    // The rows may still sit in the file's buffer; a full disk shows only when they go out, and
+    // the commit would not say so.
+    if (!csv.Ok() || !file.flush()) {
         file.cancelWriting();
     }
     return file.commit();

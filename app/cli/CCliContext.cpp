@@ -3,6 +3,8 @@
 #include "NumberBounds.h"
 #include "PlainNumber.h"
 
+#include <cstdio>
+
 CCliContext::CCliContext(const QString& dataFile, bool assumeYes)
     : m_connection(dataFile), m_prompter(assumeYes), m_doc(m_connection, m_prompter), m_out(stdout), m_err(stderr)
 {
@@ -23,6 +25,14 @@ int CCliContext::Fail(const QString& message)
 {
     m_err << message << Qt::endl;
     return kFailed;
+}
+
+int CCliContext::Printed(const QString& command)
+{
+    m_out.flush();
+    // The stream hands its text to stdio, which may only find out when its own buffer goes out.
+    const bool written = m_out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+    return written ? 0 : Fail(command + QStringLiteral(": writing to stdout failed"));
 }
 
 int CCliContext::Usage(const QString& usage, const QString& why)

@@ -29,6 +29,9 @@ public:
     bool LoadCatalogue(bool printStatus);
     // Writes the message on stderr and gives the exit code of a failed command.
     int Fail(const QString& message);
+    // The exit code of a command whose result is what it printed: 0, or a failure named after
+    // command when stdout could not take it all (a full disk behind a redirect).
+    int Printed(const QString& command);
     // Writes why the words are wrong (when known) and the usage line; the exit code of a usage error.
     int Usage(const QString& usage, const QString& why = QString());
 

@@ -99,5 +99,5 @@ int CListCommands::List(CCliContext& context, const CCliArguments& arguments)
         csv.Row({QStringLiteral("MajorVersion"), QStringLiteral("MinorVersion"), QStringLiteral("VersionInfo")});
         csv.Integer(version.MajorVersion).Integer(version.MinorVersion).Text(version.VersionInfo).EndRow();
     }
-    return 0;
+    return context.Printed(QStringLiteral("list"));
 }

@@ -335,5 +335,5 @@ int CPostingCommands::Register(CCliContext& context, const CCliArguments& argume
         }
         csv.EndRow();
     }
-    return 0;
+    return context.Printed(QStringLiteral("register"));
 }

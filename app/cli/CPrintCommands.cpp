@@ -56,7 +56,7 @@ int CPrintCommands::Job(CCliContext& context, const CCliArguments& arguments)
         return *failed;
     }
     context.Out() << CPrintJobWriter::Text(form.PrintJob());
-    return 0;
+    return context.Printed(QStringLiteral("job"));
 }
 
 int CPrintCommands::Print(CCliContext& context, const CCliArguments& arguments)

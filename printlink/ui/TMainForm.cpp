@@ -62,7 +62,7 @@ PrintOutcome TMainForm::WritePdf(const QString& folder)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(partPath);
-    if (!PrintPage(printer) || !QFile::rename(partPath, path)) {
+    if (!PrintPage(printer) || !InvoicePdfFiles::IsWholePdf(partPath) || !QFile::rename(partPath, path)) {
         QFile::remove(partPath);
         return {false, QStringLiteral("cannot write %1").arg(path)};
     }

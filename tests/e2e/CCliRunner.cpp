@@ -10,6 +10,9 @@ int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QUILLET_DOCUMENTS"), QFileInfo(m_dataFile).absolutePath());
     process.setProcessEnvironment(environment);
+    if (!m_outputFile.isEmpty()) {
+        process.setStandardOutputFile(m_outputFile);
+    }
     process.start(QStringLiteral(QUILLET_CLI), QStringList{QStringLiteral("--data"), m_dataFile} + arguments);
     process.write(input);
     process.closeWriteChannel();

@@ -11,6 +11,8 @@ public:
 
     // The exit code; stdout and stderr are kept for Out() and Err().
     int Run(const QStringList& arguments, const QByteArray& input = QByteArray());
+    // Sends stdout of the following runs to path instead of keeping it (empty: keep it again).
+    void SetOutputFile(const QString& path) { m_outputFile = path; }
     // Runs a statement on the data file with the sqlite3 shell; true when it succeeded.
     bool Sql(const QString& sql) const;
     const QString& Out() const { return m_out; }
@@ -20,6 +22,7 @@ public:
 
 private:
     QString m_dataFile;
+    QString m_outputFile;
     QString m_out;
     QString m_err;
 };

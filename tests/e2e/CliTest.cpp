@@ -265,4 +265,24 @@ TEST_F(Cli, BackupNeverReplacesTheBookItsJournalOrADevice)
     EXPECT_TRUE(m_cli.Err().endsWith("cannot be read. The database has not been changed.\n"));
 }
 
+TEST_F(Cli, AListingStdoutCannotTakeFailsButAStoredSaleStaysASuccess)
+{
+    if (!QFileInfo::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full";
+    }
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "add", "Nut", "--category", "Hardware", "--qty", "5"}), 0);
+    m_cli.SetOutputFile("/dev/full");
+    // The sale is stored though its number is lost: a script that retried it would post it twice.
+    EXPECT_EQ(m_cli.Run({"sale", "--party", "Ann", "--line", "Nut;1;2"}), 0);
+    const QList<QStringList> listings = {{"list", "products"}, {"register"}, {"job", "1"}};
+    for (const QStringList& listing : listings) {
+        EXPECT_EQ(m_cli.Run(listing), 1) << listing.join(' ').toStdString();
+        EXPECT_EQ(m_cli.Err(), listing.first() + ": writing to stdout failed\n");
+    }
+    m_cli.SetOutputFile(QString());
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    EXPECT_EQ(m_cli.OutLines().size(), 3);
+}
+
 } // namespace

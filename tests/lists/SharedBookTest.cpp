@@ -158,4 +158,24 @@ TEST_F(SharedBook, AProductDeletedByTheOtherProgramIsNeitherSavedNorAdjusted)
     EXPECT_EQ(m_book.Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
 }
 
+TEST_F(SharedBook, TheProductNamedFromTheListIsTheOneChangedWhenAReloadReordersIt)
+{
+    // Callers name the product by the list's own text, which the operation's reload replaces.
+    ASSERT_EQ(Create(m_book.Doc(), "Mallet"), CItemSetupForm::SaveResult::Saved);
+    ASSERT_EQ(Create(m_book.Doc(), "Pliers"), CItemSetupForm::SaveResult::Saved);
+    ASSERT_EQ(Create(m_other.Doc(), "Anvil"), CItemSetupForm::SaveResult::Saved);
+    const QList<ItemRecord>& products = m_book.Doc().Products();
+    ASSERT_EQ(products.size(), 2);
+
+    m_book.Prompter().AnswerNumber(4);
+    EXPECT_TRUE(CProductOperations(m_book.Doc()).ChangeOnHand(products[1].ProductID));
+    ASSERT_EQ(Create(m_other.Doc(), "Bench"), CItemSetupForm::SaveResult::Saved);
+    m_book.Prompter().AnswerYes();
+    EXPECT_TRUE(CProductOperations(m_book.Doc()).Delete(products[1].ProductID));
+
+    EXPECT_EQ(m_book.Rows("SELECT ProductID, UnitsOnHand FROM Item order by ProductID"),
+              (QStringList{"Anvil|0", "Bench|0", "Pliers|4"}));
+    EXPECT_EQ(m_book.Rows("SELECT ProductID, Quantity FROM TransItem"), QStringList{"Pliers|4"});
+}
+
 } // namespace

@@ -75,3 +75,32 @@ TEST(InvoicePdfFiles, NamesStayInTheFolderAndNeverReplaceAFile)
             << c.number.toStdString();
     }
 }
+
+TEST(InvoicePdfFiles, OnlyAWholeFileCountsAsWritten)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = QDir(folder.path()).filePath("page.pdf");
+    const auto write = [&path](const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const QByteArray body = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog >>\nendobj\n";
+    const QByteArray whole = body + "xref\n0 2\n0000000000 65535 f \n0000000009 00000 n \ntrailer\n<< /Size 2 >>\n" +
+                             "startxref\n" + QByteArray::number(body.size()) + " \n%%EOF\n";
+    ASSERT_TRUE(write(whole));
+    EXPECT_TRUE(InvoicePdfFiles::IsWholePdf(path));
+
+    // A disk that fills up keeps some first part of the page.
+    for (qsizetype kept = 0; kept < whole.size() - 1; ++kept) {
+        ASSERT_TRUE(write(whole.first(kept)));
+        EXPECT_FALSE(InvoicePdfFiles::IsWholePdf(path)) << kept;
+    }
+    // A trailer that points anywhere but at the table, and no file at all.
+    ASSERT_TRUE(write(QByteArray(whole).replace("startxref\n" + QByteArray::number(body.size()),
+                                                "startxref\n" + QByteArray::number(body.size() - 1))));
+    EXPECT_FALSE(InvoicePdfFiles::IsWholePdf(path));
+    ASSERT_TRUE(write(QByteArray(whole).replace("startxref\n" + QByteArray::number(body.size()), "startxref\n99999")));
+    EXPECT_FALSE(InvoicePdfFiles::IsWholePdf(path));
+    EXPECT_FALSE(InvoicePdfFiles::IsWholePdf(QDir(folder.path()).filePath("missing.pdf")));
+}

@@ -6,6 +6,9 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using Day = CBookScenario;
 
 namespace {
@@ -55,6 +58,30 @@ TEST_F(ReportFixture, ASavedReportHasCaptionsCommasAndItsRows)
                                         "Total Hardware,,10.00\r\n"
                                         ",,\r\n"
                                         "Total,,10.00\r\n"));
+}
+
+TEST_F(ReportFixture, AFileTheDiskCannotHoldIsNotReportedAsSavedAndTheOldOneIsKept)
+{
+    Insert({"Nut, hex", Day::Day(3), kTransPurchase, "Acme", 4, 2.5, 2.5, 4, 2.5, "Hardware"});
+    const QString path = m_scenario.Book().FolderPath("PurchaseSummary.csv");
+    {
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    // A file size limit fails the writes as a full disk does, once the buffered rows go out.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 40;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = CReportSaver::WriteFile(Build(ReportKind::PurchasesSummary), path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadAll(path), QByteArray("old"));
 }
 
 class ReportForm : public ReportFixture
