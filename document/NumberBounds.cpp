@@ -91,3 +91,8 @@ QString OutOfRangeText(const QString& text)
 {
     return QStringLiteral("'%1' is out of range: numbers may be at most 1,000,000,000,000 in size.").arg(text);
 }
+
+QString AmountOutOfRangeText(const QString& what, const QString& amount)
+{
+    return QStringLiteral("%1, %2, is out of range: amounts may be at most 1,000,000,000,000.").arg(what, amount);
+}

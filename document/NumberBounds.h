@@ -40,3 +40,6 @@ ParsedNumber ParsePlainNumberText(const QString& text);
 // "'abc' is not a number." / "'2e13' is out of range: at most 1,000,000,000,000."
 QString NotANumberText(const QString& text);
 QString OutOfRangeText(const QString& text);
+// "The line's amount, 2,000,000,000,000.00, is out of range: ..." for what, an amount already
+// formatted in the locale.
+QString AmountOutOfRangeText(const QString& what, const QString& amount);

@@ -6,6 +6,7 @@
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CWaitCursor.h"
+#include "LocaleNumber.h"
 #include "NameText.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
@@ -139,7 +140,7 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
             QStringLiteral("The product \"%1\" is no longer in the list; it was not saved.").arg(m_productID));
         return SaveResult::StayOpen;
     }
-    if (Refuses(trimmed, editedIndex)) {
+    if (Refuses(trimmed, editedIndex) || (IsNew() && RefusesOpeningValue())) {
         return SaveResult::StayOpen;
     }
     const bool written = IsNew() ? SaveNew(trimmed) : SaveExisting(trimmed, m_doc.Products()[editedIndex]);
@@ -150,6 +151,19 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
     m_doc.LoadProducts();
     m_productID = trimmed;
     return SaveResult::Saved;
+}
+
+// The opening stock's value goes into the running inventory value, which must stay an amount the
+// book can hold to the cent.
+bool CItemSetupForm::RefusesOpeningValue() const
+{
+    const double value = m_quantity * m_unitCost;
+    if (IsWithinBounds(value)) {
+        return false;
+    }
+    m_doc.Prompter().ShowMessage(
+        AmountOutOfRangeText(QStringLiteral("The opening stock's value"), FormatLocaleNumber("%.2lf", value)));
+    return true;
 }
 
 bool CItemSetupForm::AppendProductRow(CInventoryDoc& doc, const ItemRecord& product)

@@ -69,6 +69,7 @@ private:
     bool Enter(const QString& title, const QString& topLine, double& field);
     QString CategoryName() const;
     bool Refuses(const QString& trimmed, int editedIndex) const;
+    bool RefusesOpeningValue() const;
     bool SaveNew(const QString& trimmed);
     bool SaveExisting(const QString& trimmed, const ItemRecord& stored);
     bool WriteExistingRow(const QString& trimmed, const ItemRecord& stored, double quantity);

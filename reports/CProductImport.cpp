@@ -9,6 +9,7 @@
 #include "CPrompter.h"
 #include "CSaleTaxSetup.h"
 #include "ExchangeLayout.h"
+#include "LocaleNumber.h"
 #include "NameText.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
@@ -122,6 +123,15 @@ std::optional<ItemRecord> CProductImport::ReadLine(const QStringList& fields, in
     const std::optional<double> onHand = price ? ReadNumber(fields[kOnHand], line) : std::nullopt;
     const std::optional<double> cost = onHand ? ReadNumber(fields[kUnitCost], line) : std::nullopt;
     if (!cost) {
+        return std::nullopt;
+    }
+    // The stock's value goes into the running inventory value, which must stay an amount the book
+    // holds to the cent.
+    if (!IsWithinBounds(*onHand * *cost)) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Line %1: %2 Process Stops")
+                                         .arg(line)
+                                         .arg(AmountOutOfRangeText(QStringLiteral("The stock's value"),
+                                                                   FormatLocaleNumber("%.2lf", *onHand * *cost))));
         return std::nullopt;
     }
     product.ProductDesc = fields[kProductDesc];

@@ -170,9 +170,8 @@ bool CTransItemForm::TakeNumber(double value, double otherFactor)
     }
     const double amount = value * otherFactor;
     if (!IsWithinBounds(amount)) {
-        prompter.ShowMessage(QStringLiteral("The line's amount, %1, is out of range: amounts may be at most "
-                                            "1,000,000,000,000.")
-                                 .arg(FormatLocaleNumber("%.2lf", amount)));
+        prompter.ShowMessage(
+            AmountOutOfRangeText(QStringLiteral("The line's amount"), FormatLocaleNumber("%.2lf", amount)));
         return false;
     }
     return true;

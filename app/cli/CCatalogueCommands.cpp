@@ -6,6 +6,7 @@
 #include "CItemSetupForm.h"
 #include "CProductOperations.h"
 #include "CSaleTaxSetup.h"
+#include "NumberBounds.h"
 
 #include <functional>
 
@@ -218,8 +219,15 @@ int CCatalogueCommands::Product(CCliContext& context, const CCliArguments& argum
         if (!quantity) {
             return CCliContext::kUsage;
         }
+        const ItemRecord& product = doc.Products()[index];
+        // The stock already is what was asked: nothing to post, and nothing failed.
+        if (IsNoise(*quantity - product.UnitsOnHand)) {
+            context.Prompter().ShowMessage(QStringLiteral("%1 has %2 on hand already; nothing was posted")
+                                               .arg(product.ProductID, arguments.Positional(2)));
+            return 0;
+        }
         context.Prompter().QueueNumber(*quantity);
-        return CProductOperations(doc).ChangeOnHand(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
+        return CProductOperations(doc).ChangeOnHand(product.ProductID) ? 0 : CCliContext::kFailed;
     }
     return CProductOperations(doc).Delete(doc.Products()[index].ProductID) ? 0 : CCliContext::kFailed;
 }

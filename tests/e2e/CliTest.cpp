@@ -214,7 +214,8 @@ TEST_F(Cli, NoiseAdjustmentsPostNothingAndValuesStayInCents)
     ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--cost", "1"}), 0);
     ASSERT_EQ(m_cli.Run({"adjust", "Rope", "0.1"}), 0);
     ASSERT_EQ(m_cli.Run({"adjust", "Rope", "0.2"}), 0);
-    ASSERT_EQ(m_cli.Run({"product", "onhand", "Rope", "0.3"}), 1);
+    ASSERT_EQ(m_cli.Run({"product", "onhand", "Rope", "0.3"}), 0);
+    EXPECT_EQ(m_cli.Err().trimmed(), "Rope has 0.3 on hand already; nothing was posted");
     ASSERT_EQ(m_cli.Run({"register"}), 0);
     ASSERT_EQ(m_cli.OutLines().size(), 3);
     EXPECT_TRUE(m_cli.OutLines()[2].endsWith(",0.2,1,1,0.30000000000000004,0.3,1,")) << m_cli.Out().toStdString();

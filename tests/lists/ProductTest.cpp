@@ -196,6 +196,23 @@ TEST_F(Products, NumbersOutOfRangeAreRefused)
     EXPECT_DOUBLE_EQ(form.Quantity(), 0);
 }
 
+TEST_F(Products, ANewProductsOpeningStockMustBeWorthAnAmountTheBookHolds)
+{
+    CItemSetupForm form(Doc(), QString());
+    form.name = "Gold";
+    form.categoryID = Doc().Categories()[0].CategoryID;
+    ASSERT_TRUE(form.SetQuantity(1e6));
+    ASSERT_TRUE(form.SetUnitCost(1e12));
+    EXPECT_EQ(form.Save(), CItemSetupForm::SaveResult::StayOpen);
+    EXPECT_EQ(m_book.Prompter().Shown().last(),
+              "The opening stock's value, 1,000,000,000,000,000,000.00, is out of range: amounts may be at most "
+              "1,000,000,000,000.");
+    EXPECT_TRUE(Movements().isEmpty());
+    ASSERT_TRUE(form.SetUnitCost(1e6));
+    EXPECT_EQ(form.Save(), CItemSetupForm::SaveResult::Saved);
+    EXPECT_EQ(Movements(), QStringList{"3|Gold|Open Balance (+1000000)|1000000"});
+}
+
 TEST_F(Products, NumberEntryGoesThroughThePadAndRefusesNegatives)
 {
     CItemSetupForm form(Doc(), QString());

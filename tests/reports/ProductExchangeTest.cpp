@@ -101,6 +101,7 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
         {"Keep4,,Hardware,1,1,,1,,", "BadQuantity,,Hardware,1,1.2.3,,1,,"},
         {"Keep5,,Hardware,1,1,,1,,", "Huge,,Hardware,1,1,,5000000000000,,"},
         {"Keep6,,Hardware,1,1,,1,,", "Short,,Hardware,1,1,,1,"},
+        {"Keep7,,Hardware,1,1,,1,,", "Worth,,Hardware,1,2000000,,1000000,,"},
     };
     for (const QStringList& lines : cases) {
         EXPECT_EQ(Import(List::Products, lines).outcome, Outcome::Stopped) << lines.join('/').toStdString();
@@ -111,9 +112,11 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
                            "File Format Error in Line 3, Process Stops", "File Format Error in Line 3, Process Stops",
                            "Line 3: '5000000000000' is out of range: numbers may be at most 1,000,000,000,000 in "
                            "size. Process Stops",
-                           "File Format Error in Line 3, Process Stops"}));
+                           "File Format Error in Line 3, Process Stops",
+                           "Line 3: The stock's value, 2,000,000,000,000.00, is out of range: amounts may be at most "
+                           "1,000,000,000,000. Process Stops"}));
     EXPECT_EQ(Rows("SELECT ProductID FROM Item ORDER BY ProductID"),
-              (QStringList{"Keep1", "Keep2", "Keep3", "Keep4", "Keep5", "Keep6"}));
+              (QStringList{"Keep1", "Keep2", "Keep3", "Keep4", "Keep5", "Keep6", "Keep7"}));
     // A refused line creates nothing, not even its category.
     EXPECT_EQ(Rows("SELECT COUNT(*) FROM Categories"), QStringList{"2"});
 }
