@@ -22,8 +22,10 @@ CJobSlot::CJobSlot(int row, const ListenerTiming& timing, IInvoicePrinter& print
 {
     m_pause.setSingleShot(true);
     m_idle.setSingleShot(true);
+    m_jobDeadline.setSingleShot(true);
     connect(&m_pause, &QTimer::timeout, this, &CJobSlot::PauseOver);
     connect(&m_idle, &QTimer::timeout, this, &CJobSlot::EndConnection);
+    connect(&m_jobDeadline, &QTimer::timeout, this, &CJobSlot::EndConnection);
 }
 
 void CJobSlot::Attach(QTcpSocket* socket)
@@ -38,6 +40,7 @@ void CJobSlot::Attach(QTcpSocket* socket)
     emit CaptionChanged(StatusTexts::kConnectedCaption.toString());
     emit RowChanged(m_row, StatusTexts::kConnectedRow.toString());
     m_idle.start(m_timing.idleMs);
+    m_jobDeadline.start(m_timing.jobMs);
     // Bytes, or even the close, may have come before the signals were connected.
     ReadAvailable();
     if (m_socket != nullptr && m_socket->state() == QAbstractSocket::UnconnectedState) {
@@ -69,6 +72,7 @@ void CJobSlot::StartJob(const QString& job)
 {
     m_job = job;
     m_idle.stop();
+    m_jobDeadline.stop();
     Send(PrintJobWire::kReceivedReply);
     m_stage = Stage::BeforePrinting;
     emit PrintingChanged(true);
@@ -96,6 +100,7 @@ void CJobSlot::PauseOver()
     }
     m_stage = Stage::Idle;
     emit PrintingChanged(false);
+    m_jobDeadline.start(m_timing.jobMs);
     // What came in meanwhile may be the next job, or the rest of the connection before its close.
     ReadAvailable();
     EndWhenPeerGone();
@@ -141,4 +146,5 @@ void CJobSlot::ReleaseSocket()
     m_socket = nullptr;
     m_input.Reset();
     m_idle.stop();
+    m_jobDeadline.stop();
 }

@@ -9,12 +9,14 @@
 class IInvoicePrinter;
 class QTcpSocket;
 
-// How long the listener waits: the pause shown before and after each printed page, and the silence
-// after which a connection is closed.
+// How long the listener waits: the pause shown before and after each printed page, the silence
+// after which a connection is closed, and the time a whole job may take to arrive (a peer that
+// trickles a byte now and then would otherwise hold its slot for days).
 struct ListenerTiming
 {
     int pauseMs = 2000;
     int idleMs = 60000;
+    int jobMs = 300000;
 };
 
 // One of the listener's connection slots and the status row it writes.
@@ -24,7 +26,7 @@ struct ListenerTiming
 // being printed the slot reads nothing more (the peer's further bytes wait in the socket) and stays
 // taken, even when the peer has gone, until its last pause is over. A job beyond the limits is
 // answered "Job refused: too large" and its connection closed; so is, silently, a connection
-// idle for ListenerTiming::idleMs.
+// idle for ListenerTiming::idleMs or whose job has not come whole within ListenerTiming::jobMs.
 class CJobSlot final : public QObject
 {
     Q_OBJECT
@@ -73,4 +75,5 @@ private:
     QString m_job;
     QTimer m_pause;
     QTimer m_idle;
+    QTimer m_jobDeadline;
 };

@@ -196,6 +196,30 @@ TEST_F(JobListener, ASilentConnectionIsClosedAfterTheIdleTime)
     EXPECT_EQ(m_printer.jobs, QStringList{SmallJob(1)});
 }
 
+TEST_F(JobListener, AJobTrickledSlowerThanTheJobTimeIsCutOffWhileQuickOnesPrint)
+{
+    Start(ListenerTiming{50, 60000, 1500});
+    CTestClient trickling(Port());
+    const QByteArray job = Wire(SmallJob(1));
+    QElapsedTimer timer;
+    timer.start();
+    // A byte every 100 ms never leaves the connection idle, but the job would take seconds.
+    for (qsizetype i = 0; i < job.size() && !trickling.WaitClosed(100); ++i) {
+        trickling.Send(job.mid(i, 1));
+    }
+    EXPECT_LT(timer.elapsed(), 5000);
+    EXPECT_TRUE(m_printer.jobs.isEmpty());
+
+    // The time counts from the end of the last job, so a connection may send job after job.
+    CTestClient quick(Port());
+    for (int number = 2; number <= 4; ++number) {
+        quick.Send(Wire(SmallJob(number)));
+        ASSERT_TRUE(WaitForJobs(number - 1));
+        WaitUntil([] { return false; }, 1000);
+    }
+    EXPECT_FALSE(quick.WaitClosed(0));
+}
+
 TEST_F(JobListener, OversizedJobsAreRefusedAndNothingIsPrinted)
 {
     Start();
