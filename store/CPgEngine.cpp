@@ -22,6 +22,7 @@ constexpr int kMaxRemembered = 512;
 
 const char* const kSessionSettings =
     "SET DateStyle = 'ISO, YMD'; SET extra_float_digits = 3; SET client_encoding = 'UTF8'; "
+    "SET standard_conforming_strings = on; "
     "SET client_min_messages = 'warning'";
 
 const char* const kSessionFacts =

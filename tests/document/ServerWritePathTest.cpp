@@ -1,8 +1,9 @@
 // What only a book on a server can meet: its connection lost in the middle of an operation, or
-// between two.
+// between two; a server configured to read backslashes in quoted text as escapes.
 
 #include "CBookScenario.h"
 #include "CDbConnection.h"
+#include "SqlText.h"
 #include "TestBooks.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +79,22 @@ TEST_F(ServerBook, AConnectionEndedBetweenOperationsIsOpenedAgain)
     m_book.Sale(Day::Day(5), {{"Gear", 1, 9}});
     EXPECT_TRUE(m_book.Book().Prompter().Shown().isEmpty());
     EXPECT_EQ(m_book.ItemRow("Gear"), "4|0|4|7");
+}
+
+TEST(ServerDatabase, QuotedTextStaysTextWhenTheServerTakesBackslashesAsEscapes)
+{
+    if (!BooksOnServer()) {
+        GTEST_SKIP() << "for a book on a server";
+    }
+    CTestBook book;
+    ASSERT_TRUE(RunOnServer(book.Path(), "DO $$ BEGIN EXECUTE format('ALTER DATABASE %I SET "
+                                         "standard_conforming_strings = off', current_database()); END $$"));
+    book.Connection().Close();
+    const QString name = QStringLiteral("Tools\\'); DELETE FROM Categories; --");
+    ASSERT_TRUE(book.Exec(
+        QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(9,'%1')").arg(QuoteSqlText(name))));
+    EXPECT_EQ(book.Rows("SELECT CategoryName FROM Categories WHERE CategoryID = 9"), QStringList{name});
+    EXPECT_EQ(book.Rows("SELECT count(*) FROM Categories"), QStringList{"3"});
 }
 
 TEST(ServerDatabase, ADatabaseWithOtherTablesIsNoBookAndIsNotTouched)
