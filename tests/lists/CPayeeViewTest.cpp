@@ -57,16 +57,7 @@ struct CPayeeWindow
     }
     void Tap(int row) { QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, Point(row)); }
     QString Name(int row) const { return list->model()->index(row, 0).data().toString(); }
-    QStringList EnabledBarButtons() const
-    {
-        QStringList names;
-        for (const char* name : {"newButton", "editButton", "deleteButton"}) {
-            if (Child<QPushButton>(&frame, name)->isEnabled()) {
-                names << QString::fromLatin1(name);
-            }
-        }
-        return names;
-    }
+    QStringList EnabledBarButtons() const { return EnabledCommandBarButtons(frame); }
 
     CMainFrame frame;
     CPayeeListView* view = nullptr;

@@ -96,16 +96,7 @@ struct CListWindow
         }
         return names;
     }
-    QStringList EnabledBarButtons() const
-    {
-        QStringList names;
-        for (const char* name : {"newButton", "editButton", "deleteButton"}) {
-            if (Child<QPushButton>(&frame, name)->isEnabled()) {
-                names << QString::fromLatin1(name);
-            }
-        }
-        return names;
-    }
+    QStringList EnabledBarButtons() const { return EnabledCommandBarButtons(frame); }
 
     CMainFrame frame;
     CProductView* view = nullptr;

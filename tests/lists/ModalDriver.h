@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -28,4 +30,16 @@ T* Child(const QWidget* parent, const char* name)
 inline void Click(QWidget* parent, const char* name)
 {
     QTest::mouseClick(Child<QWidget>(parent, name), Qt::LeftButton);
+}
+
+// The names of the New, Edit and Delete buttons of a window's command bar that can be pressed.
+inline QStringList EnabledCommandBarButtons(const QWidget& window)
+{
+    QStringList names;
+    for (const char* name : {"newButton", "editButton", "deleteButton"}) {
+        if (Child<QPushButton>(&window, name)->isEnabled()) {
+            names << QString::fromLatin1(name);
+        }
+    }
+    return names;
 }

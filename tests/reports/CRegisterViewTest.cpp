@@ -84,16 +84,7 @@ struct CRegisterWindow
         }
         return rows;
     }
-    QStringList EnabledBarButtons() const
-    {
-        QStringList names;
-        for (const char* name : {"newButton", "editButton", "deleteButton"}) {
-            if (Child<QPushButton>(&frame, name)->isEnabled()) {
-                names << QString::fromLatin1(name);
-            }
-        }
-        return names;
-    }
+    QStringList EnabledBarButtons() const { return EnabledCommandBarButtons(frame); }
     bool ShowsLastRow() const
     {
         const QRect last = list->visualRect(list->model()->index(Rows() - 1, 0));
