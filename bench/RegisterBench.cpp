@@ -6,6 +6,7 @@
 #include "CBenchBook.h"
 #include "CDbConnection.h"
 #include "CRegisterRows.h"
+#include "FloorReads.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -28,24 +29,6 @@ qsizetype ShowScreen(CRegisterRows& rows, long first)
                   texts.invoice.size() + texts.balance.size();
     }
     return length;
-}
-
-// Every column of every row a statement gives.
-double ReadAll(sqlite3_stmt* stmt)
-{
-    const int columns = sqlite3_column_count(stmt);
-    double sum = 0;
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int column = 0; column < columns; ++column) {
-            if (sqlite3_column_type(stmt, column) == SQLITE_TEXT) {
-                sum += sqlite3_column_bytes(stmt, column);
-            } else {
-                sum += sqlite3_column_double(stmt, column);
-            }
-        }
-    }
-    sqlite3_reset(stmt);
-    return sum;
 }
 
 sqlite3_stmt* Prepare(CBenchBook& book, const char* sql)
@@ -71,7 +54,7 @@ void RegisterOpenLastScreenFloor(benchmark::State& state)
     CBenchBook book(static_cast<int>(state.range(0)));
     sqlite3_stmt* stmt = Prepare(book, kRegisterSql);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadAll(stmt));
+        benchmark::DoNotOptimize(ReadAllRows(stmt));
     }
     sqlite3_finalize(stmt);
     state.SetItemsProcessed(state.iterations() * book.Movements());
@@ -106,7 +89,7 @@ void RegisterScrollScreenFloor(benchmark::State& state)
     for (auto _ : state) {
         sqlite3_bind_int(stmt, 1, kScreenRows);
         sqlite3_bind_int64(stmt, 2, first);
-        benchmark::DoNotOptimize(ReadAll(stmt));
+        benchmark::DoNotOptimize(ReadAllRows(stmt));
     }
     sqlite3_finalize(stmt);
     state.SetItemsProcessed(state.iterations() * kScreenRows);

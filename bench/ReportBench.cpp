@@ -8,6 +8,7 @@
 #include "CReportBuilder.h"
 #include "CSalesSummaryBuilder.h"
 #include "CValuationDetailBuilder.h"
+#include "FloorReads.h"
 #include "ReportRange.h"
 
 #include <benchmark/benchmark.h>
@@ -78,19 +79,7 @@ void BuildReportFloor(benchmark::State& state)
         // The valuation summary's statement takes no bounds; binding them is then a no-op.
         sqlite3_bind_text(stmt, 1, from.constData(), -1, SQLITE_STATIC);
         sqlite3_bind_text(stmt, 2, to.constData(), -1, SQLITE_STATIC);
-        const int columns = sqlite3_column_count(stmt);
-        double sum = 0;
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            for (int column = 0; column < columns; ++column) {
-                if (sqlite3_column_type(stmt, column) == SQLITE_TEXT) {
-                    sum += sqlite3_column_bytes(stmt, column);
-                } else {
-                    sum += sqlite3_column_double(stmt, column);
-                }
-            }
-        }
-        sqlite3_reset(stmt);
-        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(ReadAllRows(stmt));
     }
     sqlite3_finalize(stmt);
     state.SetItemsProcessed(state.iterations() * book.Movements());

@@ -125,32 +125,12 @@ bool CPayeeSetup::WriteRow(int32_t payeeID, const PayeeRecord& payee)
 
 CPayeeSetup::SaveResult CPayeeSetup::Create(const PayeeRecord& payee)
 {
-    const PayeeRecord stored = Stored(payee);
-    if (stored.CompanyName.isEmpty()) {
-        m_doc.Prompter().ShowMessage(kEmptyName);
-        return Unsaved(Status::Refused);
-    }
-    CDocOperation operation(m_doc);
-    if (!operation.Started()) {
-        return Unsaved(Status::Failed);
-    }
-    if (!NameIsFree(stored.CompanyName, std::nullopt)) {
-        m_doc.Prompter().ShowMessage(kNameExists);
-        return Unsaved(Status::Refused);
-    }
-    const int32_t payeeID = NextPayeeID(Payees());
-    if (!Insert(payeeID, stored)) {
-        m_doc.Prompter().ShowMessage(kUnable);
-        return Unsaved(Status::Failed);
-    }
-    if (!operation.Commit()) {
-        return Unsaved(Status::Failed);
-    }
-    ReloadList();
-    return {Status::Saved, payeeID, stored.CompanyName};
+    return Write(std::nullopt, payee, true);
 }
 
-CPayeeSetup::SaveResult CPayeeSetup::Write(int32_t payeeID, const PayeeRecord& payee, bool checkName)
+// A new payee (no payeeID) takes the identifier one above the list's largest, decided inside the
+// operation so two programs never give out the same one.
+CPayeeSetup::SaveResult CPayeeSetup::Write(std::optional<int32_t> payeeID, const PayeeRecord& payee, bool checkName)
 {
     const PayeeRecord stored = Stored(payee);
     if (stored.CompanyName.isEmpty()) {
@@ -165,7 +145,8 @@ CPayeeSetup::SaveResult CPayeeSetup::Write(int32_t payeeID, const PayeeRecord& p
         m_doc.Prompter().ShowMessage(kNameExists);
         return Unsaved(Status::Refused);
     }
-    if (!WriteRow(payeeID, stored)) {
+    const int32_t id = payeeID ? *payeeID : NextPayeeID(Payees());
+    if (!(payeeID ? WriteRow(id, stored) : Insert(id, stored))) {
         m_doc.Prompter().ShowMessage(kUnable);
         return Unsaved(Status::Failed);
     }
@@ -173,7 +154,7 @@ CPayeeSetup::SaveResult CPayeeSetup::Write(int32_t payeeID, const PayeeRecord& p
         return Unsaved(Status::Failed);
     }
     ReloadList();
-    return {Status::Saved, payeeID, stored.CompanyName};
+    return {Status::Saved, id, stored.CompanyName};
 }
 
 CPayeeSetup::SaveResult CPayeeSetup::Update(int32_t payeeID, const PayeeRecord& payee)

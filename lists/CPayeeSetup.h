@@ -90,7 +90,7 @@ private:
     QString Noun() const;
     void ReloadList();
     bool NameIsFree(const QString& name, std::optional<int32_t> exceptID) const;
-    SaveResult Write(int32_t payeeID, const PayeeRecord& payee, bool checkName);
+    SaveResult Write(std::optional<int32_t> payeeID, const PayeeRecord& payee, bool checkName);
     bool DeleteRow(int32_t payeeID);
 
     CInventoryDoc& m_doc;
