@@ -1,6 +1,7 @@
 #include "CInventoryApp.h"
 
 #include "CAboutDlg.h"
+#include "CIconFactory.h"
 #include "CInventoryView.h"
 #include "CMainFrame.h"
 #include "CPrintPeer.h"
@@ -17,6 +18,9 @@ CInventoryApp::CInventoryApp(int& argc, char** argv)
     : QApplication(argc, argv), m_prompter(CMainFrame::kApplicationTitle), m_doc(m_connection, m_prompter)
 {
     setApplicationName(QStringLiteral("quillet"));
+    // Ties the window to its installed desktop entry and icon (the task bar, the dock, Wayland).
+    setDesktopFileName(QStringLiteral(QUILLET_APP_ID));
+    setWindowIcon(CIconFactory::Icon(CIconFactory::Kind::Program));
     ReadCommandLine();
     m_connection.Open(m_dataFile);
     m_doc.SetDataFilePath(m_dataFile);

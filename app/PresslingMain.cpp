@@ -2,6 +2,7 @@
 // handhelds on TCP port 5421 and prints each on the default printer.
 
 #include "CSingleInstance.h"
+#include "PresslingImages.h"
 #include "PresslingOptions.h"
 #include "TAboutForm.h"
 #include "TControlForm.h"
@@ -60,6 +61,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("pressling"));
     application.setApplicationDisplayName(TControlForm::kTitle.toString());
+    application.setDesktopFileName(QStringLiteral(PRESSLING_APP_ID));
+    application.setWindowIcon(PresslingImages::ProgramIcon());
     application.setQuitOnLastWindowClosed(false);
 
     CSingleInstance instance;

@@ -21,12 +21,11 @@ void QuietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& 
 
 void WriteHelp(QTextStream& out, const QList<CCliCommand>& commands)
 {
-    out << "usage: quillet-cli [--data FILE] [--yes] COMMAND ...\n"
-           "  --data FILE  the data file, or postgresql://USER@HOST:PORT/DB for a book shared on a server\n"
-           "               (default: $QUILLET_DATA, else <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)\n"
-           "  --yes        answer every Yes/No question with Yes\n"
-           "  --help       this text\n"
-           "commands:\n";
+    out << "usage: " << CCliCommandTable::Synopsis() << '\n';
+    for (const CCliCommandTable::GlobalOption& option : CCliCommandTable::GlobalOptions()) {
+        out << "  " << option.name.leftJustified(11) << ' ' << option.description << '\n';
+    }
+    out << "commands:\n";
     for (const CCliCommand& command : commands) {
         out << "  " << command.usage << '\n';
         out << "      " << command.description << '\n';

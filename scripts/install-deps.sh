@@ -5,7 +5,9 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake g++ make pkg-config qt6-base-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    cmake g++ make pkg-config qt6-base-dev qt6-svg-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # installing and packaging: validators of the desktop entries and metadata, dpkg-shlibdeps
+    desktop-file-utils appstream dpkg-dev
     # the shared book on a PostgreSQL server; the tests start a throwaway one
     libpq-dev postgresql-15
     # the reports' charts (Qt Charts needs Qt's OpenGL development files)

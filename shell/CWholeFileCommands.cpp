@@ -137,8 +137,9 @@ CFileChoice CWholeFileCommands::RestoreFileChoice()
 
 QUrl CWholeFileCommands::HelpUrl()
 {
-    const QStringList candidates = {QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFileName),
-                                    QStringLiteral(QUILLET_HELP_SOURCE_PATH)};
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QStringList candidates = {programFolder.filePath(kHelpFileName),
+                                    programFolder.filePath(QStringLiteral(QUILLET_HELP_FROM_BINDIR))};
     for (const QString& candidate : candidates) {
         if (QFileInfo(candidate).isFile()) {
             QUrl url = QUrl::fromLocalFile(QFileInfo(candidate).absoluteFilePath());

@@ -22,3 +22,19 @@ QList<CCliCommand> CCliCommandTable::Commands()
     commands << CExchangeCommands::Commands();
     return commands;
 }
+
+QList<CCliCommandTable::GlobalOption> CCliCommandTable::GlobalOptions()
+{
+    return {
+        {QStringLiteral("--data FILE"),
+         QStringLiteral("the data file, or postgresql://USER@HOST:PORT/DB for a book shared on a server (default: "
+                        "$QUILLET_DATA, else <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)")},
+        {QStringLiteral("--yes"), QStringLiteral("answer every Yes/No question with Yes")},
+        {QStringLiteral("--help"), QStringLiteral("this text")},
+    };
+}
+
+QString CCliCommandTable::Synopsis()
+{
+    return QStringLiteral("quillet-cli [--data FILE] [--yes] COMMAND ...");
+}

@@ -9,12 +9,11 @@ namespace {
 constexpr int kTraySize = 32;
 constexpr int kPageSteps = 3;
 
-// A printer filling a size x size square; pageOut from 0 (no page) to 1 (a page fully out).
-QPixmap Printer(int size, double pageOut)
+// A printer filling a size x size square at the painter's origin; pageOut from 0 (no page) to 1 (a
+// page fully out).
+void PaintPrinter(QPainter& painter, double size, double pageOut)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(size / 32.0, size / 32.0);
 
@@ -39,6 +38,15 @@ QPixmap Printer(int size, double pageOut)
             painter.drawLine(QPointF(11, y), QPointF(21, y));
         }
     }
+    painter.restore();
+}
+
+QPixmap Printer(int size, double pageOut)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    PaintPrinter(painter, size, pageOut);
     return pixmap;
 }
 
@@ -51,6 +59,20 @@ QList<QIcon> TrayImages()
         images.append(QIcon(Printer(kTraySize, double(step) / kPageSteps)));
     }
     return images;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(Printer(size, 0));
+    }
+    return icon;
+}
+
+void PaintProgramIcon(QPainter& painter, double size)
+{
+    PaintPrinter(painter, size, 0);
 }
 
 QPixmap AboutPicture()

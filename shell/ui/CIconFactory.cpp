@@ -403,15 +403,22 @@ IconPainter PainterFor(CIconFactory::Kind kind)
     return painters.value(kind, PaintHelp);
 }
 
+void PaintScaled(IconPainter paint, QPainter& painter, double size)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    paint(painter);
+    painter.restore();
+}
+
 QPixmap PaintAtSize(IconPainter paint, int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(size / 16.0, size / 16.0);
-    paint(painter);
+    PaintScaled(paint, painter, size);
     return pixmap;
 }
 
@@ -430,6 +437,11 @@ QIcon CIconFactory::Icon(Kind kind)
     }
     cache.insert(kind, icon);
     return icon;
+}
+
+void CIconFactory::Paint(Kind kind, QPainter& painter, double size)
+{
+    PaintScaled(PainterFor(kind), painter, size);
 }
 
 QPixmap CIconFactory::StartPicture(const QSize& size)
