@@ -6,6 +6,7 @@
 #include "CDbRecordset.h"
 #include "CDbStatement.h"
 #include "CDocOperation.h"
+#include "CLocaleOrder.h"
 #include "CProductHistoryReplay.h"
 #include "CPrompter.h"
 #include "CStockAdjustment.h"
@@ -277,6 +278,8 @@ bool CInventoryDoc::LoadCategories()
     for (; HasRow(recordset); recordset.MoveNext()) {
         m_categories.append({IntegerField(recordset, 0), TextOrEmpty(recordset, 1)});
     }
+    CLocaleOrder().Sort(m_categories,
+                        [](const CategoryRecord& category) { return QStringList{category.CategoryName}; });
     return true;
 }
 
@@ -291,6 +294,7 @@ bool CInventoryDoc::LoadTaxes()
     for (; HasRow(recordset); recordset.MoveNext()) {
         m_taxes.append({IntegerField(recordset, 0), TextOrEmpty(recordset, 1), NumberField(recordset, 2)});
     }
+    CLocaleOrder().Sort(m_taxes, [](const TaxRecord& tax) { return QStringList{tax.TaxName}; });
     return true;
 }
 
@@ -305,10 +309,13 @@ bool CInventoryDoc::LoadProducts()
     for (; HasRow(recordset); recordset.MoveNext()) {
         m_products.append(ReadProduct(recordset));
     }
+    CLocaleOrder().Sort(m_products, [](const ItemRecord& item) {
+        return QStringList{item.CategoryName, item.ProductID};
+    });
     return true;
 }
 
-bool CInventoryDoc::LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany)
+bool CInventoryDoc::LoadPayees(const QString& sql, QList<PayeeRecord>& list, PayeeListKind kind)
 {
     list.clear();
     CDbRecordset recordset(m_connection);
@@ -323,11 +330,14 @@ bool CInventoryDoc::LoadPayees(const QString& sql, QList<PayeeRecord>& list, boo
         for (int i = 0; i < PayeeRecord::kTextCount; ++i) {
             payee.Text(i) = TextOrEmpty(recordset, i + 1);
         }
-        if (separateOwnCompany && payee.PayeeID == kOwnCompanyPayeeID) {
+        if (kind == PayeeListKind::ByNameWithoutOwnCompany && payee.PayeeID == kOwnCompanyPayeeID) {
             m_ownCompany = payee;
         } else {
             list.append(payee);
         }
+    }
+    if (kind != PayeeListKind::ById) {
+        CLocaleOrder().Sort(list, [](const PayeeRecord& payee) { return QStringList{payee.CompanyName}; });
     }
     return true;
 }
@@ -338,18 +348,19 @@ bool CInventoryDoc::LoadVendors()
     m_ownCompany.CompanyName = QStringLiteral("Please Setup 'My Company'");
     m_ownCompany.Address = QStringLiteral("For Your Invoice/P.O. Title");
     return LoadPayees(QStringLiteral("SELECT * ") + QStringLiteral("FROM Vendor order by CompanyName"), m_vendors,
-                      true);
+                      PayeeListKind::ByNameWithoutOwnCompany);
 }
 
 bool CInventoryDoc::LoadVendorsById()
 {
-    return LoadPayees(QStringLiteral("SELECT * ") + QStringLiteral("FROM Vendor order by PayeeID"), m_vendors, false);
+    return LoadPayees(QStringLiteral("SELECT * ") + QStringLiteral("FROM Vendor order by PayeeID"), m_vendors,
+                      PayeeListKind::ById);
 }
 
 bool CInventoryDoc::LoadCustomers()
 {
     return LoadPayees(QStringLiteral("SELECT * ") + QStringLiteral("FROM Customer order by CompanyName"), m_customers,
-                      false);
+                      PayeeListKind::ByName);
 }
 
 bool CInventoryDoc::LoadCounters()

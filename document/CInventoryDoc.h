@@ -140,7 +140,13 @@ public:
 
 private:
     bool OpenForReading(CDbRecordset& recordset, const QString& sql, const QString& failure);
-    bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, bool separateOwnCompany);
+    enum class PayeeListKind
+    {
+        ByName,
+        ByNameWithoutOwnCompany,
+        ById
+    };
+    bool LoadPayees(const QString& sql, QList<PayeeRecord>& list, PayeeListKind kind);
     void RefreshProducts(const QSet<QString>& productIDs);
     bool RunSchemaScript(int number);
 

@@ -5,6 +5,7 @@
 #include "CColorStatic.h"
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
+#include "CLocaleOrder.h"
 #include "CMainFrame.h"
 #include "CNoteEdit.h"
 #include "CSaleTaxDlg.h"
@@ -143,15 +144,14 @@ CItemSetupDlg::Entries CItemSetupDlg::TaxEntries() const
     return entries;
 }
 
-// The vendor list is offered sorted by name, letter case aside.
+// The vendor list is offered sorted by name as the lists are, whichever order the document holds.
 CItemSetupDlg::Entries CItemSetupDlg::VendorEntries() const
 {
     Entries entries;
     for (const PayeeRecord& vendor : m_doc.Vendors()) {
         entries.append({vendor.CompanyName, vendor.PayeeID});
     }
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
+    CLocaleOrder().Sort(entries, [](const auto& entry) { return QStringList{entry.first}; });
     return entries;
 }
 

@@ -177,6 +177,68 @@ TEST(Catalogue, OwnCompanyIsKeptOutOfTheVendorListByNameAndInItById)
     EXPECT_EQ(found.CompanyName, "My Shop");
 }
 
+TEST(Catalogue, ListsAreInTheUsersLanguageOrderLetterCaseAside)
+{
+    CTestBook book;
+    const QStringList stored = {"Zoë's Yoga Studio", "Élise Fontaine Interiors", "bob", "eli", "Anna"};
+    const QStringList expected = {"Anna", "bob", "eli", "Élise Fontaine Interiors", "Zoë's Yoga Studio"};
+    for (int i = 0; i < stored.size(); ++i) {
+        const QString name = QString(stored[i]).replace("'", "''");
+        ASSERT_TRUE(book.Exec(
+            QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, '%2')").arg(i + 1).arg(name)));
+        ASSERT_TRUE(book.Exec(
+            QStringLiteral("INSERT INTO Vendor (PayeeID, CompanyName) values (%1, '%2')").arg(i + 1).arg(name)));
+        ASSERT_TRUE(book.Exec(QStringLiteral("INSERT INTO Categories (CategoryID, CategoryName) values (%1, '%2')")
+                                  .arg(i + 10)
+                                  .arg(name)));
+        ASSERT_TRUE(book.Exec(
+            QStringLiteral("INSERT INTO Tax (TaxID, TaxName, TaxRate) values (%1, '%2', 5)").arg(i + 10).arg(name)));
+        // Two products in every category, so both keys of the product order count.
+        for (const QString& product : {QStringLiteral("Éclair"), QStringLiteral("drill")}) {
+            ASSERT_TRUE(book.Exec(QStringLiteral("INSERT INTO Item (ProductID, CategoryID, UnitsOnHand, UnitCost, "
+                                                 "SalePrice, AvgCost, TaxID, PayeeID) values ('%1 %2', %3, 0, 0, 0, 0, "
+                                                 "1, -1)")
+                                      .arg(product)
+                                      .arg(i)
+                                      .arg(i + 10)));
+        }
+    }
+    ASSERT_TRUE(book.Doc().LoadCustomers());
+    ASSERT_TRUE(book.Doc().LoadVendors());
+    ASSERT_TRUE(book.Doc().LoadCategories());
+    ASSERT_TRUE(book.Doc().LoadTaxes());
+    ASSERT_TRUE(book.Doc().LoadProducts());
+    QStringList customers, vendors, categories, taxes, products;
+    for (const PayeeRecord& payee : book.Doc().Customers()) {
+        customers << payee.CompanyName;
+    }
+    for (const PayeeRecord& payee : book.Doc().Vendors()) {
+        vendors << payee.CompanyName;
+    }
+    for (const CategoryRecord& category : book.Doc().Categories()) {
+        if (stored.contains(category.CategoryName)) {
+            categories << category.CategoryName;
+        }
+    }
+    for (const TaxRecord& tax : book.Doc().Taxes()) {
+        if (tax.TaxID >= 10) {
+            taxes << tax.TaxName;
+        }
+    }
+    for (const ItemRecord& item : book.Doc().Products()) {
+        products << item.CategoryName + "/" + item.ProductID.section(' ', 0, 0);
+    }
+    EXPECT_EQ(customers, expected);
+    EXPECT_EQ(vendors, expected);
+    EXPECT_EQ(categories, expected);
+    EXPECT_EQ(taxes, expected);
+    QStringList expectedProducts;
+    for (const QString& category : expected) {
+        expectedProducts << category + "/drill" << category + "/Éclair";
+    }
+    EXPECT_EQ(products, expectedProducts);
+}
+
 TEST(Catalogue, FindVendorByIdSearchesEveryPosition)
 {
     CTestBook book;
