@@ -3,12 +3,18 @@
 #include "CCliArguments.h"
 #include "CCliCommandTable.h"
 #include "CCliContext.h"
+#include "CDbConnection.h"
 #include "DataFilePaths.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <optional>
+
 namespace {
+
+constexpr int kDefaultWaitSeconds = CDbConnection::kOperationWaitMs / 1000;
+constexpr int kLongestWaitSeconds = 86400;
 
 // Debug output (the store's error hook) is for developers; QUILLET_DEBUG shows it.
 void QuietDebugOutput(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -33,6 +39,17 @@ void WriteHelp(QTextStream& out, const QList<CCliCommand>& commands)
     out.flush();
 }
 
+// Whole seconds up to a day; nothing for any other text.
+std::optional<int> WaitSeconds(const QString& text)
+{
+    bool ok = false;
+    const int seconds = text.toInt(&ok);
+    if (!ok || seconds < 0 || seconds > kLongestWaitSeconds) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
 bool AsksForHelp(const QString& word)
 {
     return word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help");
@@ -48,6 +65,7 @@ int main(int argc, char* argv[])
     const QStringList words = QCoreApplication::arguments().mid(1);
     QString dataFile = DefaultDataFilePath();
     bool assumeYes = false;
+    int waitSeconds = kDefaultWaitSeconds;
     QStringList rest;
     QTextStream err(stderr);
     for (int i = 0; i < words.size(); ++i) {
@@ -61,6 +79,16 @@ int main(int argc, char* argv[])
             dataFile = words[++i];
         } else if (words[i].startsWith(QLatin1String("--data="))) {
             dataFile = words[i].mid(7);
+        } else if (words[i] == QLatin1String("--wait") || words[i].startsWith(QLatin1String("--wait="))) {
+            const QString text = words[i].contains(QLatin1Char('=')) ? words[i].section(QLatin1Char('='), 1)
+                                                                     : (i + 1 < words.size() ? words[++i] : QString());
+            const std::optional<int> seconds = WaitSeconds(text);
+            if (!seconds) {
+                err << "--wait: '" << text << "' is not a number of seconds from 0 to " << kLongestWaitSeconds
+                    << Qt::endl;
+                return CCliContext::kUsage;
+            }
+            waitSeconds = *seconds;
         } else {
             rest << words[i];
         }
@@ -78,6 +106,7 @@ int main(int argc, char* argv[])
             continue;
         }
         CCliContext context(dataFile, assumeYes);
+        context.Connection().SetBusyTimeout(waitSeconds * 1000);
         const CCliArguments arguments(rest.mid(1), command.flags);
         if (!arguments.MissingValue().isEmpty()) {
             return context.Usage(command.usage,

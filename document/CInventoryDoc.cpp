@@ -7,6 +7,7 @@
 #include "CDbStatement.h"
 #include "CDocOperation.h"
 #include "CLocaleOrder.h"
+#include "CLockWaitProgress.h"
 #include "CProductHistoryReplay.h"
 #include "CPrompter.h"
 #include "CStockAdjustment.h"
@@ -170,7 +171,8 @@ int CInventoryDoc::FindProduct(const QString& productID, Qt::CaseSensitivity sen
 
 bool CInventoryDoc::EnterOperation()
 {
-    if (!m_connection.BeginOperation()) {
+    CLockWaitProgress waiting(m_prompter);
+    if (!m_connection.BeginOperation([&waiting](qint64 waitedMs) { return waiting.StillWaiting(waitedMs); })) {
         m_prompter.ShowMessage(
             QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
         return false;

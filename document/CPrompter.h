@@ -32,9 +32,10 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
-    // A long task's progress, with a way to cancel it: Begin with the number of steps, then
-    // StepProgress(done) now and then, which returns false once the user asked to cancel, then
-    // EndProgress. A prompter that shows no progress lets the task run to its end.
+    // A long task's progress, with a way to cancel it: Begin with the number of steps (0 when
+    // nobody knows how many), then StepProgress(done) now and then, which returns false once the
+    // user asked to cancel, then EndProgress. A prompter that shows no progress lets the task run
+    // to its end.
     virtual void BeginProgress(const QString& text, qint64 steps)
     {
         Q_UNUSED(text);

@@ -4,6 +4,10 @@
 #include "CPgEngine.h"
 #include "CSqliteEngine.h"
 
+#include <QElapsedTimer>
+
+#include <algorithm>
+
 namespace {
 // Texts with literals in them vary without end; the cache starts afresh when it is full.
 constexpr int kMaxMappings = 512;
@@ -37,7 +41,7 @@ CDbEngine& CDbConnection::Engine()
 {
     if (m_engine == nullptr) {
         m_engine = EngineFor(m_text);
-        m_engine->SetLockWait(m_busyTimeoutMs);
+        m_engine->SetLockWait(LockAttemptMs());
     }
     return *m_engine;
 }
@@ -104,14 +108,28 @@ void CDbConnection::DiscardDatabase(const QString& location)
     EngineFor(location)->DiscardStore(location);
 }
 
-bool CDbConnection::BeginOperation()
+bool CDbConnection::BeginOperation(const LockWaiter& stillWaiting)
 {
     if (m_depth > 0) {
         ++m_depth;
         return true;
     }
-    if (!Connect() || !m_engine->Begin()) {
+    m_waitError.clear();
+    if (!Connect()) {
         return false;
+    }
+    // Each attempt waits a short while in the engine, so the waiter is asked often enough to keep
+    // a window painting and to let a person give up.
+    QElapsedTimer waited;
+    waited.start();
+    while (!m_engine->Begin()) {
+        if (!m_engine->LockBusy() || waited.elapsed() >= m_busyTimeoutMs) {
+            return false;
+        }
+        if (stillWaiting && !stillWaiting(waited.elapsed())) {
+            m_waitError = QStringLiteral("waiting for another program to finish saving was cancelled");
+            return false;
+        }
     }
     m_depth = 1;
     return true;
@@ -138,6 +156,9 @@ void CDbConnection::RollbackOperation()
 
 QString CDbConnection::LastError() const
 {
+    if (!m_waitError.isEmpty()) {
+        return m_waitError;
+    }
     return m_engine != nullptr ? m_engine->LastError() : QStringLiteral("the data file cannot be opened");
 }
 
@@ -161,10 +182,15 @@ bool CDbConnection::ChangedElsewhere()
     return changed;
 }
 
+int CDbConnection::LockAttemptMs() const
+{
+    return std::min(m_busyTimeoutMs, kLockAttemptMs);
+}
+
 void CDbConnection::SetBusyTimeout(int milliseconds)
 {
     m_busyTimeoutMs = milliseconds;
-    Engine().SetLockWait(milliseconds);
+    Engine().SetLockWait(LockAttemptMs());
 }
 
 QSet<QString> CDbConnection::DateTimeColumns()

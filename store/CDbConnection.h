@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -68,9 +69,13 @@ public:
     // tables are dropped by the schema scripts instead).
     void DiscardDatabase(const QString& location);
 
-    // Takes the write lock, waiting up to the busy timeout for another program to finish. False,
+    // Called now and then while another program holds the write lock, with the milliseconds waited
+    // so far; returning false gives up waiting.
+    using LockWaiter = std::function<bool(qint64 waitedMs)>;
+    // Takes the write lock, waiting for another program to finish as long as it works (the lock of
+    // a program that dies is freed), up to the busy timeout or until stillWaiting gives up. False,
     // with LastError() set and nothing begun, when it cannot be had.
-    bool BeginOperation();
+    bool BeginOperation(const LockWaiter& stillWaiting = {});
     // Ends a bracket. The outermost commits; true only when the commit took effect. A failed
     // commit (disk full, I/O error, a lost connection) is rolled back, leaving the book as before.
     bool CommitOperation();
@@ -85,8 +90,13 @@ public:
     // book was opened again); the first call after an open is true.
     bool ChangedElsewhere();
 
+    // How long a single statement of a whole-file copy waits for another program's lock.
     static constexpr int kBusyTimeoutMs = 10000;
-    // How long BeginOperation waits for another program's write lock (kBusyTimeoutMs unless set).
+    // How long BeginOperation waits for another program's write lock unless set otherwise: a
+    // back-dated change of a large book holds it for seconds, and a till's sale must not fail then.
+    static constexpr int kOperationWaitMs = 300000;
+    // How often a waiting BeginOperation tries again and asks its waiter.
+    static constexpr int kLockAttemptMs = 200;
     void SetBusyTimeout(int milliseconds);
 
     // Names of the date-time columns of the book (lower case), for the dialect mapping.
@@ -115,12 +125,14 @@ public:
 
 private:
     CDbEngine& Engine();
+    int LockAttemptMs() const;
 
     QString m_text;
     std::unique_ptr<CDbEngine> m_engine;
     quint64 m_generation = 0;
     int m_depth = 0;
-    int m_busyTimeoutMs = kBusyTimeoutMs;
+    int m_busyTimeoutMs = kOperationWaitMs;
+    QString m_waitError;
     quint64 m_seenGeneration = ~quint64(0);
     qint64 m_seenDataVersion = -1;
     bool m_wasOpen = false;

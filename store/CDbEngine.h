@@ -37,6 +37,8 @@ public:
 
     // Takes the book's write lock, waiting up to the lock wait, and begins a transaction.
     virtual bool Begin() = 0;
+    // True when the last Begin failed only because another program holds the write lock.
+    virtual bool LockBusy() const = 0;
     // True only when the commit took effect; a failed one is rolled back.
     virtual bool Commit() = 0;
     virtual void Rollback() = 0;

@@ -398,6 +398,7 @@ bool CPgEngine::Begin()
     if (!Open()) {
         return false;
     }
+    m_lockBusy = false;
     const QByteArray begin = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + ")";
     std::vector<PgResult> results = m_session.Exec(begin);
     // A connection the server ended since the last operation is opened again.
@@ -410,9 +411,9 @@ bool CPgEngine::Begin()
     }
     const PGresult* failed = results.empty() ? nullptr : results.back().get();
     const char* state = failed != nullptr ? PQresultErrorField(failed, PG_DIAG_SQLSTATE) : nullptr;
-    m_lastError = state != nullptr && QByteArray(state) == "55P03"
-                      ? QStringLiteral("another program is writing the data file; try again")
-                      : m_session.ErrorText(failed);
+    m_lockBusy = state != nullptr && QByteArray(state) == "55P03";
+    m_lastError = m_lockBusy ? QStringLiteral("another program is writing the data file; try again")
+                             : m_session.ErrorText(failed);
     Rollback();
     return false;
 }

@@ -38,6 +38,7 @@ public:
     bool Commit() override;
     void Rollback() override;
     QString LastError() const override { return m_lastError; }
+    bool LockBusy() const override { return m_lockBusy; }
     qint64 TotalChanges() override { return m_totalChanges; }
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
@@ -85,6 +86,7 @@ private:
     QString m_textType;
     qint64 m_lockKey = 0;
     bool m_inOperation = false;
+    bool m_lockBusy = false;
     qint64 m_totalChanges = 0;
     // Changes this connection committed itself: they never count as made elsewhere.
     qint64 m_ownChanges = 0;

@@ -176,8 +176,9 @@ bool CSqliteEngine::Begin()
         return false;
     }
     const int rc = ExecuteChecked("BEGIN IMMEDIATE");
+    m_lockBusy = (rc & 0xff) == SQLITE_BUSY;
     if (rc != SQLITE_OK) {
-        if ((rc & 0xff) == SQLITE_BUSY) {
+        if (m_lockBusy) {
             m_lastError = QStringLiteral("another program is writing the data file; try again");
         }
         return false;

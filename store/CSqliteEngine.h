@@ -30,6 +30,7 @@ public:
     bool Commit() override;
     void Rollback() override;
     QString LastError() const override { return m_lastError; }
+    bool LockBusy() const override { return m_lockBusy; }
     qint64 TotalChanges() override;
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
@@ -56,6 +57,7 @@ private:
     QString m_path;
     sqlite3* m_db = nullptr;
     bool m_inTransaction = false;
+    bool m_lockBusy = false;
     QString m_lastError;
     int m_lockWaitMs = 0;
     bool m_dateColumnsKnown = false;

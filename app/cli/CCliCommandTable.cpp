@@ -30,11 +30,13 @@ QList<CCliCommandTable::GlobalOption> CCliCommandTable::GlobalOptions()
          QStringLiteral("the data file, or postgresql://USER@HOST:PORT/DB for a book shared on a server (default: "
                         "$QUILLET_DATA, else <documents>/Quillet.cdb; QUILLET_DOCUMENTS sets <documents>)")},
         {QStringLiteral("--yes"), QStringLiteral("answer every Yes/No question with Yes")},
+        {QStringLiteral("--wait SECONDS"),
+         QStringLiteral("how long a change waits for another program that is saving to the book (default 300)")},
         {QStringLiteral("--help"), QStringLiteral("this text")},
     };
 }
 
 QString CCliCommandTable::Synopsis()
 {
-    return QStringLiteral("quillet-cli [--data FILE] [--yes] COMMAND ...");
+    return QStringLiteral("quillet-cli [--data FILE] [--yes] [--wait SECONDS] COMMAND ...");
 }

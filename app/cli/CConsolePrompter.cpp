@@ -68,6 +68,13 @@ std::optional<double> CConsolePrompter::RunNumberPad(const QString&, const QStri
 
 void CConsolePrompter::BeginProgress(const QString& text, qint64 steps)
 {
+    // A wait of unknown length is said once, terminal or not, so a script's log tells why it paused.
+    if (steps <= 0) {
+        Err() << text << Qt::endl;
+        m_progressShown = false;
+        m_progressSteps = 0;
+        return;
+    }
     m_progressShown = isatty(STDERR_FILENO) != 0;
     m_progressText = text;
     m_progressSteps = std::max<qint64>(steps, 1);
@@ -77,6 +84,9 @@ void CConsolePrompter::BeginProgress(const QString& text, qint64 steps)
 
 bool CConsolePrompter::StepProgress(qint64 done)
 {
+    if (m_progressSteps <= 0) {
+        return true;
+    }
     const int percent = static_cast<int>(std::clamp<qint64>(done * 100 / m_progressSteps, 0, 100));
     if (m_progressShown && percent != m_progressPercent) {
         m_progressPercent = percent;

@@ -100,12 +100,14 @@ void CWidgetPrompter::EndWaitCursor()
 
 void CWidgetPrompter::BeginProgress(const QString& text, qint64 steps)
 {
-    m_progress = std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, kProgressScale, m_parent);
+    // With no known number of steps the bar only shows that work goes on.
+    m_progress =
+        std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, steps > 0 ? kProgressScale : 0, m_parent);
     m_progress->setObjectName(QStringLiteral("progressDialog"));
     m_progress->setWindowTitle(m_title);
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setAutoReset(false);
-    m_progressSteps = std::max<qint64>(steps, 1);
+    m_progressSteps = steps;
     m_progress->setValue(0);
     // The caller only begins progress for a long task, so it shows at once.
     m_progress->show();
@@ -116,8 +118,13 @@ bool CWidgetPrompter::StepProgress(qint64 done)
     if (!m_progress) {
         return true;
     }
-    // A modal dialog's setValue also handles the events that reach it, the Cancel button's among them.
-    m_progress->setValue(static_cast<int>(std::min(done, m_progressSteps) * kProgressScale / m_progressSteps));
+    // A modal dialog's setValue also handles the events that reach it, the Cancel button's among them;
+    // a bar without steps never changes its value, so the events are handled here.
+    if (m_progressSteps > 0) {
+        m_progress->setValue(static_cast<int>(std::min(done, m_progressSteps) * kProgressScale / m_progressSteps));
+    } else {
+        QCoreApplication::processEvents();
+    }
     return !m_progress->wasCanceled();
 }
 

@@ -19,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/mount.h>
 #include <sys/wait.h>
 #include <thread>
@@ -183,6 +184,82 @@ TEST(WritePath, ALockHeldLongerThanTheWaitFailsTheOperationCleanly)
     EXPECT_TRUE(posted);
     EXPECT_NE(WholeBook(book.Book()), before);
     EXPECT_EQ(book.ItemRow("Rope"), "5|0|0|7");
+}
+
+// A till's change waits for another program's long save instead of failing: quietly for a second,
+// then saying so with a way to cancel; cancelled, it writes nothing.
+TEST(WritePath, AChangeWaitsForAnotherProgramSavingSaysSoAfterASecondAndCanBeCancelled)
+{
+    CBookScenario book;
+    book.AddProduct("Rope");
+    const QStringList before = WholeBook(book.Book());
+    CDbConnection other(book.Book().Path());
+    ASSERT_TRUE(other.BeginOperation());
+    ItemRecord rope = book.Product("Rope");
+    rope.UnitsOnHand = 5;
+
+    book.Book().Prompter().CancelProgressAt(2);
+    EXPECT_FALSE(book.Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment));
+    EXPECT_EQ(book.Book().Prompter().Shown(),
+              QStringList{"Unable to execute command(waiting for another program to finish saving was cancelled); "
+                          "nothing was saved."});
+    const QStringList progress = book.Book().Prompter().Progress();
+    ASSERT_FALSE(progress.isEmpty());
+    EXPECT_EQ(progress.first(), "begin Waiting for another program to finish saving… of 0");
+    EXPECT_EQ(progress.last(), "end");
+    EXPECT_EQ(WholeBook(book.Book()), before);
+    EXPECT_EQ(book.Book().Connection().OperationDepth(), 0);
+
+    book.Book().Prompter().CancelProgressAt(0);
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1600));
+        other.RollbackOperation();
+    });
+    const bool posted = book.Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment);
+    release.join();
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(book.ItemRow("Rope"), "5|0|0|7");
+    EXPECT_EQ(book.Book().Prompter().Shown().size(), 1);
+}
+
+// A program killed while it holds the write lock frees it: the waiting till goes on, and what the
+// killed program had begun to write is not in the book.
+TEST(WritePath, AProgramKilledHoldingTheLockFreesItAndItsWritesAreGone)
+{
+    CBookScenario book;
+    book.AddProduct("Rope");
+    const QString path = book.Book().Path();
+    book.Book().Connection().Close();
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    ASSERT_GE(holder, 0);
+    if (holder == 0) {
+        CDbConnection connection(path);
+        const bool held =
+            connection.BeginOperation() && Execute(connection, QStringLiteral("UPDATE Item SET UnitsOnHand = 999"));
+        const char signal = held ? 'y' : 'n';
+        [[maybe_unused]] const ssize_t written = write(ready[1], &signal, 1);
+        std::this_thread::sleep_for(std::chrono::seconds(60));
+        _exit(0);
+    }
+    char signal = 0;
+    ASSERT_EQ(read(ready[0], &signal, 1), 1);
+    ASSERT_EQ(signal, 'y');
+    std::thread kill9([holder] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+        kill(holder, SIGKILL);
+    });
+    ItemRecord rope = book.Product("Rope");
+    rope.UnitsOnHand = 5;
+    const bool posted = book.Doc().PostStockAdjustment(rope, CInventoryDoc::kAdjustment);
+    kill9.join();
+    waitpid(holder, nullptr, 0);
+    close(ready[0]);
+    close(ready[1]);
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(book.ItemRow("Rope"), "5|0|0|7");
+    EXPECT_TRUE(book.Book().Prompter().Shown().isEmpty());
 }
 
 // Two processes post 100 sales each to one book at the same time.

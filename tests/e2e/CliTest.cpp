@@ -1,4 +1,5 @@
 #include "CCliRunner.h"
+#include "CDbConnection.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 namespace {
 
@@ -206,6 +209,30 @@ TEST_F(Cli, BadValuesAreRefusedNamingTheArgument)
     EXPECT_EQ(m_cli.OutLines().value(1), "W,,Hardware,0,100000,1.5,1.5,1,-1");
     ASSERT_EQ(m_cli.Run({"register"}), 0);
     EXPECT_TRUE(m_cli.OutLines().value(1).endsWith(",W,Open Balance (+100000),100000,1.5,1.5,100000,150000,1,"));
+}
+
+TEST_F(Cli, AChangeWaitsForAnotherProgramSavingAsLongAsWaitAllows)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "add", "W", "--category", "Hardware", "--qty", "1"}), 0);
+    EXPECT_EQ(m_cli.Run({"--wait", "abc", "adjust", "W", "2"}), 2);
+    EXPECT_EQ(m_cli.Err(), "--wait: 'abc' is not a number of seconds from 0 to 86400\n");
+
+    CDbConnection other(DataFile());
+    ASSERT_TRUE(other.BeginOperation());
+    EXPECT_EQ(m_cli.Run({"--wait", "0", "adjust", "W", "2"}), 1);
+    EXPECT_EQ(m_cli.Err(),
+              "Unable to execute command(another program is writing the data file; try again); nothing was saved.\n");
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        other.RollbackOperation();
+    });
+    const int code = m_cli.Run({"adjust", "W", "2"});
+    release.join();
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(m_cli.Err(), "Waiting for another program to finish saving…\n");
+    ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
+    EXPECT_EQ(m_cli.OutLines().value(1), "W,,Hardware,0,3,0,0,1,-1");
 }
 
 TEST_F(Cli, NoiseAdjustmentsPostNothingAndValuesStayInCents)
