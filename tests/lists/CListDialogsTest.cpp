@@ -158,14 +158,14 @@ private slots:
         rate->clear();
         QTest::keyClicks(rate, QStringLiteral("8,875"));
         Click(&dialog, "addButton");
-        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,88%"}));
+        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,875%"}));
         QCOMPARE(name->text(), QString());
         QCOMPARE(rate->text(), QStringLiteral("0,0"));
 
-        // Shown rounded, kept exact: changing only the name keeps 8.875.
+        // Shown with its three decimals; changing only the name keeps 8.875.
         ClickRow(list, 1);
         QCOMPARE(name->text(), QStringLiteral("PST"));
-        QCOMPARE(rate->text(), QStringLiteral("8,88"));
+        QCOMPARE(rate->text(), QStringLiteral("8,875"));
         name->clear();
         QTest::keyClicks(name, QStringLiteral("GST"));
         Click(&dialog, "updateButton");
