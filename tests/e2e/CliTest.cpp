@@ -145,6 +145,8 @@ TEST_F(Cli, CategoriesTaxesAndProducts)
     ASSERT_EQ(m_cli.Run({"tax", "add", "PST", "7.5"}), 0);
     EXPECT_EQ(m_cli.Run({"tax", "update", "None", "--rate", "3"}), 1);
     EXPECT_TRUE(m_cli.Err().contains("The Build-in Sale Tax Can not be Modified!"));
+    EXPECT_EQ(m_cli.Run({"--yes", "tax", "delete", "none"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("The Build-in Sale Tax Can not be Deleted!"));
     ASSERT_EQ(m_cli.Run({"tax", "update", "pst", "--name", "GST", "--rate", "5"}), 0);
     ASSERT_EQ(m_cli.Run({"list", "taxes"}), 0);
     EXPECT_EQ(m_cli.OutLines(), (QStringList{"TaxID,TaxName,TaxRate", "2,GST,5", "1,None,0"}));

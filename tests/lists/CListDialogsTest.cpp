@@ -185,6 +185,22 @@ private slots:
         QCOMPARE(book.Prompter().Shown(), (QStringList{"The Build-in Sale Tax Can not be Modified!",
                                                        "The Build-in Sale Tax Can not be Deleted!"}));
         QCOMPARE(Child<QPushButton>(&dialog, "updateButton")->isEnabled(), true);
+
+        // Also once an Add of other text was refused.
+        book.Prompter().Clear();
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("VAT"));
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("abc"));
+        Click(&dialog, "addButton");
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("5"));
+        Click(&dialog, "updateButton");
+        Click(&dialog, "deleteButton");
+        QCOMPARE(book.Prompter().Shown(),
+                 (QStringList{"'abc' is not a number.", "The Build-in Sale Tax Can not be Modified!",
+                              "The Build-in Sale Tax Can not be Deleted!"}));
+        QCOMPARE(ListRows(list), (QStringList{"GST|8,25%", "None|0,00%"}));
     }
 
     void aNewProductTakesItsNumbersFromTheNumberPad()
