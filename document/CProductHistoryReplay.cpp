@@ -20,14 +20,16 @@ void CProductHistoryReplay::ReportFailure()
 }
 
 // The last row dated before fromTime; a row without a date counts as the earliest. Rows of one
-// second go in the order their transactions were made, so re-saving one (which writes its rows
-// anew) does not move it behind a later one.
+// second go in the register's order (line position, then the order their transactions were
+// made), so the on-hand shown beside each register row follows from the one above it, and
+// re-saving a transaction (which writes its rows anew) does not move it behind a later one.
 CProductHistoryReplay::Base CProductHistoryReplay::ReadBase(const QString& productID, const QString& from, State& state)
 {
-    CDbStatement dated(m_doc.Connection(),
-                       QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
-                                      "WHERE ProductID = ?1 AND TransDate < ?2 "
-                                      "ORDER BY TransDate DESC, TransactionID DESC, rowid DESC LIMIT 1"));
+    CDbStatement dated(
+        m_doc.Connection(),
+        QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
+                       "WHERE ProductID = ?1 AND TransDate < ?2 "
+                       "ORDER BY TransDate DESC, ItemOrder DESC, TransactionID DESC, rowid DESC LIMIT 1"));
     if (!dated.IsValid()) {
         return Base::Unreadable;
     }
@@ -36,9 +38,10 @@ CProductHistoryReplay::Base CProductHistoryReplay::ReadBase(const QString& produ
         state.avg = dated.Double(1);
         return Base::Found;
     }
-    CDbStatement undated(m_doc.Connection(), QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
-                                                            "WHERE ProductID = ?1 AND TransDate IS NULL "
-                                                            "ORDER BY TransactionID DESC, rowid DESC LIMIT 1"));
+    CDbStatement undated(m_doc.Connection(),
+                         QStringLiteral("SELECT UnitsOnHand, AvgCost FROM TransItem "
+                                        "WHERE ProductID = ?1 AND TransDate IS NULL "
+                                        "ORDER BY ItemOrder DESC, TransactionID DESC, rowid DESC LIMIT 1"));
     if (undated.Bind(1, productID).Next()) {
         state.onHand = undated.Double(0);
         state.avg = undated.Double(1);
@@ -53,7 +56,7 @@ bool CProductHistoryReplay::ReadRows(const QString& productID, const QString& fr
     CDbStatement query(m_doc.Connection(), kColumns +
                                                (afterBase ? QStringLiteral("WHERE ProductID = ?1 AND TransDate >= ?2 ")
                                                           : QStringLiteral("WHERE ProductID = ?1 ")) +
-                                               QStringLiteral("ORDER BY TransDate, TransactionID, rowid"));
+                                               QStringLiteral("ORDER BY TransDate, ItemOrder, TransactionID, rowid"));
     if (!query.IsValid()) {
         return false;
     }

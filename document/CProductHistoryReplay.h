@@ -9,11 +9,11 @@
 class CDbRowUpdates;
 class CInventoryDoc;
 
-// Replays one product's history (its TransItem rows by date, ties in the order they were
-// written) from a point in time: the last row before it is the settled base, every later row
-// gets its on-hand and average cost snapshots rewritten, then the product's Item row. Reads
-// only the base row and the rows from fromTime on, through the (ProductID, TransDate) index, and
-// writes the rows whose values changed in one go.
+// Replays one product's history (its TransItem rows in the register's order: by date, then line
+// position, then transaction) from a point in time: the last row before it is the settled base,
+// every later row gets its on-hand and average cost snapshots rewritten, then the product's Item
+// row. Reads only the base row and the rows from fromTime on, through the (ProductID, TransDate)
+// index, and writes the rows whose values changed in one go.
 class CProductHistoryReplay
 {
 public:

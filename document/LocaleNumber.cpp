@@ -1,5 +1,7 @@
 #include "LocaleNumber.h"
 
+#include "NumberBounds.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -59,9 +61,10 @@ QString GroupDigits(const QString& digits, const QString& separator)
     return grouped;
 }
 
-// The locale's number form of a printf text made of digits, one "." and a leading minus;
-// nothing for any other text. Rounds half up on the decimal digits, as the text reads.
-std::optional<QString> LocaleNumberForm(const QString& printed)
+// The locale's number form of a printf text made of digits, one "." and a leading minus, with
+// the given number of decimals; nothing for any other text. Rounds half up on the decimal
+// digits, as the text reads.
+std::optional<QString> LocaleNumberForm(const QString& printed, int decimals = 2)
 {
     static const QRegularExpression plain(QStringLiteral(R"(^(-?)(\d*)\.(\d*)$)"));
     const QRegularExpressionMatch match = plain.match(printed);
@@ -70,15 +73,15 @@ std::optional<QString> LocaleNumberForm(const QString& printed)
     }
     const QLocale locale;
     QString whole = match.captured(2).isEmpty() ? QStringLiteral("0") : match.captured(2);
-    QString fraction = (match.captured(3) + QStringLiteral("00")).left(2);
-    const QString dropped = match.captured(3).mid(2);
+    QString fraction = (match.captured(3) + QString(decimals, QLatin1Char('0'))).left(decimals);
+    const QString dropped = match.captured(3).mid(decimals);
     if (!dropped.isEmpty() && dropped[0] >= QLatin1Char('5')) {
         QString digits = whole + fraction;
         if (IncrementDigits(digits)) {
             digits.prepend(QLatin1Char('1'));
         }
-        whole = digits.chopped(2);
-        fraction = digits.right(2);
+        whole = digits.chopped(decimals);
+        fraction = digits.right(decimals);
     }
     const bool zero = !(whole + fraction).contains(QRegularExpression(QStringLiteral("[1-9]")));
     const QString sign = match.capturedLength(1) > 0 && !zero ? locale.negativeSign() : QString();
@@ -113,6 +116,13 @@ QString FormatLocaleNumber(const char* format, double value)
     return LocaleNumberForm(printed).value_or(printed);
 }
 
+QString FormatRate(double rate)
+{
+    const QString thousandths = QString::asprintf("%.3f", rate);
+    const int decimals = thousandths.endsWith(QLatin1Char('0')) ? 2 : 3;
+    return LocaleNumberForm(thousandths, decimals).value_or(thousandths);
+}
+
 double RoundToCents(double value)
 {
     // Dividing gives the double nearest to the whole cents; multiplying by 0.01 can miss it by a
@@ -122,11 +132,7 @@ double RoundToCents(double value)
 
 bool IsWholeNumber(double value)
 {
-    if (!(value > static_cast<double>(std::numeric_limits<int32_t>::min()) - 1.0 &&
-          value < static_cast<double>(std::numeric_limits<int32_t>::max()) + 1.0)) {
-        return false;
-    }
-    return value == static_cast<double>(static_cast<int32_t>(value));
+    return IsWithinBounds(value) && value == std::trunc(value);
 }
 
 QString FormatQuantity(double value)

@@ -15,10 +15,14 @@ double ParseLocaleNumber(const QString& text);
 // not accept (a leading plus sign, "inf") is kept as printf made it.
 QString FormatLocaleNumber(const char* format, double value);
 
+// A percentage rate as the user sees it: two decimals, three when it has a third ("8.50",
+// "8.875"), in the locale's form; a finer rate shows rounded to three.
+QString FormatRate(double rate);
+
 // floor(x * 100 + 0.5) cents: the double nearest to that many hundredths.
 double RoundToCents(double value);
 
-// True when the value equals itself truncated to a 32-bit integer.
+// True when the value has no fraction and lies within the numbers the book holds (NumberBounds.h).
 bool IsWholeNumber(double value);
 
 // A quantity: no decimals when whole, two otherwise ("3", "2.50", "1,234.50").

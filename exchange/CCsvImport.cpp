@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -117,7 +118,13 @@ CCsvImport::Outcome CCsvImport::ReadRecords(CCsvLineReader& reader, bool showPro
         if (status == CCsvLineReader::Status::End) {
             return Outcome::Imported;
         }
-        if (status == CCsvLineReader::Status::FormatError || reader.Fields().size() != m_importer.FieldCount()) {
+        // Spreadsheets end a list with rows of empty cells; they hold nothing to import.
+        const QStringList& fields = reader.Fields();
+        if (status == CCsvLineReader::Status::Record &&
+            std::all_of(fields.cbegin(), fields.cend(), [](const QString& field) { return field.isEmpty(); })) {
+            continue;
+        }
+        if (status == CCsvLineReader::Status::FormatError || fields.size() != m_importer.FieldCount()) {
             m_doc.Prompter().ShowMessage(FormatErrorText(reader.LineNumber()));
             return Outcome::Stopped;
         }

@@ -12,7 +12,8 @@ class CInventoryDoc;
 //
 // Messages, through the document's prompter: "Can not open the file" when the file cannot be
 // read, "File Format Error in Line %d, Process Stops" when a record breaks the quoting rules or
-// has the wrong number of fields; the importer shows its own. A file of more than
+// has the wrong number of fields; the importer shows its own. A record whose fields are all empty
+// (a spreadsheet's blank row) is skipped, whatever its number of fields. A file of more than
 // kProgressLines lines shows its progress, with Cancel; the lists are reloaded at the end.
 class CCsvImport
 {

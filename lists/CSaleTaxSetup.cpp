@@ -132,7 +132,7 @@ bool CSaleTaxSetup::Update()
         m_doc.Prompter().ShowMessage(QStringLiteral("Tax Name Can not be Empty!"));
         return false;
     }
-    if (taken == kBuiltInTax) {
+    if (m_selectedID == kBuiltInTaxID) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The Build-in Sale Tax Can not be Modified!"));
         return false;
     }
@@ -170,7 +170,7 @@ bool CSaleTaxSetup::Update()
 
 bool CSaleTaxSetup::Delete()
 {
-    if (m_lastTaken.trimmed() == kBuiltInTax) {
+    if (m_selectedID == kBuiltInTaxID) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The Build-in Sale Tax Can not be Deleted!"));
         return false;
     }

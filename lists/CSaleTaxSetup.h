@@ -10,8 +10,9 @@
 class CInventoryDoc;
 
 // The flow of the sale tax setup: a selected tax, the name and rate fields, and the name as last
-// taken from a selection or an operation (which guards the built-in "None"). Add, Update and
-// Delete write through the write path, show refusals and reload the list.
+// taken from a selection or an operation. Add, Update and Delete write through the write path,
+// show refusals and reload the list. The built-in tax "None" is known by its identifier, so no
+// name typed or refused before can open it to a change or a delete.
 //
 // The selection is kept by identifier, as a reload may reorder the list. The rate is a
 // percentage from 0 to 100; a rate typed as text is read exactly in the user's locale.
@@ -19,6 +20,7 @@ class CSaleTaxSetup
 {
 public:
     static inline const QString kBuiltInTax = QStringLiteral("None");
+    static constexpr int32_t kBuiltInTaxID = 1;
 
     explicit CSaleTaxSetup(CInventoryDoc& doc) : m_doc(doc) {}
 
@@ -34,8 +36,7 @@ public:
     double Rate() const { return m_rate; }
 
     bool Add();
-    // typed: the name and rate now in the fields (SetName/SetRate); the check of the built-in
-    // tax looks at the name as last taken.
+    // typed: the name and rate now in the fields (SetName/SetRate). The built-in tax is refused.
     bool Update();
     bool Delete();
 

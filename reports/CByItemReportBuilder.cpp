@@ -30,9 +30,10 @@ QString CByItemReportBuilder::Statement(ReportKind kind)
                              "UnitsOnHand,Price FROM TransItem ")
             : QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
                              "UnitsOnHand, Price FROM TransItem ");
-    // TransactionID and rowid keep lines of one product and date in the order the history replay takes them.
+    // Lines of one product and date in the order the history replay takes them, which is the register's.
     return select +
-           QStringLiteral("where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, TransactionID, rowid");
+           QStringLiteral(
+               "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, ItemOrder, TransactionID, rowid");
 }
 
 CByItemReportBuilder::CByItemReportBuilder(ReportKind kind)

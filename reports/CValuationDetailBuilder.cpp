@@ -42,10 +42,11 @@ QString MovementText(const ReportItem& item)
 
 QString CValuationDetailBuilder::Statement()
 {
-    // TransactionID and rowid keep rows of one product and date in the order the history replay takes them.
-    return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                          "UnitsOnHand FROM TransItem "
-                          "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, TransactionID, rowid");
+    // Rows of one product and date in the order the history replay takes them, which is the register's.
+    return QStringLiteral(
+        "SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
+        "UnitsOnHand FROM TransItem "
+        "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, ItemOrder, TransactionID, rowid");
 }
 
 CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)

@@ -55,7 +55,7 @@ QString CTransItemForm::PriceText() const
 
 QString CTransItemForm::TaxRateText() const
 {
-    return FormatLocaleNumber("%.2lf", m_line.TaxRate);
+    return FormatRate(m_line.TaxRate);
 }
 
 const TransactionLine* CTransItemForm::FindLine(const QList<TransactionLine>& lines, const QString& productID) const

@@ -32,7 +32,7 @@ QList<QStringList> CSaleTaxDlg::Rows() const
 {
     QList<QStringList> rows;
     for (const TaxRecord& tax : m_doc.Taxes()) {
-        rows.append({tax.TaxName, FormatLocaleNumber("%.2f", tax.TaxRate) + QLatin1Char('%')});
+        rows.append({tax.TaxName, FormatRate(tax.TaxRate) + QLatin1Char('%')});
     }
     return rows;
 }
@@ -41,6 +41,5 @@ void CSaleTaxDlg::Select(int index)
 {
     m_setup.Select(index);
     NameEdit()->setText(m_setup.Name());
-    m_rate->setText(m_setup.Selected() >= 0 ? FormatLocaleNumber("%.2lf", m_setup.Rate())
-                                            : QLocale().toString(0.0, 'f', 1));
+    m_rate->setText(m_setup.Selected() >= 0 ? FormatRate(m_setup.Rate()) : QLocale().toString(0.0, 'f', 1));
 }

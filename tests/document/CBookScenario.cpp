@@ -89,7 +89,7 @@ int32_t CBookScenario::Edit(int32_t id, const QDateTime& date, const QList<Line>
 QStringList CBookScenario::Snapshots(const QString& product)
 {
     return m_book.Rows(QStringLiteral("SELECT UnitCost, AvgCost, UnitsOnHand, LineTotal FROM TransItem "
-                                      "where ProductID = '%1' order by TransDate, TransactionID, rowid")
+                                      "where ProductID = '%1' order by TransDate, ItemOrder, TransactionID, rowid")
                            .arg(QString(product).replace("'", "''")));
 }
 

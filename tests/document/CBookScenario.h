@@ -29,7 +29,8 @@ public:
     // Saves transaction id again with a new date and lines, as the entry form's edit does.
     int32_t Edit(int32_t id, const QDateTime& date, const QList<Line>& lines);
     const ItemRecord& Product(const QString& name);
-    // "UnitCost|AvgCost|UnitsOnHand|LineTotal" of the TransItem rows of a product, in date order.
+    // "UnitCost|AvgCost|UnitsOnHand|LineTotal" of the TransItem rows of a product, in the order its
+    // history is derived (the register's).
     QStringList Snapshots(const QString& product);
     // Item's "UnitsOnHand|UnitCost|AvgCost|PayeeID".
     QString ItemRow(const QString& product);

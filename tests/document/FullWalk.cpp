@@ -58,8 +58,10 @@ void ExpectHistoriesMatchAFullWalk(CBookScenario& book, const std::string& step)
         bool seeded = false;
         double onHand = 0, avg = 0;
     };
+    // Every history and the running value go in the register's order.
+    const std::vector<StoredRow> rows = ReadRows(book.Book(), "TransDate, ItemOrder, TransactionID, rowid");
     QHash<QString, State> states;
-    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, TransactionID, rowid")) {
+    for (const StoredRow& row : rows) {
         State& state = states[AsciiFolded(row.product)];
         double unitCost = row.unitCost;
         if (!state.seeded) {
@@ -90,7 +92,7 @@ void ExpectHistoriesMatchAFullWalk(CBookScenario& book, const std::string& step)
     }
     double running = 0;
     bool first = true;
-    for (const StoredRow& row : ReadRows(book.Book(), "TransDate, ItemOrder, TransactionID, rowid")) {
+    for (const StoredRow& row : rows) {
         const double value = row.quantity * row.unitCost;
         if (first) {
             running = RoundToCents(row.type == kTransSale ? -value : value);

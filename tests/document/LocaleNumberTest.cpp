@@ -1,5 +1,6 @@
 #include "LocaleNumber.h"
 #include "CDbRecordset.h"
+#include "CStockAdjustment.h"
 #include "CTestBook.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
@@ -8,6 +9,8 @@
 #include <QLocale>
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -53,7 +56,6 @@ TEST(LocaleNumber, QuantitiesAndCents)
     EXPECT_EQ(FormatQuantity(1234), "1234");
     EXPECT_EQ(FormatQuantity(1234.5), "1,234.50");
     EXPECT_EQ(FormatQuantity(-3), "-3");
-    EXPECT_FALSE(IsWholeNumber(5e9));
     EXPECT_TRUE(IsWholeNumber(-2147483648.0));
     EXPECT_DOUBLE_EQ(RoundToCents(2.344), 2.34);
     EXPECT_DOUBLE_EQ(RoundToCents(2.346), 2.35);
@@ -66,12 +68,41 @@ TEST(LocaleNumber, QuantitiesAndCents)
     EXPECT_EQ(QuoteSqlText("O'Brien's"), "O''Brien''s");
 }
 
+TEST(LocaleNumber, WholeNumbersReachTheBooksBound)
+{
+    for (const double whole : {3e9, -5e9, 1e12, -1e12, 999999999999.0}) {
+        EXPECT_TRUE(IsWholeNumber(whole)) << whole;
+    }
+    for (const double other : {3e9 + 0.5, 1e12 + 1, 1e15, std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_FALSE(IsWholeNumber(other)) << other;
+    }
+    EXPECT_EQ(FormatQuantity(3e9), "3000000000");
+    EXPECT_EQ(FormatQuantity(3e9 + 0.5), "3,000,000,000.50");
+    EXPECT_EQ(CStockAdjustment::AdjustmentMemo(3e9), "Adjust on hand (+3000000000)");
+    EXPECT_EQ(CStockAdjustment::OpeningBalanceMemo(-3e9), "Open Balance (-3000000000)");
+}
+
+TEST(LocaleNumber, RatesShowTwoDecimalsOrThreeWhenTheyHaveThem)
+{
+    EXPECT_EQ(FormatRate(8.875), "8.875");
+    EXPECT_EQ(FormatRate(8.88), "8.88");
+    EXPECT_EQ(FormatRate(7.5), "7.50");
+    EXPECT_EQ(FormatRate(0), "0.00");
+    EXPECT_EQ(FormatRate(100), "100.00");
+    EXPECT_EQ(FormatRate(0.005), "0.005");
+    EXPECT_EQ(FormatRate(8.87549), "8.875");
+    EXPECT_EQ(FormatRate(8.8796), "8.88");
+}
+
 TEST_F(GermanLocale, CommaDecimalAndDotGrouping)
 {
     EXPECT_DOUBLE_EQ(ParseLocaleNumber("1.234,5"), 1234.5);
     EXPECT_EQ(FormatLocaleNumber("%.2lf", 1234.5), "1.234,50");
     EXPECT_EQ(FormatLocaleNumber("%+.2lf", 2.5), "+2.50");
     EXPECT_EQ(FormatLocaleNumber("%.2lf", -2.5), "-2,50");
+    EXPECT_EQ(FormatRate(8.875), "8,875");
+    EXPECT_EQ(FormatRate(19), "19,00");
 }
 
 TEST_F(GermanLocale, FloatColumnsLoadThroughTheLocaleText)

@@ -2,6 +2,7 @@
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
 #include "CStoredTransaction.h"
+#include "FullWalk.h"
 
 #include <gtest/gtest.h>
 
@@ -179,11 +180,39 @@ TEST(Posting, ReSavingATransactionKeepsItsPlaceAmongThoseOfTheSameSecond)
     const int32_t purchase = book.Purchase(Day::Day(1), {{"D", 10, 1}, {"E", 4, 2.5}});
     book.Sale(Day::Day(1), {{"E", 1, 5}, {"D", 2, 3}});
     EXPECT_EQ(book.Snapshots("D"), (QStringList{"1|1|10|10", "1|1|8|15.5"}));
-    // Its rows are written anew; the sale that followed it must still follow it.
+    // The sale's first line goes before the purchase's second, as the register lists them.
+    EXPECT_EQ(book.Snapshots("E"), (QStringList{"2.5|2.5|-1|7.5", "2.5|2.5|3|17.5"}));
+    // Its rows are written anew; the rows that followed them must still follow them.
     book.Edit(purchase, Day::Day(1), {{"D", 10, 1.3}, {"E", 4, 2.5}});
     EXPECT_EQ(book.Snapshots("D"), (QStringList{"1.3|1.3|10|13", "1.3|1.3|8|17.9"}));
-    EXPECT_EQ(book.Snapshots("E"), (QStringList{"2.5|2.5|4|20.5", "2.5|2.5|3|10.5"}));
+    EXPECT_EQ(book.Snapshots("E"), (QStringList{"2.5|2.5|-1|10.5", "2.5|2.5|3|20.5"}));
     EXPECT_EQ(book.ItemRow("D"), "8|0|1.3|7");
+}
+
+// Within one second the register lists rows by line position, then transaction; the on-hand
+// and average beside each row follow from the row above it.
+TEST(Posting, MovementsOfOneSecondAreDerivedInTheRegistersOrder)
+{
+    CBookScenario book;
+    book.AddProduct("A");
+    book.AddProduct("X");
+    book.Purchase(Day::Day(1), {{"A", 10, 1}, {"X", 10, 1}});
+    const int32_t sale = book.Sale(Day::Day(2), {{"A", 1, 2}, {"X", 1, 2}});
+    const int32_t purchase = book.Purchase(Day::Day(2), {{"X", 5, 4}});
+    const QString register_ =
+        "SELECT TransactionID, TransType, Quantity, UnitCost, UnitsOnHand, AvgCost, LineTotal "
+        "FROM TransItem where ProductID = 'X' order by TransDate, ItemOrder, TransactionID, rowid";
+    const QStringList expected = {"0|0|10|1|10|1|20", QStringLiteral("%1|0|5|4|15|2|39").arg(purchase),
+                                  QStringLiteral("%1|1|1|2|14|2|37").arg(sale)};
+    EXPECT_EQ(book.Book().Rows(register_), expected);
+    EXPECT_EQ(book.ItemRow("X"), "14|4|2|7");
+    ExpectHistoriesMatchAFullWalk(book, "after posting");
+
+    // Re-saving either keeps the rows where they were.
+    book.Edit(sale, Day::Day(2), {{"A", 1, 2}, {"X", 1, 2}});
+    book.Edit(purchase, Day::Day(2), {{"X", 5, 4}});
+    EXPECT_EQ(book.Book().Rows(register_), expected);
+    ExpectHistoriesMatchAFullWalk(book, "after re-saving");
 }
 
 TEST(Posting, TheProductListFollowsEveryPosting)

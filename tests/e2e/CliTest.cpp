@@ -92,6 +92,24 @@ TEST_F(Cli, PostingsAndTheRegister)
     EXPECT_TRUE(m_cli.OutLines().value(3).startsWith("1,2026-01-10 10:00:00,0,1,\"Widget, \"\"big\"\"\",Acme,10,6,"));
 }
 
+TEST_F(Cli, TheRegisterOfOneSecondShowsEachStockFollowingTheRowAboveIt)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_TRUE(Sql("INSERT INTO Item (ProductID, CategoryID, UnitsOnHand, AvgCost) values ('A', 0, 0, 0)"));
+    ASSERT_TRUE(Sql("INSERT INTO Item (ProductID, CategoryID, UnitsOnHand, AvgCost) values ('X', 0, 0, 0)"));
+    ASSERT_EQ(m_cli.Run({"purchase", "--party", "Acme", "--date", "2026-01-09 10:00:00", "--line", "A;10;1", "--line",
+                         "X;10;1"}),
+              0);
+    ASSERT_EQ(
+        m_cli.Run({"sale", "--party", "Bob", "--date", "2026-01-10 10:00:00", "--line", "A;1;2", "--line", "X;1;2"}),
+        0);
+    ASSERT_EQ(m_cli.Run({"purchase", "--party", "Acme", "--date", "2026-01-10 10:00:00", "--line", "X;5;4"}), 0);
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    EXPECT_EQ(m_cli.OutLines().mid(3), (QStringList{"1,2026-01-10 10:00:00,1,1,A,Bob,1,1,1,9,19,2,0",
+                                                    "2,2026-01-10 10:00:00,0,2,X,Acme,5,4,2,15,39,1,0",
+                                                    "1,2026-01-10 10:00:00,1,1,X,Bob,1,2,2,14,37,2,1"}));
+}
+
 TEST_F(Cli, AdjustmentsAndDeletes)
 {
     ASSERT_EQ(m_cli.Run({"init"}), 0);
@@ -130,6 +148,8 @@ TEST_F(Cli, CategoriesTaxesAndProducts)
     ASSERT_EQ(m_cli.Run({"tax", "add", "PST", "7.5"}), 0);
     EXPECT_EQ(m_cli.Run({"tax", "update", "None", "--rate", "3"}), 1);
     EXPECT_TRUE(m_cli.Err().contains("The Build-in Sale Tax Can not be Modified!"));
+    EXPECT_EQ(m_cli.Run({"--yes", "tax", "delete", "none"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("The Build-in Sale Tax Can not be Deleted!"));
     ASSERT_EQ(m_cli.Run({"tax", "update", "pst", "--name", "GST", "--rate", "5"}), 0);
     ASSERT_EQ(m_cli.Run({"list", "taxes"}), 0);
     EXPECT_EQ(m_cli.OutLines(), (QStringList{"TaxID,TaxName,TaxRate", "2,GST,5", "1,None,0"}));

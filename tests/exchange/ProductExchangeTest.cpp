@@ -121,6 +121,21 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
     EXPECT_EQ(Rows("SELECT COUNT(*) FROM Categories"), QStringList{"2"});
 }
 
+TEST_F(ProductExchange, RowsOfEmptyCellsAreSkippedButALineWithoutANameStillStops)
+{
+    // A spreadsheet's blank rows, with as many cells as the list or any other number, quoted or not.
+    const CCsvImport::Result result =
+        Import(List::Products, {"First,,Hardware,1,1,,1,,", ",,,,,,,,", "\"\",,,\"\",,,,,", ",,",
+                                "Second,,Hardware,1,1,,1,,", ",,,,,,,,", ",,,,,,,,"});
+    EXPECT_EQ(result.outcome, Outcome::Imported);
+    EXPECT_EQ(result.added, 2);
+    EXPECT_TRUE(Messages().isEmpty());
+    EXPECT_EQ(Import(List::Products, {",,,,,,,,", ",,Hardware,1,1,,1,,", "Never,,Hardware,1,1,,1,,"}).outcome,
+              Outcome::Stopped);
+    EXPECT_EQ(Messages(), QStringList{"You must specify the Product Name in Line 3, Process Stops"});
+    EXPECT_EQ(Rows("SELECT ProductID FROM Item ORDER BY ProductID"), (QStringList{"First", "Second"}));
+}
+
 TEST_F(ProductExchange, EmptyNumbersAreZero)
 {
     Import(List::Products, {"Blank,,Hardware,,\"  \",,,,"});

@@ -158,14 +158,14 @@ private slots:
         rate->clear();
         QTest::keyClicks(rate, QStringLiteral("8,875"));
         Click(&dialog, "addButton");
-        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,88%"}));
+        QCOMPARE(ListRows(list), (QStringList{"None|0,00%", "PST|8,875%"}));
         QCOMPARE(name->text(), QString());
         QCOMPARE(rate->text(), QStringLiteral("0,0"));
 
-        // Shown rounded, kept exact: changing only the name keeps 8.875.
+        // Shown with its three decimals; changing only the name keeps 8.875.
         ClickRow(list, 1);
         QCOMPARE(name->text(), QStringLiteral("PST"));
-        QCOMPARE(rate->text(), QStringLiteral("8,88"));
+        QCOMPARE(rate->text(), QStringLiteral("8,875"));
         name->clear();
         QTest::keyClicks(name, QStringLiteral("GST"));
         Click(&dialog, "updateButton");
@@ -185,6 +185,22 @@ private slots:
         QCOMPARE(book.Prompter().Shown(), (QStringList{"The Build-in Sale Tax Can not be Modified!",
                                                        "The Build-in Sale Tax Can not be Deleted!"}));
         QCOMPARE(Child<QPushButton>(&dialog, "updateButton")->isEnabled(), true);
+
+        // Also once an Add of other text was refused.
+        book.Prompter().Clear();
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral("VAT"));
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("abc"));
+        Click(&dialog, "addButton");
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("5"));
+        Click(&dialog, "updateButton");
+        Click(&dialog, "deleteButton");
+        QCOMPARE(book.Prompter().Shown(),
+                 (QStringList{"'abc' is not a number.", "The Build-in Sale Tax Can not be Modified!",
+                              "The Build-in Sale Tax Can not be Deleted!"}));
+        QCOMPARE(ListRows(list), (QStringList{"GST|8,25%", "None|0,00%"}));
     }
 
     void aNewProductTakesItsNumbersFromTheNumberPad()

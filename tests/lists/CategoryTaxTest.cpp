@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 QStringList CategoryNames(CInventoryDoc& doc)
@@ -114,6 +116,44 @@ TEST(SaleTaxes, TheBuiltInTaxCannotBeChangedDeletedOrAddedAgain)
               (QStringList{"The New Sale Tax Exists! Please Change to Other Name.",
                            "The Build-in Sale Tax Can not be Modified!", "The Build-in Sale Tax Can not be Deleted!"}));
     EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
+}
+
+// The built-in tax is known by its identifier: a name typed for a refused Add does not open it, and
+// a typed "None" does not close another tax.
+TEST(SaleTaxes, TheBuiltInTaxStaysWhateverAnAddThatWasRefusedTook)
+{
+    CTestBook book;
+    CSaleTaxSetup setup(book.Doc());
+    setup.SetName("PST");
+    setup.SetRate(7);
+    ASSERT_TRUE(setup.Add());
+    // Refused as no number, then as a name the list has.
+    for (const auto& [addedName, addedRate] : {std::pair("VAT", "abc"), std::pair("pst", "7")}) {
+        setup.Select(0);
+        ASSERT_EQ(book.Doc().Taxes()[0].TaxID, CSaleTaxSetup::kBuiltInTaxID);
+        setup.SetName(addedName);
+        setup.SetRateText(addedRate);
+        EXPECT_FALSE(setup.Add());
+        setup.SetName("VAT");
+        setup.SetRateText("5");
+        EXPECT_FALSE(setup.Update());
+        EXPECT_FALSE(setup.Delete());
+    }
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"'abc' is not a number.", "The Build-in Sale Tax Can not be Modified!",
+                           "The Build-in Sale Tax Can not be Deleted!",
+                           "The New Sale Tax Exists! Please Change to Other Name.",
+                           "The Build-in Sale Tax Can not be Modified!", "The Build-in Sale Tax Can not be Deleted!"}));
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"1:None:0", "2:PST:7"}));
+
+    book.Prompter().Clear();
+    setup.Select(1);
+    setup.SetName("none");
+    EXPECT_FALSE(setup.Add());
+    setup.SetName("GST");
+    EXPECT_TRUE(setup.Update());
+    EXPECT_EQ(book.Prompter().Shown(), QStringList{"The New Sale Tax Exists! Please Change to Other Name."});
+    EXPECT_EQ(TaxNames(book.Doc()), (QStringList{"2:GST:7", "1:None:0"}));
 }
 
 TEST(SaleTaxes, AddUpdateAndDeleteFollowTheRules)

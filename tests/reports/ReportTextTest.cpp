@@ -56,6 +56,8 @@ TEST(ReportCellText, NumbersArePrintfTextsInEveryLocale)
         EXPECT_EQ(QuantityText(-4), "-4");
         EXPECT_EQ(QuantityText(2.5), "2.50");
         EXPECT_EQ(QuantityText(12345), "12345");
+        EXPECT_EQ(QuantityText(3e9), "3000000000");
+        EXPECT_EQ(QuantityText(-1e12), "-1000000000000");
         EXPECT_EQ(PercentText(40), "40.00%");
         EXPECT_EQ(PercentText(200.0 / 3), "66.67%");
     }

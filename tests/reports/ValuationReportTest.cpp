@@ -20,6 +20,21 @@ TEST_F(ReportFixture, ValuationDetailOfAPurchaseAndASale)
                                    }));
 }
 
+// Movements of one second list as the register lists them (line position, then transaction), so
+// each on-hand follows from the row above it.
+TEST_F(ReportFixture, MovementsOfOneSecondListInTheRegistersOrder)
+{
+    m_scenario.AddProduct("A");
+    m_scenario.AddProduct("X");
+    m_scenario.Purchase(Day::Day(9), {{"A", 10, 1}, {"X", 10, 1}});
+    m_scenario.Sale(Day::Day(10), {{"A", 1, 2}, {"X", 2, 2}});
+    m_scenario.Sale(Day::Day(10), {{"X", 3, 2}});
+    m_scenario.Purchase(Day::Day(10), {{"X", 5, 4}});
+    EXPECT_EQ(LineCells(ReportKind::ValuationDetail, 4), (QStringList{"10", "-1", "10", "-3", "5", "-2"}));
+    EXPECT_EQ(LineCells(ReportKind::ValuationDetail, 6), (QStringList{"10", "9", "10", "7", "12", "10"}));
+    EXPECT_EQ(LineCells(ReportKind::SalesByItem, 4), (QStringList{"1", "3", "2"}));
+}
+
 TEST_F(ReportFixture, AnEmptyRangeGivesTheHeadingsOnly)
 {
     m_scenario.AddProduct("Widget");

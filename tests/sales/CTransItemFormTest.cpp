@@ -193,7 +193,7 @@ TEST_F(TransItemForm, AnEditedLineKeepsItsOwnTaxAndRateAsANumber)
     line.OnHand = 8.5;
     CTransItemForm form(m_book.Doc(), kTransSale, {line}, {}, line);
     EXPECT_EQ(form.TaxName(), "City");
-    EXPECT_EQ(form.TaxRateText(), "8,88");
+    EXPECT_EQ(form.TaxRateText(), "8,875");
     // The quantity shows two decimals while the stock has them.
     EXPECT_EQ(form.QuantityText(), "2,00");
     const TransactionLine confirmed = form.Line();
