@@ -74,6 +74,8 @@ QString CTransactionForm::DateText() const
 
 void CTransactionForm::SetInvoiceNum(const QString& invoiceNum)
 {
+    // Even the number shown, once typed, is the user's.
+    m_invoiceNumTyped = true;
     if (invoiceNum != m_invoiceNum) {
         m_invoiceNum = invoiceNum;
         Changed();
@@ -211,6 +213,8 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     posting.PreviousLines = m_loadedLines;
     posting.Lines = m_lines;
     posting.InvoiceNum = m_invoiceNum;
+    // The number shown was read before the book was locked; another program may have taken it.
+    posting.InvoiceNumFromID = m_transactionID < 0 && !m_invoiceNumTyped;
     posting.CompanyName = party;
     posting.VendorID = IsSale() ? -1 : m_partyID;
     const PostingResult result = m_doc.PostSalePurchase(posting);
@@ -219,6 +223,7 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     }
     // The form now shows the transaction as stored.
     m_transactionID = result.TransactionID;
+    m_invoiceNum = result.InvoiceNum;
     m_referenceDate = m_date;
     m_loadedLines = m_lines;
     m_modified = false;
