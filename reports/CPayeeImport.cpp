@@ -2,6 +2,7 @@
 
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "CsvText.h"
 #include "ExchangeLayout.h"
 #include "NameText.h"
 
@@ -43,7 +44,7 @@ CCsvRecordImporter::LineResult CPayeeImport::Import(const QStringList& fields, i
 {
     PayeeRecord payee;
     for (int i = 0; i < FieldCount(); ++i) {
-        payee.Text(ExchangeLayout::kPayeeFields[i].second) = fields[i];
+        payee.Text(ExchangeLayout::kPayeeFields[i].second) = TextOfSpreadsheetCell(fields[i]);
     }
     // Stored as every form stores a name, so that the dialogs find it.
     payee.CompanyName = NormalizedName(payee.CompanyName);

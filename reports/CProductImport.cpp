@@ -8,6 +8,7 @@
 #include "CPayeeSetup.h"
 #include "CPrompter.h"
 #include "CSaleTaxSetup.h"
+#include "CsvText.h"
 #include "ExchangeLayout.h"
 #include "LocaleNumber.h"
 #include "NameText.h"
@@ -174,8 +175,12 @@ int32_t CProductImport::VendorID(const QString& name)
         QStringLiteral("Unable to execute command(New Vendor)"));
 }
 
-CCsvRecordImporter::LineResult CProductImport::Import(const QStringList& fields, int line)
+CCsvRecordImporter::LineResult CProductImport::Import(const QStringList& cells, int line)
 {
+    QStringList fields;
+    for (const QString& cell : cells) {
+        fields << TextOfSpreadsheetCell(cell);
+    }
     std::optional<ItemRecord> product = ReadLine(fields, line);
     if (!product) {
         return LineResult::Stop;

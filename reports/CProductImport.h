@@ -28,7 +28,7 @@ public:
     int FieldCount() const override;
     QString ProgressText() const override;
     void Begin() override;
-    LineResult Import(const QStringList& fields, int line) override;
+    LineResult Import(const QStringList& cells, int line) override;
     void Reload() override;
 
 private:

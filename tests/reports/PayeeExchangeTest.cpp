@@ -191,6 +191,21 @@ TEST_F(PayeeExchange, TheExportWritesTheHeaderAndOneQuotedWhereNeededLinePerPaye
     EXPECT_TRUE(m_book.Prompter().FileChoices().last().suggestedName.endsWith("/Vendors"));
 }
 
+TEST_F(PayeeExchange, CellsASpreadsheetWouldRunAsFormulasAreWrittenAsText)
+{
+    PayeeRecord payee;
+    payee.CompanyName = "=HYPERLINK(\"http://x\",\"y\")";
+    payee.City = "+cmd|' /C calc'!A0";
+    payee.State = "@SUM(1)";
+    payee.Phone = "-5";
+    payee.Email = "'=1+1";
+    payee.Note = "\tnote";
+    ASSERT_TRUE(CPayeeSetup(m_book.Doc(), CPayeeSetup::Kind::Customer).Create(payee).Saved());
+    EXPECT_EQ(Export(List::Customers),
+              "Company,Street Address,City,State,Zip Code,Contact Name,Phone,Fax,Email,Note\r\n"
+              "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",,'+cmd|' /C calc'!A0,'@SUM(1),,,'-5,,''=1+1,'\tnote\r\n");
+}
+
 TEST_F(PayeeExchange, AnExportThatCannotBeWrittenSaysSo)
 {
     m_book.Prompter().AnswerFile(m_book.FolderPath("no such folder/out.csv"));

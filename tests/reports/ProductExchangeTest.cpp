@@ -182,3 +182,17 @@ TEST_F(ProductExchange, TheListsSurviveExportResetAndImportAndASecondImportChang
     EXPECT_EQ(Rows(kMovements).size(), movements);
     EXPECT_EQ(Messages(), QStringList());
 }
+
+TEST_F(ProductExchange, CellsASpreadsheetWouldRunAsFormulasAreWrittenAsTextAndReadBackAsTyped)
+{
+    const QString line = "'=1+1,'@desc,'+Tools,3.00,-2.00,'-GST,1.00,'=Acme,\"'\tnote\"";
+    Import(List::Products, {line});
+    EXPECT_EQ(Messages(), QStringList());
+    EXPECT_EQ(Rows("SELECT ProductID, ProductDesc, ProductNote, UnitsOnHand FROM Item"),
+              QStringList{"=1+1|@desc|\tnote|-2"});
+    EXPECT_EQ(Rows("SELECT CompanyName FROM Vendor"), QStringList{"=Acme"});
+    // Negative numbers stay numbers.
+    EXPECT_EQ(Export(List::Products),
+              "Product Name,Product Desc,Category,Sale Price,On Hand,Sale Tax,Unit Cost,Vendor,Note\r\n'=1+1,'@desc,"
+              "'+Tools,3.00,-2.00,'-GST,1.00,'=Acme,'\tnote\r\n");
+}
