@@ -6,6 +6,7 @@
 #include "CStoredTransaction.h"
 #include "DateCellText.h"
 #include "LocaleNumber.h"
+#include "NameText.h"
 #include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
@@ -203,6 +204,15 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     if (party.isEmpty()) {
         prompter.ShowMessage(IsSale() ? QStringLiteral("Please Select a Customer!")
                                       : QStringLiteral("Please Select a Vendor!"));
+        return SaveResult::StayOpen;
+    }
+    QString refusal = ControlCharacterRefusal(QStringLiteral("invoice number"), m_invoiceNum, TextLines::One);
+    if (refusal.isEmpty()) {
+        refusal = ControlCharacterRefusal(IsSale() ? QStringLiteral("customer name") : QStringLiteral("vendor name"),
+                                          party, TextLines::One);
+    }
+    if (!refusal.isEmpty()) {
+        prompter.ShowMessage(refusal);
         return SaveResult::StayOpen;
     }
     SalePurchasePosting posting;

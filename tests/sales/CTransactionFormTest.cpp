@@ -277,6 +277,22 @@ TEST_F(TransactionForm, TheDefaultInvoiceNumberIsTheOneTheSaleGetsWhenSavedAType
               (QStringList{"0|0", "1|1", "2|0"}));
 }
 
+TEST_F(TransactionForm, AnInvoiceNumberOrPartyWithAControlCharacterIsRefused)
+{
+    CTransactionForm sale(m_book.Doc(), kTransSale);
+    AddLine(sale, "Bolt", 1);
+    sale.SetInvoiceNum("12\x1b[8m");
+    sale.SetParty("Counter", -1);
+    EXPECT_EQ(sale.Save(), CTransactionForm::SaveResult::StayOpen);
+    sale.SetInvoiceNum("12");
+    sale.SetParty("Count\ner", -1);
+    EXPECT_EQ(sale.Save(), CTransactionForm::SaveResult::StayOpen);
+    EXPECT_EQ(Prompter().Messages(),
+              (QStringList{"The invoice number may not hold tabs, line breaks or other control characters.",
+                           "The customer name may not hold tabs, line breaks or other control characters."}));
+    EXPECT_EQ(Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
+}
+
 TEST_F(TransactionForm, TheJobsOfASaleAndOfAPurchaseAreTheFixtures)
 {
     CTransactionForm sale(m_book.Doc(), kTransSale);
