@@ -37,14 +37,15 @@ private:
     std::vector<std::pair<QString, int32_t>> m_products;
 };
 
-TransItemRow LineRow(const SalePurchasePosting& posting, int32_t transactionID, const QString& dateText, int order)
+TransItemRow LineRow(const SalePurchasePosting& posting, const PostingResult& result, const QString& dateText,
+                     int order)
 {
     const TransactionLine& line = posting.Lines[order];
     TransItemRow row;
-    row.TransactionID = transactionID;
+    row.TransactionID = result.TransactionID;
     row.TransDate = dateText;
     row.TransType = posting.TransType;
-    row.InvoiceNum = posting.InvoiceNum;
+    row.InvoiceNum = result.InvoiceNum;
     row.ProductID = line.ProductID;
     row.ProductName = line.ProductName;
     row.CompanyName = posting.CompanyName;
@@ -89,6 +90,7 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
     }
     const bool isNew = posting.TransactionID < 0;
     result.TransactionID = isNew ? m_doc.TakeNextTransactionId() : posting.TransactionID;
+    result.InvoiceNum = posting.InvoiceNumFromID ? QString::number(result.TransactionID) : posting.InvoiceNum;
 
     // The rows being replaced are read here, inside the operation: the form's copy may be older
     // than what another program stored since.
@@ -120,7 +122,7 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
     TransactionRow total;
     for (int i = 0; i < posting.Lines.size(); ++i) {
         const TransactionLine& line = posting.Lines[i];
-        if (LineRow(posting, result.TransactionID, dateText, i).Append(m_doc.Connection())) {
+        if (LineRow(posting, result, dateText, i).Append(m_doc.Connection())) {
             replay.Add(line.ProductID, posting.TransType == kTransPurchase ? posting.VendorID : -1);
         } else {
             m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
@@ -139,7 +141,7 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
     total.TransactionID = result.TransactionID;
     total.TransDate = dateText;
     total.TransType = posting.TransType;
-    total.InvoiceNum = posting.InvoiceNum;
+    total.InvoiceNum = result.InvoiceNum;
     total.CompanyName = posting.CompanyName;
     if (total.Append(m_doc.Connection())) {
         m_doc.RecomputeAssetBalance(isNew ? posting.NewDate : fromTime);

@@ -18,6 +18,10 @@ struct SalePurchasePosting
     QList<TransactionLine> PreviousLines; // as stored when the form opened; none for a new one
     QList<TransactionLine> Lines;         // the current lines; their positions become ItemOrder
     QString InvoiceNum;
+    // A new transaction's default invoice number: its TransactionID, taken inside the posting like
+    // the identifier itself, so that two programs posting at once never share a number. InvoiceNum
+    // is then not used.
+    bool InvoiceNumFromID = false;
     QString CompanyName;   // the customer or vendor box text
     int32_t VendorID = -1; // a purchase's selected vendor; -1 when none
 };
@@ -26,4 +30,5 @@ struct PostingResult
 {
     bool Saved = false; // false when a delete failed and the save stopped
     int32_t TransactionID = -1;
+    QString InvoiceNum; // as stored
 };

@@ -2,13 +2,23 @@
 
 #include "CFileChoice.h"
 #include "CPrompter.h"
+#include "DataFileCopy.h"
 #include "DataFilePaths.h"
 
 #include <QDir>
 #include <QSaveFile>
 
+QString CCsvExportFile::TargetRefusal(const QString& path)
+{
+    return NotRegularFileRefusal(path, QStringLiteral("the export"));
+}
+
 bool CCsvExportFile::Write(const QString& path, CCsvFileWriter::Quoting quoting, const Rows& rows)
 {
+    // The new file would be renamed over a device or a FIFO, not written into it.
+    if (!TargetRefusal(path).isEmpty()) {
+        return false;
+    }
     QSaveFile file(path);
     // A file in a folder that takes no new files can still be replaced in place.
     file.setDirectWriteFallback(true);
@@ -36,6 +46,10 @@ bool CCsvExportFile::Save(CPrompter& prompter, const QString& proposedName, CCsv
     choice.confirmOverwrite = true;
     const QString path = prompter.ChooseSaveFile(choice);
     if (path.isEmpty()) {
+        return false;
+    }
+    if (const QString refusal = TargetRefusal(path); !refusal.isEmpty()) {
+        prompter.ShowMessage(refusal);
         return false;
     }
     if (!Write(path, quoting, rows)) {

@@ -1,5 +1,7 @@
 #include "CCsvFileWriter.h"
 
+#include "CsvText.h"
+
 #include <QIODevice>
 
 #include <algorithm>
@@ -12,8 +14,8 @@ void CCsvFileWriter::WriteRow(const QStringList& fields)
     }
     QStringList written;
     written.reserve(fields.size());
-    for (const QString& field : fields) {
-        written << Field(field, m_quoting);
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        written << Field(m_numberColumns.contains(i) ? fields[i] : SpreadsheetCellText(fields[i]), m_quoting);
     }
     Write(written.join(QLatin1Char(',')).toUtf8() + QByteArrayLiteral("\r\n"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +9,8 @@ class QIODevice;
 // Writes CSV files as spreadsheets open them: UTF-8 with a byte-order mark (so accents survive),
 // lines ended by CR LF, and a field holding a comma, a double quote or a line break written in
 // double quotes with its quotes doubled (RFC 4180); every other field is written unchanged.
-// The device is opened and closed by the caller.
+// Cells are text unless their column is a number column, and a text a spreadsheet would run as a
+// formula is written as SpreadsheetCellText makes it. The device is opened and closed by the caller.
 class CCsvFileWriter
 {
 public:
@@ -24,12 +26,14 @@ public:
         : m_device(device), m_quoting(quoting)
     {}
 
+    // Columns (from 0) whose cells are numbers the program wrote, such as "-12.50".
+    void SetNumberColumns(QList<qsizetype> columns) { m_numberColumns = std::move(columns); }
     // The first row written is preceded by the byte-order mark.
     void WriteRow(const QStringList& fields);
     // False once a write failed.
     bool Ok() const { return m_ok; }
 
-    // One field as it is written.
+    // One field as it is written, as it is (for files that scripts read, not spreadsheets).
     static QString Field(const QString& text, Quoting quoting = Quoting::WhereNeeded);
 
 private:
@@ -37,6 +41,7 @@ private:
 
     QIODevice& m_device;
     Quoting m_quoting;
+    QList<qsizetype> m_numberColumns;
     bool m_started = false;
     bool m_ok = true;
 };

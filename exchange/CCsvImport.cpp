@@ -52,6 +52,16 @@ QString CCsvImport::FormatErrorText(int line)
     return QString::asprintf("File Format Error in Line %d, Process Stops", line);
 }
 
+QString CCsvImport::RefusedLineText(int line, const QString& failure)
+{
+    return QStringLiteral("%1 in Line %2, Process Stops").arg(failure).arg(line);
+}
+
+QString CCsvImport::LineRefusalText(int line, const QString& refusal)
+{
+    return QStringLiteral("Line %1: %2 Process Stops").arg(line).arg(refusal);
+}
+
 CCsvImport::Result CCsvImport::Run()
 {
     CFileChoice choice;
@@ -141,9 +151,6 @@ CCsvImport::Outcome CCsvImport::ReadRecords(CCsvLineReader& reader, bool showPro
             break;
         case CCsvRecordImporter::LineResult::Unchanged:
             ++result.unchanged;
-            break;
-        case CCsvRecordImporter::LineResult::Failed:
-            ++result.failed;
             break;
         case CCsvRecordImporter::LineResult::Stop:
             return Outcome::Stopped;

@@ -37,7 +37,6 @@ public:
         int added = 0;
         int updated = 0;
         int unchanged = 0;
-        int failed = 0; // rows that could not be written and were skipped
     };
 
     CCsvImport(CInventoryDoc& doc, CCsvRecordImporter& importer) : m_doc(doc), m_importer(importer) {}
@@ -48,6 +47,10 @@ public:
     Result RunFile(const QString& path);
 
     static QString FormatErrorText(int line);
+    // A line the store refused stops the import like a bad line: "<failure> in Line %d, Process Stops".
+    static QString RefusedLineText(int line, const QString& failure = QStringLiteral("Unable to execute command"));
+    // A line refused by a check that says why in a sentence: "Line %d: <refusal> Process Stops".
+    static QString LineRefusalText(int line, const QString& refusal);
 
 private:
     // Imports records until the end, a stop or a cancel; cancelLine is where a cancel came.

@@ -14,8 +14,8 @@ public:
         Added,
         Updated,
         Unchanged, // the record already holds what the line says; nothing written
-        Failed,    // a row could not be written (after its message); the import goes on
-        Stop       // the line is refused (after its message); the lines before it stay imported
+        Stop       // the line is refused, by a check or by the store (after its message); the lines
+                   // before it stay imported
     };
 
     virtual ~CCsvRecordImporter() = default;

@@ -1,7 +1,9 @@
 #include "CPayeeImport.h"
 
+#include "CCsvImport.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "CsvText.h"
 #include "ExchangeLayout.h"
 #include "NameText.h"
 
@@ -43,7 +45,7 @@ CCsvRecordImporter::LineResult CPayeeImport::Import(const QStringList& fields, i
 {
     PayeeRecord payee;
     for (int i = 0; i < FieldCount(); ++i) {
-        payee.Text(ExchangeLayout::kPayeeFields[i].second) = fields[i];
+        payee.Text(ExchangeLayout::kPayeeFields[i].second) = TextOfSpreadsheetCell(fields[i]);
     }
     // Stored as every form stores a name, so that the dialogs find it.
     payee.CompanyName = NormalizedName(payee.CompanyName);
@@ -51,12 +53,21 @@ CCsvRecordImporter::LineResult CPayeeImport::Import(const QStringList& fields, i
         m_doc.Prompter().ShowMessage(QString::asprintf("You must specify the Company in Line %d, Process Stops", line));
         return LineResult::Stop;
     }
+    if (const QString refusal = CPayeeSetup::TextRefusal(payee); !refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(CCsvImport::LineRefusalText(line, refusal));
+        return LineResult::Stop;
+    }
     const QString key = NameKey(payee.CompanyName);
     const auto stored = m_byName.find(key);
-    return stored == m_byName.end() ? Add(key, payee) : Update(*stored, payee);
+    const std::optional<LineResult> result = stored == m_byName.end() ? Add(key, payee) : Update(*stored, payee);
+    if (!result) {
+        m_doc.Prompter().ShowMessage(CCsvImport::RefusedLineText(line));
+        return LineResult::Stop;
+    }
+    return *result;
 }
 
-CCsvRecordImporter::LineResult CPayeeImport::Update(PayeeRecord& stored, PayeeRecord payee)
+std::optional<CCsvRecordImporter::LineResult> CPayeeImport::Update(PayeeRecord& stored, PayeeRecord payee)
 {
     payee.PayeeID = stored.PayeeID;
     payee.Country = stored.Country;
@@ -64,22 +75,19 @@ CCsvRecordImporter::LineResult CPayeeImport::Update(PayeeRecord& stored, PayeeRe
         return LineResult::Unchanged;
     }
     if (!m_setup.WriteRow(payee.PayeeID, payee)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return LineResult::Failed;
+        return std::nullopt;
     }
     stored = payee;
     return LineResult::Updated;
 }
 
-CCsvRecordImporter::LineResult CPayeeImport::Add(const QString& key, PayeeRecord payee)
+std::optional<CCsvRecordImporter::LineResult> CPayeeImport::Add(const QString& key, PayeeRecord payee)
 {
     payee.PayeeID = m_nextID++;
-    // A later line of the same company finds it even when its row could not be written.
-    m_byName.insert(key, payee);
     if (!m_setup.Insert(payee.PayeeID, payee)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return LineResult::Failed;
+        return std::nullopt;
     }
+    m_byName.insert(key, payee);
     return LineResult::Added;
 }
 

@@ -6,13 +6,16 @@
 
 #include <QHash>
 
+#include <optional>
+
 class CInventoryDoc;
 
 // The records of a customer or vendor file (see ExchangeLayout): a line whose company is
 // already in the list (letter case aside, as the setup dialogs compare names) rewrites that
 // payee's texts, taking the line's letter case and keeping its id and country; any other line
 // adds a payee with the next id. Payees added earlier in the same file count as in the list.
-// A line without a company stops the import.
+// A line without a company, with a control character where its field allows none, or that the
+// store refuses stops the import.
 class CPayeeImport final : public CCsvRecordImporter
 {
 public:
@@ -25,8 +28,9 @@ public:
     void Reload() override;
 
 private:
-    LineResult Update(PayeeRecord& stored, PayeeRecord payee);
-    LineResult Add(const QString& key, PayeeRecord payee);
+    // Nothing when the store refused the row.
+    std::optional<LineResult> Update(PayeeRecord& stored, PayeeRecord payee);
+    std::optional<LineResult> Add(const QString& key, PayeeRecord payee);
 
     CInventoryDoc& m_doc;
     CPayeeSetup m_setup;

@@ -30,6 +30,7 @@ QString CProductExport::VendorName(int32_t payeeID) const
 void CProductExport::WriteRows(CCsvFileWriter& csv)
 {
     m_doc.LoadVendorsById();
+    csv.SetNumberColumns({ExchangeLayout::kSalePrice, ExchangeLayout::kOnHand, ExchangeLayout::kUnitCost});
     csv.WriteRow(ExchangeLayout::ProductHeader());
     for (const ItemRecord& product : m_doc.Products()) {
         csv.WriteRow({product.ProductID, product.ProductDesc, product.CategoryName, NumberText(product.SalePrice),

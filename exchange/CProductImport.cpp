@@ -8,6 +8,7 @@
 #include "CPayeeSetup.h"
 #include "CPrompter.h"
 #include "CSaleTaxSetup.h"
+#include "CsvText.h"
 #include "ExchangeLayout.h"
 #include "LocaleNumber.h"
 #include "NameText.h"
@@ -73,20 +74,20 @@ void CProductImport::Begin()
 }
 
 template <typename Create>
-int32_t CProductImport::FindOrCreate(QHash<QString, int32_t>& index, int32_t& next, const QString& name,
-                                     const Create& create, const QString& failure)
+std::optional<int32_t> CProductImport::FindOrCreate(QHash<QString, int32_t>& index, int32_t& next, const QString& name,
+                                                    const Create& create, const QString& failure, int line)
 {
     const QString key = NameKey(name);
     if (const auto found = index.constFind(key); found != index.cend()) {
         return *found;
     }
-    const int32_t id = next++;
-    // The product is imported with the new id even when its row could not be written.
-    index.insert(key, id);
-    if (!create(id, name)) {
-        m_doc.Prompter().ShowMessage(failure);
+    // A product must not name a category, tax or vendor the book does not hold.
+    if (!create(next, name)) {
+        m_doc.Prompter().ShowMessage(CCsvImport::RefusedLineText(line, failure));
+        return std::nullopt;
     }
-    return id;
+    index.insert(key, next);
+    return next++;
 }
 
 std::optional<double> CProductImport::ReadNumber(const QString& text, int line)
@@ -96,9 +97,8 @@ std::optional<double> CProductImport::ReadNumber(const QString& text, int line)
     }
     const ParsedNumber parsed = ParseUserNumber(text);
     if (!parsed.value) {
-        m_doc.Prompter().ShowMessage(parsed.outOfRange
-                                         ? QStringLiteral("Line %1: %2 Process Stops").arg(line).arg(parsed.refusal)
-                                         : CCsvImport::FormatErrorText(line));
+        m_doc.Prompter().ShowMessage(parsed.outOfRange ? CCsvImport::LineRefusalText(line, parsed.refusal)
+                                                       : CCsvImport::FormatErrorText(line));
     }
     return parsed.value;
 }
@@ -119,6 +119,17 @@ std::optional<ItemRecord> CProductImport::ReadLine(const QStringList& fields, in
             QString::asprintf("You must specify the Product Name in Line %d, Process Stops", line));
         return std::nullopt;
     }
+    QString refusal = CItemSetupForm::TextRefusal(product.ProductID, fields[kProductDesc], fields[kNote]);
+    for (const auto& [caption, field] :
+         {std::pair{"category name", kCategory}, std::pair{"tax name", kSaleTax}, std::pair{"vendor name", kVendor}}) {
+        if (refusal.isEmpty()) {
+            refusal = ControlCharacterRefusal(QLatin1String(caption), NormalizedName(fields[field]), TextLines::One);
+        }
+    }
+    if (!refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(CCsvImport::LineRefusalText(line, refusal));
+        return std::nullopt;
+    }
     const std::optional<double> price = ReadNumber(fields[kSalePrice], line);
     const std::optional<double> onHand = price ? ReadNumber(fields[kOnHand], line) : std::nullopt;
     const std::optional<double> cost = onHand ? ReadNumber(fields[kUnitCost], line) : std::nullopt;
@@ -128,9 +139,8 @@ std::optional<ItemRecord> CProductImport::ReadLine(const QStringList& fields, in
     // The stock's value goes into the running inventory value, which must stay an amount the book
     // holds to the cent.
     if (!IsWithinBounds(*onHand * *cost)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Line %1: %2 Process Stops")
-                                         .arg(line)
-                                         .arg(AmountOutOfRangeText(QStringLiteral("The stock's value"),
+        m_doc.Prompter().ShowMessage(
+            CCsvImport::LineRefusalText(line, AmountOutOfRangeText(QStringLiteral("The stock's value"),
                                                                    FormatLocaleNumber("%.2lf", *onHand * *cost))));
         return std::nullopt;
     }
@@ -143,23 +153,23 @@ std::optional<ItemRecord> CProductImport::ReadLine(const QStringList& fields, in
     return product;
 }
 
-int32_t CProductImport::CategoryID(const QString& name)
+std::optional<int32_t> CProductImport::CategoryID(const QString& name, int line)
 {
     return FindOrCreate(
         m_categories, m_nextCategoryID, name,
         [this](int32_t id, const QString& created) { return CCategorySetup::InsertRow(m_doc, id, created); },
-        QStringLiteral("Unable to execute command(New Category)"));
+        QStringLiteral("Unable to execute command(New Category)"), line);
 }
 
-int32_t CProductImport::TaxID(const QString& name)
+std::optional<int32_t> CProductImport::TaxID(const QString& name, int line)
 {
     return FindOrCreate(
         m_taxes, m_nextTaxID, name.isEmpty() ? CSaleTaxSetup::kBuiltInTax : name,
         [this](int32_t id, const QString& created) { return CSaleTaxSetup::InsertRow(m_doc, id, created, 0.0); },
-        QStringLiteral("Unable to execute command(New Tax)"));
+        QStringLiteral("Unable to execute command(New Tax)"), line);
 }
 
-int32_t CProductImport::VendorID(const QString& name)
+std::optional<int32_t> CProductImport::VendorID(const QString& name, int line)
 {
     if (name.isEmpty()) {
         return -1;
@@ -171,28 +181,43 @@ int32_t CProductImport::VendorID(const QString& name)
             vendor.CompanyName = created;
             return CPayeeSetup(m_doc, CPayeeSetup::Kind::Vendor).Insert(id, vendor);
         },
-        QStringLiteral("Unable to execute command(New Vendor)"));
+        QStringLiteral("Unable to execute command(New Vendor)"), line);
 }
 
-CCsvRecordImporter::LineResult CProductImport::Import(const QStringList& fields, int line)
+CCsvRecordImporter::LineResult CProductImport::Import(const QStringList& cells, int line)
 {
+    QStringList fields;
+    for (const QString& cell : cells) {
+        fields << TextOfSpreadsheetCell(cell);
+    }
     std::optional<ItemRecord> product = ReadLine(fields, line);
     if (!product) {
         return LineResult::Stop;
     }
-    product->CategoryID = CategoryID(product->CategoryName);
-    product->TaxID = TaxID(NormalizedName(fields[kSaleTax]));
-    product->PayeeID = VendorID(NormalizedName(fields[kVendor]));
+    const std::optional<int32_t> categoryID = CategoryID(product->CategoryName, line);
+    const std::optional<int32_t> taxID = categoryID ? TaxID(NormalizedName(fields[kSaleTax]), line) : std::nullopt;
+    const std::optional<int32_t> vendorID = taxID ? VendorID(NormalizedName(fields[kVendor]), line) : std::nullopt;
+    if (!vendorID) {
+        return LineResult::Stop;
+    }
+    product->CategoryID = *categoryID;
+    product->TaxID = *taxID;
+    product->PayeeID = *vendorID;
     const QString key = NameKey(product->ProductID);
     const auto stored = m_products.find(key);
-    return stored == m_products.end() ? Add(key, *product) : Update(*stored, *product);
+    const std::optional<LineResult> result =
+        stored == m_products.end() ? Add(key, *product) : Update(*stored, *product);
+    if (!result) {
+        m_doc.Prompter().ShowMessage(CCsvImport::RefusedLineText(line));
+        return LineResult::Stop;
+    }
+    return *result;
 }
 
-CCsvRecordImporter::LineResult CProductImport::Add(const QString& key, const ItemRecord& product)
+std::optional<CCsvRecordImporter::LineResult> CProductImport::Add(const QString& key, const ItemRecord& product)
 {
     if (!CItemSetupForm::AppendProductRow(m_doc, product)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return LineResult::Failed;
+        return std::nullopt;
     }
     m_products.insert(key, product);
     // Every imported product starts its history, with its quantity, 0 included.
@@ -226,7 +251,7 @@ bool CProductImport::WriteRow(const QString& storedID, const ItemRecord& product
     return row.Close();
 }
 
-CCsvRecordImporter::LineResult CProductImport::Update(ItemRecord& stored, ItemRecord product)
+std::optional<CCsvRecordImporter::LineResult> CProductImport::Update(ItemRecord& stored, ItemRecord product)
 {
     // Only the product's history derives its average cost.
     product.AvgCost = stored.AvgCost;
@@ -239,8 +264,7 @@ CCsvRecordImporter::LineResult CProductImport::Update(ItemRecord& stored, ItemRe
         return LineResult::Unchanged;
     }
     if (!WriteRow(stored.ProductID, product)) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command"));
-        return LineResult::Failed;
+        return std::nullopt;
     }
     const bool renamed = CItemSetupForm::RenameMovements(m_doc, stored.ProductID, product.ProductID);
     stored = product;
@@ -249,7 +273,7 @@ CCsvRecordImporter::LineResult CProductImport::Update(ItemRecord& stored, ItemRe
         adjustment.UnitsOnHand = difference;
         m_doc.PostStockAdjustment(adjustment, CInventoryDoc::kAdjustment);
     }
-    return renamed ? LineResult::Updated : LineResult::Failed;
+    return renamed ? std::optional(LineResult::Updated) : std::nullopt;
 }
 
 void CProductImport::Reload()

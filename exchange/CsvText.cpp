@@ -23,6 +23,22 @@ QString FromWindows1252(const QByteArray& bytes)
     return text;
 }
 
+// A cell a spreadsheet would take for a formula (or, after a tab or CR, may trim into one), with
+// any apostrophes already in front of it.
+bool StartsAsFormula(const QString& text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == QLatin1Char('\'')) {
+        ++at;
+    }
+    if (at == text.size()) {
+        return false;
+    }
+    const QChar first = text[at];
+    return first == QLatin1Char('=') || first == QLatin1Char('+') || first == QLatin1Char('-') ||
+           first == QLatin1Char('@') || first == QLatin1Char('\t') || first == QLatin1Char('\r');
+}
+
 } // namespace
 
 QString DecodeCsvText(const QByteArray& bytes)
@@ -35,4 +51,14 @@ QString DecodeCsvText(const QByteArray& bytes)
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString text = utf8(bytes);
     return utf8.hasError() ? FromWindows1252(bytes) : text;
+}
+
+QString SpreadsheetCellText(const QString& text)
+{
+    return StartsAsFormula(text) ? QLatin1Char('\'') + text : text;
+}
+
+QString TextOfSpreadsheetCell(const QString& cell)
+{
+    return cell.startsWith(QLatin1Char('\'')) && StartsAsFormula(cell) ? cell.mid(1) : cell;
 }

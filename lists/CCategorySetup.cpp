@@ -50,11 +50,22 @@ void CCategorySetup::Changed()
     Select(-1);
 }
 
+bool CCategorySetup::RefusesName(const QString& name) const
+{
+    QString refusal = ControlCharacterRefusal(QStringLiteral("category name"), name, TextLines::One);
+    if (name.isEmpty()) {
+        refusal = QStringLiteral("Category Name Can not be Empty!");
+    }
+    if (!refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(refusal);
+    }
+    return !refusal.isEmpty();
+}
+
 bool CCategorySetup::Add()
 {
     const QString name = NormalizedName(m_name);
-    if (name.isEmpty()) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Category Name Can not be Empty!"));
+    if (RefusesName(name)) {
         return false;
     }
     CDocOperation operation(m_doc);
@@ -101,8 +112,7 @@ bool CCategorySetup::Update()
         return false;
     }
     const QString name = NormalizedName(m_name);
-    if (name.isEmpty()) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Category Name Can not be Empty!"));
+    if (RefusesName(name)) {
         return false;
     }
     CDocOperation operation(m_doc);

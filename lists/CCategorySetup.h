@@ -39,6 +39,8 @@ public:
     static int32_t NextCategoryID(const QList<CategoryRecord>& categories);
 
 private:
+    // Shows why the name cannot be stored (empty, or holding a control character); false when it can.
+    bool RefusesName(const QString& name) const;
     bool NameIsFree(const QString& name, int32_t exceptID) const;
     bool WriteName(int32_t categoryID, const QString& name);
     void Changed();

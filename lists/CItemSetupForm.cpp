@@ -130,6 +130,10 @@ CItemSetupForm::SaveResult CItemSetupForm::Save()
         m_doc.Prompter().ShowMessage(QStringLiteral("Please select a category"));
         return SaveResult::StayOpen;
     }
+    if (const QString refusal = TextRefusal(trimmed, description, note); !refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(refusal);
+        return SaveResult::StayOpen;
+    }
     CDocOperation operation(m_doc);
     if (!operation.Started()) {
         return SaveResult::StayOpen;
@@ -164,6 +168,18 @@ bool CItemSetupForm::RefusesOpeningValue() const
     m_doc.Prompter().ShowMessage(
         AmountOutOfRangeText(QStringLiteral("The opening stock's value"), FormatLocaleNumber("%.2lf", value)));
     return true;
+}
+
+QString CItemSetupForm::TextRefusal(const QString& name, const QString& description, const QString& note)
+{
+    QString refusal = ControlCharacterRefusal(QStringLiteral("product name"), name, TextLines::One);
+    if (refusal.isEmpty()) {
+        refusal = ControlCharacterRefusal(QStringLiteral("description"), description, TextLines::One);
+    }
+    if (refusal.isEmpty()) {
+        refusal = ControlCharacterRefusal(QStringLiteral("note"), note, TextLines::Many);
+    }
+    return refusal;
 }
 
 bool CItemSetupForm::AppendProductRow(CInventoryDoc& doc, const ItemRecord& product)

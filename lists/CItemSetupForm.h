@@ -57,6 +57,10 @@ public:
     // After a save: the name of a created product, or the new name of a renamed one; else empty.
     const QString& SavedName() const { return m_savedName; }
 
+    // Why a product's texts cannot be stored: its name or description holds a control character,
+    // or its note one other than a tab or line break; empty when they can.
+    static QString TextRefusal(const QString& name, const QString& description, const QString& note);
+
     // For a caller that writes products inside its own operation (an import), without checks:
     // the Item row of a new product (its average cost is its unit cost; no stock movement)...
     static bool AppendProductRow(CInventoryDoc& doc, const ItemRecord& product);

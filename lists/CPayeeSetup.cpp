@@ -8,6 +8,7 @@
 #include "SqlText.h"
 
 #include <algorithm>
+#include <array>
 
 namespace {
 const QString kEmptyName = QStringLiteral("Company Name Can not Be Empty!");
@@ -82,6 +83,22 @@ bool CPayeeSetup::NameIsFree(const QString& name, std::optional<int32_t> exceptI
     });
 }
 
+QString CPayeeSetup::TextRefusal(const PayeeRecord& payee)
+{
+    static const std::array<const char*, PayeeRecord::kTextCount> captions = {
+        "company name", "address", "city", "state", "zip code", "country",
+        "contact name", "phone",   "fax",  "email", "note"};
+    for (int i = 0; i < PayeeRecord::kTextCount; ++i) {
+        const bool multiLine = &payee.Text(i) == &payee.Address || &payee.Text(i) == &payee.Note;
+        const QString refusal = ControlCharacterRefusal(QLatin1String(captions[i]), payee.Text(i),
+                                                        multiLine ? TextLines::Many : TextLines::One);
+        if (!refusal.isEmpty()) {
+            return refusal;
+        }
+    }
+    return QString();
+}
+
 int32_t CPayeeSetup::NextPayeeID(const QList<PayeeRecord>& payees)
 {
     int32_t next = 1;
@@ -135,6 +152,10 @@ CPayeeSetup::SaveResult CPayeeSetup::Write(std::optional<int32_t> payeeID, const
     const PayeeRecord stored = Stored(payee);
     if (stored.CompanyName.isEmpty()) {
         m_doc.Prompter().ShowMessage(kEmptyName);
+        return Unsaved(Status::Refused);
+    }
+    if (const QString refusal = TextRefusal(stored); !refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(refusal);
         return Unsaved(Status::Refused);
     }
     CDocOperation operation(m_doc);

@@ -76,6 +76,9 @@ public:
     // without name checks and without reloading the list. False when the store refuses.
     bool Insert(int32_t payeeID, const PayeeRecord& payee);
     bool WriteRow(int32_t payeeID, const PayeeRecord& payee);
+    // Why the payee's texts cannot be stored: one holds a control character (a tab or line break
+    // outside the address and the note); empty when they can.
+    static QString TextRefusal(const PayeeRecord& payee);
     // The id of a new payee: one above the list's largest, and at least 1.
     static int32_t NextPayeeID(const QList<PayeeRecord>& payees);
 

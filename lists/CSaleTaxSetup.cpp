@@ -68,12 +68,23 @@ void CSaleTaxSetup::Changed()
     Select(-1);
 }
 
+bool CSaleTaxSetup::RefusesName(const QString& name) const
+{
+    QString refusal = ControlCharacterRefusal(QStringLiteral("tax name"), name, TextLines::One);
+    if (name.isEmpty()) {
+        refusal = QStringLiteral("Tax Name Can not be Empty!");
+    }
+    if (!refusal.isEmpty()) {
+        m_doc.Prompter().ShowMessage(refusal);
+    }
+    return !refusal.isEmpty();
+}
+
 bool CSaleTaxSetup::Add()
 {
     const QString name = NormalizedName(m_name);
     m_lastTaken = m_name;
-    if (name.isEmpty()) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Tax Name Can not be Empty!"));
+    if (RefusesName(name)) {
         return false;
     }
     if (!RateIsValid()) {
@@ -142,8 +153,7 @@ bool CSaleTaxSetup::Update()
     }
     const QString name = NormalizedName(m_name);
     m_lastTaken = m_name;
-    if (name.isEmpty()) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Tax Name Can not be Empty!"));
+    if (RefusesName(name)) {
         return false;
     }
     if (!RateIsValid()) {

@@ -47,6 +47,8 @@ public:
     static int32_t NextTaxID(const QList<TaxRecord>& taxes);
 
 private:
+    // Shows why the name cannot be stored (empty, or holding a control character); false when it can.
+    bool RefusesName(const QString& name) const;
     bool NameIsFree(const QString& name, int32_t exceptID) const;
     bool RateIsValid() const;
     bool WriteTax(int32_t taxID, const QString& name);

@@ -9,6 +9,14 @@ namespace {
 
 void WriteRows(const CReport& report, CCsvFileWriter& csv)
 {
+    // Right-aligned columns hold the numbers; the others hold names and dates.
+    QList<qsizetype> numbers;
+    for (qsizetype i = 0; i < report.Columns().size(); ++i) {
+        if (report.Columns()[i].align == ReportColumn::Align::Right) {
+            numbers << i;
+        }
+    }
+    csv.SetNumberColumns(numbers);
     csv.WriteRow(report.Captions());
     csv.WriteRow(QStringList(report.Columns().size()));
     for (const ReportRow& row : report.Rows()) {

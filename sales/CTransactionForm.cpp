@@ -6,6 +6,7 @@
 #include "CStoredTransaction.h"
 #include "DateCellText.h"
 #include "LocaleNumber.h"
+#include "NameText.h"
 #include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
@@ -74,6 +75,8 @@ QString CTransactionForm::DateText() const
 
 void CTransactionForm::SetInvoiceNum(const QString& invoiceNum)
 {
+    // Even the number shown, once typed, is the user's.
+    m_invoiceNumTyped = true;
     if (invoiceNum != m_invoiceNum) {
         m_invoiceNum = invoiceNum;
         Changed();
@@ -203,6 +206,15 @@ CTransactionForm::SaveResult CTransactionForm::Save()
                                       : QStringLiteral("Please Select a Vendor!"));
         return SaveResult::StayOpen;
     }
+    QString refusal = ControlCharacterRefusal(QStringLiteral("invoice number"), m_invoiceNum, TextLines::One);
+    if (refusal.isEmpty()) {
+        refusal = ControlCharacterRefusal(IsSale() ? QStringLiteral("customer name") : QStringLiteral("vendor name"),
+                                          party, TextLines::One);
+    }
+    if (!refusal.isEmpty()) {
+        prompter.ShowMessage(refusal);
+        return SaveResult::StayOpen;
+    }
     SalePurchasePosting posting;
     posting.TransType = m_transType;
     posting.TransactionID = m_transactionID;
@@ -211,6 +223,8 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     posting.PreviousLines = m_loadedLines;
     posting.Lines = m_lines;
     posting.InvoiceNum = m_invoiceNum;
+    // The number shown was read before the book was locked; another program may have taken it.
+    posting.InvoiceNumFromID = m_transactionID < 0 && !m_invoiceNumTyped;
     posting.CompanyName = party;
     posting.VendorID = IsSale() ? -1 : m_partyID;
     const PostingResult result = m_doc.PostSalePurchase(posting);
@@ -219,6 +233,7 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     }
     // The form now shows the transaction as stored.
     m_transactionID = result.TransactionID;
+    m_invoiceNum = result.InvoiceNum;
     m_referenceDate = m_date;
     m_loadedLines = m_lines;
     m_modified = false;

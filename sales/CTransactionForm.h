@@ -40,8 +40,9 @@ public:
         int32_t payeeID = -1;
     };
 
-    // A new sale (kTransSale) or purchase (kTransPurchase), dated now and numbered with the next
-    // transaction number.
+    // A new sale (kTransSale) or purchase (kTransPurchase), dated now. Its invoice number shows the
+    // next transaction number, the one it will probably get; unless another is typed, it is saved
+    // with the number of the transaction it becomes, decided when it is saved.
     CTransactionForm(CInventoryDoc& doc, int32_t transType);
 
     // Takes the stored sale or purchase transactionID, to change it. False, after the message,
@@ -62,7 +63,9 @@ public:
     void SetDate(const QDateTime& date);
     // The date as the form shows it: the locale's short date.
     QString DateText() const;
+    // After a save, the number stored.
     const QString& InvoiceNum() const { return m_invoiceNum; }
+    // A number typed is saved as typed.
     void SetInvoiceNum(const QString& invoiceNum);
 
     const QList<PartyEntry>& PartyEntries() const { return m_partyEntries; }
@@ -118,6 +121,7 @@ private:
     QDateTime m_referenceDate;
     QDateTime m_date;
     QString m_invoiceNum;
+    bool m_invoiceNumTyped = false;
     QList<PartyEntry> m_partyEntries;
     QString m_partyText;
     int32_t m_partyID = -1;

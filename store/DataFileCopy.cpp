@@ -189,13 +189,21 @@ QString BackupWritePath(const QString& target)
     return info.isSymLink() ? info.symLinkTarget() : target;
 }
 
+QString NotRegularFileRefusal(const QString& target, const QString& purpose)
+{
+    const QFileInfo info(BackupWritePath(target));
+    if (info.exists() && !info.isFile()) {
+        return QStringLiteral("\"%1\" is not a regular file; choose a file for %2.").arg(target, purpose);
+    }
+    return QString();
+}
+
 QString BackupTargetRefusal(const QString& dataFile, const QString& target)
 {
-    const QString written = BackupWritePath(target);
-    const QFileInfo info(written);
-    if (info.exists() && !info.isFile()) {
-        return QStringLiteral("\"%1\" is not a regular file; choose a file for the backup.").arg(target);
+    if (QString refusal = NotRegularFileRefusal(target, QStringLiteral("the backup")); !refusal.isEmpty()) {
+        return refusal;
     }
+    const QString written = BackupWritePath(target);
     const QString data = ResolvedPath(dataFile);
     const QString resolved = ResolvedPath(written);
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {

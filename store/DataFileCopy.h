@@ -21,6 +21,12 @@ bool CopyDatabaseFile(const QString& source, const QString& target);
 // present their columns must match too. Opens the file read-only and writes nothing.
 bool IsQuilletDataFile(const QString& path);
 
+// Why a file cannot be written at target: it exists and is no regular file (a device, a FIFO, a
+// folder), which replacing would destroy or which would swallow the bytes. A symbolic link is
+// judged by the file it points to. The message ends "choose a file for <purpose>."; empty when
+// target can be written.
+QString NotRegularFileRefusal(const QString& target, const QString& purpose);
+
 // Why target cannot take a backup of the data file: it is the data file itself or one of its
 // journal files ("-wal", "-shm", "-journal"), or it exists and is no regular file (a device, a
 // folder). Empty when it can. A symbolic link is judged by the file it points to.

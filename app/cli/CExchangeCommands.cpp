@@ -35,15 +35,11 @@ std::optional<CListExchange::List> TakeWords(CCliContext& context, const CCliArg
 
 QString Summary(const QString& word, const CCsvImport::Result& result)
 {
-    QString summary = QStringLiteral("%1: %2 added, %3 updated, %4 unchanged")
-                          .arg(word)
-                          .arg(result.added)
-                          .arg(result.updated)
-                          .arg(result.unchanged);
-    if (result.failed > 0) {
-        summary += QStringLiteral(", %1 not written").arg(result.failed);
-    }
-    return summary;
+    return QStringLiteral("%1: %2 added, %3 updated, %4 unchanged")
+        .arg(word)
+        .arg(result.added)
+        .arg(result.updated)
+        .arg(result.unchanged);
 }
 
 } // namespace
@@ -77,7 +73,7 @@ int CExchangeCommands::Import(CCliContext& context, const CCliArguments& argumen
     if (imported || result.outcome == CCsvImport::Outcome::Stopped) {
         context.Out() << Summary(CListExchange::Word(*list), result) << Qt::endl;
     }
-    return imported && result.failed == 0 ? 0 : CCliContext::kFailed;
+    return imported ? 0 : CCliContext::kFailed;
 }
 
 int CExchangeCommands::Export(CCliContext& context, const CCliArguments& arguments)

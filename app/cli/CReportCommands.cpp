@@ -2,6 +2,7 @@
 
 #include "CCliArguments.h"
 #include "CCliContext.h"
+#include "CCsvExportFile.h"
 #include "CReportBuilder.h"
 #include "CReportSaver.h"
 #include "ReportRange.h"
@@ -84,6 +85,9 @@ int CReportCommands::Report(CCliContext& context, const CCliArguments& arguments
         return WriteToStdout(report) ? 0 : context.Fail(QStringLiteral("report: writing to stdout failed"));
     }
     const QString path = arguments.Value(QStringLiteral("out"));
+    if (const QString refusal = CCsvExportFile::TargetRefusal(path); !refusal.isEmpty()) {
+        return context.Fail(QStringLiteral("--out: %1").arg(refusal));
+    }
     if (!CReportSaver::WriteFile(report, path)) {
         return context.Fail(QStringLiteral("--out: Can not open the file %1").arg(path));
     }

@@ -22,6 +22,30 @@ int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
+CCliRunner::AtOnce CCliRunner::RunAtOnce(const QStringList& arguments, int programs, int times) const
+{
+    // The program is $0 of the script and "$@" its arguments, each kept whole.
+    const QString loop = QStringLiteral("for i in $(seq 1 %1); do \"$0\" \"$@\" || echo failed >&2; done").arg(times);
+    QList<QProcess*> loops;
+    for (int i = 0; i < programs; ++i) {
+        auto* shell = new QProcess;
+        shell->start(QStringLiteral("sh"), QStringList{QStringLiteral("-c"), loop, QStringLiteral(QUILLET_CLI),
+                                                       QStringLiteral("--data"), m_dataFile} +
+                                               arguments);
+        loops << shell;
+    }
+    AtOnce result;
+    for (QProcess* shell : loops) {
+        result.allSucceeded = shell->waitForFinished(300000) && result.allSucceeded;
+        result.out << QString::fromUtf8(shell->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QString err = QString::fromUtf8(shell->readAllStandardError());
+        result.allSucceeded = result.allSucceeded && !err.contains(QLatin1String("failed"));
+        result.err += err;
+        delete shell;
+    }
+    return result;
+}
+
 bool CCliRunner::Sql(const QString& sql) const
 {
     QProcess sqlite;
@@ -37,4 +61,16 @@ QStringList CCliRunner::OutLines() const
         lines.removeLast();
     }
     return lines;
+}
+
+QStringList SaleNumbers(const QStringList& registerLines)
+{
+    QStringList numbers;
+    for (const QString& line : registerLines.mid(1)) {
+        const QStringList fields = line.split(QLatin1Char(','));
+        if (fields.value(2) == QLatin1String("1")) {
+            numbers << fields.value(0) + QLatin1Char('|') + fields.value(3);
+        }
+    }
+    return numbers;
 }

@@ -13,6 +13,15 @@ public:
     int Run(const QStringList& arguments, const QByteArray& input = QByteArray());
     // Sends stdout of the following runs to path instead of keeping it (empty: keep it again).
     void SetOutputFile(const QString& path) { m_outputFile = path; }
+    // Runs the command `times` times in each of `programs` shell loops started at once, as tills
+    // posting side by side would; what they all printed to stdout, and whether every run succeeded.
+    struct AtOnce
+    {
+        QStringList out;
+        bool allSucceeded = true;
+        QString err;
+    };
+    AtOnce RunAtOnce(const QStringList& arguments, int programs, int times) const;
     // Runs a statement on the data file with the sqlite3 shell; true when it succeeded.
     bool Sql(const QString& sql) const;
     const QString& Out() const { return m_out; }
@@ -26,3 +35,6 @@ private:
     QString m_out;
     QString m_err;
 };
+
+// "TransactionID|InvoiceNum" of every sale row of a `register` listing, in its order.
+QStringList SaleNumbers(const QStringList& registerLines);

@@ -3,7 +3,11 @@
 #include "CCliRunner.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -89,4 +93,37 @@ TEST_F(CliExchange, WrongWordsAndUnreadableFilesAreRefused)
     EXPECT_EQ(m_cli.Run({"--help"}), 0);
     EXPECT_TRUE(m_cli.Out().contains("  import customers|vendors|products FILE\n"));
     EXPECT_TRUE(m_cli.Out().contains("  export customers|vendors|products FILE\n"));
+}
+
+TEST_F(CliExchange, ExportsAndReportFilesRefuseDevicesAndFifosAndFollowLinksToTheirFile)
+{
+    ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--qty", "4", "--cost", "1"}), 0);
+    const QString fifo = Path("pipe.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QStringList targets{fifo};
+    // Only root may replace a device node; for anyone else the write itself fails.
+    if (::geteuid() == 0 && QFileInfo::exists("/dev/full")) {
+        targets << "/dev/full";
+    }
+    for (const QString& target : targets) {
+        const QString refusal =
+            QStringLiteral("\"%1\" is not a regular file; choose a file for the export.").arg(target);
+        EXPECT_EQ(m_cli.Run({"export", "customers", target}), 1);
+        EXPECT_EQ(m_cli.Err(), refusal + "\n");
+        EXPECT_EQ(m_cli.Run({"report", "valuation-summary", "--out", target}), 1);
+        EXPECT_EQ(m_cli.Err(), "--out: " + refusal + "\n");
+        struct stat status = {};
+        ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &status), 0);
+        EXPECT_FALSE(S_ISREG(status.st_mode)) << target.toStdString();
+    }
+
+    Write("real.csv", "old");
+    ASSERT_TRUE(QFile::link(Path("real.csv"), Path("link.csv")));
+    ASSERT_EQ(m_cli.Run({"export", "products", Path("link.csv")}), 0) << m_cli.Err().toStdString();
+    EXPECT_TRUE(QFileInfo(Path("link.csv")).isSymLink());
+    EXPECT_TRUE(Read("real.csv").contains("Rope,,Hardware,0.00,4.00,None,1.00,,"));
+    ASSERT_EQ(m_cli.Run({"report", "valuation-summary", "--out", Path("link.csv")}), 0) << m_cli.Err().toStdString();
+    EXPECT_TRUE(QFileInfo(Path("link.csv")).isSymLink());
+    EXPECT_TRUE(Read("real.csv").contains("Rope")) << Read("real.csv").toStdString();
+    EXPECT_FALSE(Read("real.csv").contains("Product Name"));
 }

@@ -62,3 +62,13 @@ TEST_F(CliPayees, CompanySetCreatesTheProfileOnceAndKeepsWhatIsNotGiven)
 }
 
 } // namespace
+
+TEST_F(CliPayees, NamesWithTerminalEscapesAreRefused)
+{
+    EXPECT_EQ(m_cli.Run({"customer", "add", "Acme\x1b]0;owned\x07"}), 1);
+    EXPECT_EQ(m_cli.Err(), "The company name may not hold tabs, line breaks or other control characters.\n");
+    EXPECT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--note", "red\x1b[31m"}), 1);
+    EXPECT_EQ(m_cli.Err(), "The note may not hold control characters other than tabs and line breaks.\n");
+    EXPECT_EQ(m_cli.Run({"customer", "add", "Acme", "--note", "two\nlines"}), 0) << m_cli.Err().toStdString();
+    EXPECT_EQ(List("customers").join('\n'), "1,Acme,,,,,,,,,,\"two\nlines\"");
+}

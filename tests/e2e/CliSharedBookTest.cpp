@@ -95,4 +95,20 @@ TEST_F(CliSharedBook, AServerBookBacksUpToADataFileAndRestoresFromOne)
     EXPECT_EQ(server.OutLines(), QStringList{"7"});
 }
 
+TEST_F(CliSharedBook, TillsPostingAtOnceGiveEverySaleItsOwnInvoiceNumber)
+{
+    CCliRunner cli(m_file);
+    ASSERT_EQ(cli.Run({"copy-book", m_file, m_server}), 0) << cli.Err().toStdString();
+    CCliRunner server(m_server);
+    const CCliRunner::AtOnce posted =
+        server.RunAtOnce({"--yes", "sale", "--party", "Acme", "--line", "Rope;1;5"}, 3, 10);
+    EXPECT_TRUE(posted.allSucceeded) << posted.err.toStdString();
+    ASSERT_EQ(server.Run({"register"}), 0);
+    const QStringList numbers = SaleNumbers(server.OutLines());
+    EXPECT_EQ(numbers.size(), 31);
+    for (const QString& number : numbers) {
+        EXPECT_EQ(number.section('|', 0, 0), number.section('|', 1)) << number.toStdString();
+    }
+}
+
 } // namespace

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -273,22 +272,9 @@ TEST_F(Cli, TwoProgramsPostingAtOnceLoseNoSale)
     ASSERT_EQ(m_cli.Run({"init"}), 0);
     ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--qty", "1000", "--cost", "2"}), 0);
     // Two shell loops of sales on one book at the same time.
-    const QString loop = QStringLiteral("for i in $(seq 1 40); do \"$0\" --data \"$1\" sale --party C --line "
-                                        "\"Rope;1;3\" || echo failed; done");
-    QList<QProcess*> loops;
-    for (int i = 0; i < 2; ++i) {
-        auto* shell = new QProcess;
-        shell->start("sh", {"-c", loop, QStringLiteral(QUILLET_CLI), DataFile()});
-        loops << shell;
-    }
-    QStringList ids;
-    for (QProcess* shell : loops) {
-        ASSERT_TRUE(shell->waitForFinished(120000));
-        const QString out = QString::fromUtf8(shell->readAllStandardOutput());
-        EXPECT_FALSE(out.contains("failed")) << shell->readAllStandardError().toStdString();
-        ids << out.split('\n', Qt::SkipEmptyParts);
-        delete shell;
-    }
+    const CCliRunner::AtOnce posted = m_cli.RunAtOnce({"sale", "--party", "C", "--line", "Rope;1;3"}, 2, 40);
+    EXPECT_TRUE(posted.allSucceeded) << posted.err.toStdString();
+    QStringList ids = posted.out;
     ids.removeDuplicates();
     EXPECT_EQ(ids.size(), 80);
     ASSERT_EQ(m_cli.Run({"list", "products"}), 0);
@@ -296,6 +282,25 @@ TEST_F(Cli, TwoProgramsPostingAtOnceLoseNoSale)
     ASSERT_EQ(m_cli.Run({"register"}), 0);
     EXPECT_EQ(m_cli.OutLines().size(), 82);
     EXPECT_TRUE(m_cli.OutLines().last().contains(",920,1840,1,0")) << m_cli.OutLines().last().toStdString();
+}
+
+TEST_F(Cli, ProgramsPostingAtOnceGiveEverySaleItsOwnInvoiceNumber)
+{
+    ASSERT_EQ(m_cli.Run({"init"}), 0);
+    ASSERT_EQ(m_cli.Run({"product", "add", "Rope", "--category", "Hardware", "--qty", "1000", "--cost", "2"}), 0);
+    const CCliRunner::AtOnce posted = m_cli.RunAtOnce({"sale", "--party", "C", "--line", "Rope;1;3"}, 3, 15);
+    EXPECT_TRUE(posted.allSucceeded) << posted.err.toStdString();
+    ASSERT_EQ(m_cli.Run({"sale", "--party", "C", "--line", "Rope;1;3", "--invoice", "7"}), 0);
+    ASSERT_EQ(m_cli.Run({"register"}), 0);
+    // Transaction 0 is the opening balance; a number typed stays as typed.
+    QStringList expected{"46|7"};
+    for (int id = 1; id <= 45; ++id) {
+        expected << QStringLiteral("%1|%1").arg(id);
+    }
+    QStringList numbers = SaleNumbers(m_cli.OutLines());
+    numbers.sort();
+    expected.sort();
+    EXPECT_EQ(numbers, expected);
 }
 
 TEST_F(Cli, BackupNeverReplacesTheBookItsJournalOrADevice)

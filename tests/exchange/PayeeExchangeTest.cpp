@@ -122,7 +122,7 @@ TEST_F(PayeeExchange, ABadLineStopsTheImportKeepingTheLinesBeforeIt)
     EXPECT_EQ(names, (QStringList{"Fifth", "First", "Ninth", "Second", "Seventh"}));
 }
 
-TEST_F(PayeeExchange, ARowTheStoreRefusesIsReportedAndSkipped)
+TEST_F(PayeeExchange, ARowTheStoreRefusesStopsTheImportAtItsLine)
 {
     if (BooksOnServer()) {
         ASSERT_TRUE(RunOnServer(m_book.Path(), R"(
@@ -137,11 +137,28 @@ CREATE TRIGGER test_refuse BEFORE INSERT ON "Customer" FOR EACH ROW EXECUTE FUNC
                          "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
     }
     const CCsvImport::Result result = Import(List::Customers, {"Good,,,,,,,,,", "Bad,,,,,,,,,", "Fine,,,,,,,,,"});
-    EXPECT_EQ(result.outcome, Outcome::Imported);
-    EXPECT_EQ(result.failed, 1);
-    EXPECT_EQ(Messages(), QStringList{"Unable to execute command"});
-    // The failed payee held its id, as a payee the list held until the reload.
-    EXPECT_EQ(Rows("SELECT PayeeID, CompanyName FROM Customer ORDER BY PayeeID"), (QStringList{"1|Good", "3|Fine"}));
+    EXPECT_EQ(result.outcome, Outcome::Stopped);
+    EXPECT_EQ(result.added, 1);
+    EXPECT_EQ(Messages(), QStringList{"Unable to execute command in Line 3, Process Stops"});
+    EXPECT_EQ(Rows("SELECT PayeeID, CompanyName FROM Customer ORDER BY PayeeID"), QStringList{"1|Good"});
+}
+
+TEST_F(PayeeExchange, ControlCharactersStopTheImportAtTheirLineButTabsAndBreaksMayStandInAddressAndNote)
+{
+    const QString nul = QStringLiteral("Nul") + QChar(0) + QStringLiteral("Co,,,,,,,,,");
+    const CCsvImport::Result result =
+        Import(List::Customers, {"\"Tab\",\"1\tMain\r\nSt\",,,,,,,,\"a\tnote\non two lines\"", nul, "Later,,,,,,,,,"});
+    EXPECT_EQ(result.outcome, Outcome::Stopped);
+    Import(List::Customers, {"Bell,,Cork\a,,,,,,,"});
+    Import(List::Customers, {"Escape,,,,,,,,,\x1b[31mred"});
+    Import(List::Customers, {QString::fromUtf8("C1,,,,,,1\u00852,,,")});
+    const QString oneLine = QStringLiteral("may not hold tabs, line breaks or other control characters.");
+    EXPECT_EQ(Messages(), (QStringList{"Line 5: The company name " + oneLine + " Process Stops",
+                                       "Line 2: The city " + oneLine + " Process Stops",
+                                       "Line 2: The note may not hold control characters other than tabs and line "
+                                       "breaks. Process Stops",
+                                       "Line 2: The phone " + oneLine + " Process Stops"}));
+    EXPECT_EQ(Rows(kCustomers), QStringList{"1|Tab|1\tMain\r\nSt|||||||||a\tnote\non two lines"});
 }
 
 TEST_F(PayeeExchange, AFileThatCannotBeReadOrIsNotChosenChangesNothing)
@@ -191,6 +208,21 @@ TEST_F(PayeeExchange, TheExportWritesTheHeaderAndOneQuotedWhereNeededLinePerPaye
     EXPECT_TRUE(m_book.Prompter().FileChoices().last().suggestedName.endsWith("/Vendors"));
 }
 
+TEST_F(PayeeExchange, CellsASpreadsheetWouldRunAsFormulasAreWrittenAsText)
+{
+    PayeeRecord payee;
+    payee.CompanyName = "=HYPERLINK(\"http://x\",\"y\")";
+    payee.City = "+cmd|' /C calc'!A0";
+    payee.State = "@SUM(1)";
+    payee.Phone = "-5";
+    payee.Email = "'=1+1";
+    payee.Note = "\tnote";
+    ASSERT_TRUE(CPayeeSetup(m_book.Doc(), CPayeeSetup::Kind::Customer).Create(payee).Saved());
+    EXPECT_EQ(Export(List::Customers),
+              "Company,Street Address,City,State,Zip Code,Contact Name,Phone,Fax,Email,Note\r\n"
+              "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\",,'+cmd|' /C calc'!A0,'@SUM(1),,,'-5,,''=1+1,'\tnote\r\n");
+}
+
 TEST_F(PayeeExchange, AnExportThatCannotBeWrittenSaysSo)
 {
     m_book.Prompter().AnswerFile(m_book.FolderPath("no such folder/out.csv"));
@@ -213,13 +245,30 @@ TEST_F(PayeeExchange, EveryTextSurvivesExportResetAndImportAndASecondImportChang
                                "",
                                "tab\tinside",
                                QString::fromUtf8("\U0001F600 smile"),
-                               "a\r\nb"};
+                               "a\r\nb",
+                               "=HYPERLINK(\"http://x\",\"y\")",
+                               "+cmd|' /C calc'!A0",
+                               "-5",
+                               "@SUM(1)",
+                               "'=1+1",
+                               "''-2",
+                               "'plain",
+                               "\tstarts with a tab",
+                               "\r\nstarts with a break"};
+    // Tabs and line breaks belong in the address and the note only.
+    const auto oneLine = [](QString text) {
+        return text.replace(QLatin1Char('\t'), QLatin1Char(' '))
+            .replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    };
     CPayeeSetup customers(m_book.Doc(), CPayeeSetup::Kind::Customer);
     for (int i = 0; i < texts.size(); ++i) {
         PayeeRecord payee;
-        payee.CompanyName = QStringLiteral("Company %1 %2").arg(i, 2, 10, QLatin1Char('0')).arg(texts[i].trimmed());
+        payee.CompanyName =
+            QStringLiteral("Company %1 %2").arg(i, 2, 10, QLatin1Char('0')).arg(oneLine(texts[i]).trimmed());
         for (int text = 1; text < PayeeRecord::kTextCount; ++text) {
-            payee.Text(text) = text == 5 ? QString() : texts[(i + text) % texts.size()];
+            const QString value = texts[(i + text) % texts.size()];
+            payee.Text(text) = text == 5 ? QString() : text == 1 || text == 10 ? value : oneLine(value);
         }
         ASSERT_TRUE(customers.Create(payee).Saved()) << i;
     }

@@ -102,6 +102,9 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
         {"Keep5,,Hardware,1,1,,1,,", "Huge,,Hardware,1,1,,5000000000000,,"},
         {"Keep6,,Hardware,1,1,,1,,", "Short,,Hardware,1,1,,1,"},
         {"Keep7,,Hardware,1,1,,1,,", "Worth,,Hardware,1,2000000,,1000000,,"},
+        {"Keep8,,Hardware,1,1,,1,,", QStringLiteral("Nul,,Hardware,1,1,,1,,a") + QChar(0) + QStringLiteral("b")},
+        {"Keep9,,Hardware,1,1,,1,,", "Tabbed,,\"Hard\tware\",1,1,,1,,"},
+        {"Keep10,,Hardware,1,1,,1,,", "Escape,,Hardware,1,1,,1,\x1b[5m,"},
     };
     for (const QStringList& lines : cases) {
         EXPECT_EQ(Import(List::Products, lines).outcome, Outcome::Stopped) << lines.join('/').toStdString();
@@ -114,9 +117,15 @@ TEST_F(ProductExchange, RefusedLinesStopTheImportKeepingTheLinesBeforeThem)
                            "size. Process Stops",
                            "File Format Error in Line 3, Process Stops",
                            "Line 3: The stock's value, 2,000,000,000,000.00, is out of range: amounts may be at most "
-                           "1,000,000,000,000. Process Stops"}));
+                           "1,000,000,000,000. Process Stops",
+                           "Line 3: The note may not hold control characters other than tabs and line breaks. "
+                           "Process Stops",
+                           "Line 3: The category name may not hold tabs, line breaks or other control characters. "
+                           "Process Stops",
+                           "Line 3: The vendor name may not hold tabs, line breaks or other control characters. "
+                           "Process Stops"}));
     EXPECT_EQ(Rows("SELECT ProductID FROM Item ORDER BY ProductID"),
-              (QStringList{"Keep1", "Keep2", "Keep3", "Keep4", "Keep5", "Keep6", "Keep7"}));
+              (QStringList{"Keep1", "Keep10", "Keep2", "Keep3", "Keep4", "Keep5", "Keep6", "Keep7", "Keep8", "Keep9"}));
     // A refused line creates nothing, not even its category.
     EXPECT_EQ(Rows("SELECT COUNT(*) FROM Categories"), QStringList{"2"});
 }
@@ -196,4 +205,18 @@ TEST_F(ProductExchange, TheListsSurviveExportResetAndImportAndASecondImportChang
     EXPECT_EQ(m_book.Connection().TotalChanges(), changes);
     EXPECT_EQ(Rows(kMovements).size(), movements);
     EXPECT_EQ(Messages(), QStringList());
+}
+
+TEST_F(ProductExchange, CellsASpreadsheetWouldRunAsFormulasAreWrittenAsTextAndReadBackAsTyped)
+{
+    const QString line = "'=1+1,'@desc,'+Tools,3.00,-2.00,'-GST,1.00,'=Acme,\"'\tnote\"";
+    Import(List::Products, {line});
+    EXPECT_EQ(Messages(), QStringList());
+    EXPECT_EQ(Rows("SELECT ProductID, ProductDesc, ProductNote, UnitsOnHand FROM Item"),
+              QStringList{"=1+1|@desc|\tnote|-2"});
+    EXPECT_EQ(Rows("SELECT CompanyName FROM Vendor"), QStringList{"=Acme"});
+    // Negative numbers stay numbers.
+    EXPECT_EQ(Export(List::Products),
+              "Product Name,Product Desc,Category,Sale Price,On Hand,Sale Tax,Unit Cost,Vendor,Note\r\n'=1+1,'@desc,"
+              "'+Tools,3.00,-2.00,'-GST,1.00,'=Acme,'\tnote\r\n");
 }

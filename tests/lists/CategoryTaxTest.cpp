@@ -256,4 +256,25 @@ TEST(NumericFilter, OneDecimalPointAndTwoDecimalsAtMost)
     EXPECT_TRUE(AcceptsNumericCharacter('7', "123456", 2));
 }
 
+TEST(CategoriesAndTaxes, NamesWithControlCharactersAreRefused)
+{
+    CTestBook book;
+    CCategorySetup categories(book.Doc());
+    categories.SetName("Tools\x1b[31m");
+    EXPECT_FALSE(categories.Add());
+    categories.Select(0);
+    categories.SetName("Hard\tware");
+    EXPECT_FALSE(categories.Update());
+    CSaleTaxSetup taxes(book.Doc());
+    taxes.SetName(QString::fromUtf8("G\u0085ST"));
+    taxes.SetRate(10);
+    EXPECT_FALSE(taxes.Add());
+    EXPECT_EQ(book.Prompter().Shown(),
+              (QStringList{"The category name may not hold tabs, line breaks or other control characters.",
+                           "The category name may not hold tabs, line breaks or other control characters.",
+                           "The tax name may not hold tabs, line breaks or other control characters."}));
+    EXPECT_EQ(CategoryNames(book.Doc()), (QStringList{"0:Hardware", "1:Software"}));
+    EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
+}
+
 } // namespace

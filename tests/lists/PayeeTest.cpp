@@ -87,6 +87,31 @@ TEST_F(Payees, NamesAreTrimmedAndUniqueLetterCaseAside)
               (QStringList{"1|ACME", "2|O'Hara", QString::fromUtf8("3|Caf\u00e9")}));
 }
 
+TEST_F(Payees, ControlCharactersAreRefusedButTabsAndBreaksMayStandInTheAddressAndNote)
+{
+    CPayeeSetup customers(m_book.Doc(), Kind::Customer);
+    EXPECT_EQ(Create(Kind::Customer, "Acme\x1b]0;owned\a").status, Status::Refused);
+    PayeeRecord payee = Payee("Acme");
+    payee.City = "Cork\tCity";
+    EXPECT_EQ(customers.Create(payee).status, Status::Refused);
+    payee.City = "Cork";
+    payee.Note = QString::fromUtf8("bell\u009b");
+    EXPECT_EQ(customers.Create(payee).status, Status::Refused);
+    payee.Address = "1 Main St\r\nFloor\t2";
+    payee.Note = "first\nsecond";
+    const CPayeeSetup::SaveResult saved = customers.Create(payee);
+    ASSERT_TRUE(saved.Saved());
+    payee.Phone = "555\n";
+    EXPECT_EQ(customers.Update(saved.payeeID, payee).status, Status::Refused);
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"The company name may not hold tabs, line breaks or other control characters.",
+                           "The city may not hold tabs, line breaks or other control characters.",
+                           "The note may not hold control characters other than tabs and line breaks.",
+                           "The phone may not hold tabs, line breaks or other control characters."}));
+    EXPECT_EQ(Rows("SELECT CompanyName, Address, City, Phone, Note FROM Customer"),
+              QStringList{"Acme|1 Main St\r\nFloor\t2|Cork||first\nsecond"});
+}
+
 TEST_F(Payees, ASaveStoresEveryFieldInColumnOrderAndClearsTheCountry)
 {
     PayeeRecord full;

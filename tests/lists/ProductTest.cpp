@@ -67,6 +67,24 @@ TEST_F(Products, NamesAreCheckedBeforeAnythingIsWritten)
     EXPECT_EQ(m_book.Rows("SELECT ProductID FROM Item order by ProductID"), (QStringList{"Gadget", "Widget"}));
 }
 
+TEST_F(Products, ControlCharactersAreRefusedButTheNoteMayHoldTabsAndBreaks)
+{
+    EXPECT_EQ(Create("Bell\a"), CItemSetupForm::SaveResult::StayOpen);
+    CItemSetupForm form(Doc(), QString());
+    form.name = "Rope";
+    form.categoryID = 0;
+    form.description = "hemp\x1b[2J";
+    EXPECT_EQ(form.Save(), CItemSetupForm::SaveResult::StayOpen);
+    form.description = "hemp";
+    form.note = "10 m\tcoil\r\nkeep dry";
+    ASSERT_EQ(form.Save(), CItemSetupForm::SaveResult::Saved);
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"The product name may not hold tabs, line breaks or other control characters.",
+                           "The description may not hold tabs, line breaks or other control characters."}));
+    EXPECT_EQ(m_book.Rows("SELECT ProductID, ProductDesc, ProductNote FROM Item"),
+              QStringList{"Rope|hemp|10 m\tcoil\r\nkeep dry"});
+}
+
 TEST_F(Products, ChangingTheQuantityPostsTheDifferenceAndNothingElse)
 {
     ASSERT_EQ(Create("Bolt", 10, 4), CItemSetupForm::SaveResult::Saved);

@@ -60,6 +60,21 @@ TEST_F(ReportFixture, ASavedReportHasCaptionsCommasAndItsRows)
                                         "Total,,10.00\r\n"));
 }
 
+TEST_F(ReportFixture, ASavedReportWritesNamesThatLookLikeFormulasAsTextAndNumbersAsNumbers)
+{
+    Insert({"=SUM(A1)", Day::Day(3), kTransPurchase, "@Acme", -4, 2.5, 2.5, -4, 2.5, "+Tools"});
+    const QString path = m_scenario.Book().FolderPath("PurchasesByItem.csv");
+    ASSERT_TRUE(CReportSaver::WriteFile(Build(ReportKind::PurchasesByItem), path));
+    EXPECT_EQ(ReadAll(path), QByteArray("\xEF\xBB\xBF"
+                                        "Product,Date,Name,INV#,QTY,Price,Amount\r\n"
+                                        ",,,,,,\r\n"
+                                        "'=SUM(A1),,,,,,\r\n"
+                                        " Purchase,1/3/26,'@Acme,I1001,-4,2.50,-10.00\r\n"
+                                        "Total =SUM(A1),,,,-4,,-10.00\r\n"
+                                        ",,,,,,\r\n"
+                                        "Total,,,,,,-10.00\r\n"));
+}
+
 TEST_F(ReportFixture, AFileTheDiskCannotHoldIsNotReportedAsSavedAndTheOldOneIsKept)
 {
     Insert({"Nut, hex", Day::Day(3), kTransPurchase, "Acme", 4, 2.5, 2.5, 4, 2.5, "Hardware"});

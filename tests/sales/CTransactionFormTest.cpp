@@ -247,6 +247,52 @@ TEST_F(TransactionForm, AFailedSaveKeepsTheFormAndLeavesTheBookAsItWas)
     EXPECT_EQ(Rows("SELECT TransID FROM AutoNumber"), QStringList{"0"});
 }
 
+TEST_F(TransactionForm, TheDefaultInvoiceNumberIsTheOneTheSaleGetsWhenSavedATypedOneStaysAsTyped)
+{
+    CTransactionForm mine(m_book.Doc(), kTransSale);
+    CTransactionForm typed(m_book.Doc(), kTransSale);
+    EXPECT_EQ(mine.InvoiceNum(), "0");
+    typed.SetInvoiceNum("0");
+    for (CTransactionForm* form : {&mine, &typed}) {
+        form->SetParty("Counter", -1);
+        AddLine(*form, "Rope", 1);
+    }
+    // Another program takes number 0 while both forms are open.
+    CSecondProgram other(m_book.Book().Path());
+    CTransactionForm theirs(other.Doc(), kTransSale);
+    theirs.SetParty("Walk-in", -1);
+    TransactionLine line;
+    line.ProductID = "Bolt";
+    line.Quantity = 1;
+    theirs.AddLine(line, -1);
+    ASSERT_EQ(theirs.Save(), CTransactionForm::SaveResult::Saved);
+    ASSERT_EQ(mine.Save(), CTransactionForm::SaveResult::Saved);
+    ASSERT_EQ(typed.Save(), CTransactionForm::SaveResult::Saved);
+    EXPECT_EQ(mine.TransactionID(), 1);
+    EXPECT_EQ(mine.InvoiceNum(), "1");
+    EXPECT_EQ(typed.InvoiceNum(), "0");
+    EXPECT_EQ(Rows("SELECT DISTINCT TransactionID, InvoiceNum FROM TransItem ORDER BY TransactionID"),
+              (QStringList{"0|0", "1|1", "2|0"}));
+    EXPECT_EQ(Rows("SELECT TransactionID, InvoiceNum FROM [Transaction] ORDER BY TransactionID"),
+              (QStringList{"0|0", "1|1", "2|0"}));
+}
+
+TEST_F(TransactionForm, AnInvoiceNumberOrPartyWithAControlCharacterIsRefused)
+{
+    CTransactionForm sale(m_book.Doc(), kTransSale);
+    AddLine(sale, "Bolt", 1);
+    sale.SetInvoiceNum("12\x1b[8m");
+    sale.SetParty("Counter", -1);
+    EXPECT_EQ(sale.Save(), CTransactionForm::SaveResult::StayOpen);
+    sale.SetInvoiceNum("12");
+    sale.SetParty("Count\ner", -1);
+    EXPECT_EQ(sale.Save(), CTransactionForm::SaveResult::StayOpen);
+    EXPECT_EQ(Prompter().Messages(),
+              (QStringList{"The invoice number may not hold tabs, line breaks or other control characters.",
+                           "The customer name may not hold tabs, line breaks or other control characters."}));
+    EXPECT_EQ(Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
+}
+
 TEST_F(TransactionForm, TheJobsOfASaleAndOfAPurchaseAreTheFixtures)
 {
     CTransactionForm sale(m_book.Doc(), kTransSale);
