@@ -2,7 +2,20 @@
 
 #include <QLocale>
 
-CLocaleOrder::CLocaleOrder() : m_collator(QLocale())
+namespace {
+
+// The POSIX locale names no language, and Qt compares code points for it (É after Z, and sort keys
+// that heed letter case). The language-neutral order of the Unicode collation, which English uses
+// as it is, puts accented letters beside their base letters instead.
+QLocale CollationLocale()
+{
+    const QLocale user;
+    return user.language() == QLocale::C ? QLocale(QLocale::English) : user;
+}
+
+} // namespace
+
+CLocaleOrder::CLocaleOrder() : m_collator(CollationLocale())
 {
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
 }

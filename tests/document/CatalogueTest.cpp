@@ -177,6 +177,8 @@ TEST(Catalogue, OwnCompanyIsKeptOutOfTheVendorListByNameAndInItById)
     EXPECT_EQ(found.CompanyName, "My Shop");
 }
 
+void ExpectListsInOrder(CTestBook& book, const QStringList& stored, const QStringList& expected);
+
 TEST(Catalogue, ListsAreInTheUsersLanguageOrderLetterCaseAside)
 {
     CTestBook book;
@@ -203,6 +205,17 @@ TEST(Catalogue, ListsAreInTheUsersLanguageOrderLetterCaseAside)
                                       .arg(i + 10)));
         }
     }
+    // The same under the POSIX locale these machines run with, which names no language.
+    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), QLocale::c()}) {
+        const QLocale before;
+        QLocale::setDefault(locale);
+        ExpectListsInOrder(book, stored, expected);
+        QLocale::setDefault(before);
+    }
+}
+
+void ExpectListsInOrder(CTestBook& book, const QStringList& stored, const QStringList& expected)
+{
     ASSERT_TRUE(book.Doc().LoadCustomers());
     ASSERT_TRUE(book.Doc().LoadVendors());
     ASSERT_TRUE(book.Doc().LoadCategories());
