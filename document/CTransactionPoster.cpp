@@ -138,6 +138,7 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
 
     total.TransactionID = result.TransactionID;
     total.TransDate = dateText;
+    total.PayeeID = posting.PayeeID;
     total.TransType = posting.TransType;
     total.InvoiceNum = posting.InvoiceNum;
     total.CompanyName = posting.CompanyName;
