@@ -47,5 +47,16 @@ bool CStoredTransaction::Load(int32_t transactionID)
         line.OnHand = product >= 0 ? m_doc.Products()[product].UnitsOnHand : 0.0;
         m_lines.append(line);
     }
+    m_payeeID = 0;
+    // Only the party's identifier is wanted from the Transaction row; without it the party is
+    // found by name, as it always was, so a failure here needs no message.
+    CDbRecordset total(m_doc.Connection());
+    if (total.Open(QString::asprintf("SELECT PayeeID FROM Transaction where TransactionID=%ld", long{transactionID}),
+                   CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly)) {
+        total.MoveFirst();
+        if (!total.IsEOF() && total.FieldCount() >= 1 && !total.GetFieldValue(0).IsNull()) {
+            m_payeeID = total.GetFieldValue(0).ToInt32();
+        }
+    }
     return true;
 }

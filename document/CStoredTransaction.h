@@ -26,6 +26,8 @@ public:
     const QDateTime& TransDate() const { return m_transDate; }
     const QString& InvoiceNum() const { return m_invoiceNum; }
     const QString& CompanyName() const { return m_companyName; }
+    // The party's PayeeID from the Transaction row; 0 when it names none or cannot be read.
+    int32_t PayeeID() const { return m_payeeID; }
     int32_t Split() const { return m_split; }
 
 private:
@@ -35,5 +37,6 @@ private:
     QDateTime m_transDate;
     QString m_invoiceNum;
     QString m_companyName;
+    int32_t m_payeeID = 0;
     int32_t m_split = 0;
 };

@@ -140,6 +140,7 @@ PostingResult CTransactionPoster::Post(const SalePurchasePosting& posting)
 
     total.TransactionID = result.TransactionID;
     total.TransDate = dateText;
+    total.PayeeID = posting.PayeeID;
     total.TransType = posting.TransType;
     total.InvoiceNum = result.InvoiceNum;
     total.CompanyName = posting.CompanyName;

@@ -24,6 +24,7 @@ struct SalePurchasePosting
     bool InvoiceNumFromID = false;
     QString CompanyName;   // the customer or vendor box text
     int32_t VendorID = -1; // a purchase's selected vendor; -1 when none
+    int32_t PayeeID = 0;   // the customer or vendor of the list the party is; 0 when none
 };
 
 struct PostingResult

@@ -10,7 +10,7 @@ bool TransactionRow::Append(CDbConnection& connection) const
                          {QStringLiteral("TransDate"), TransDate},
                          {QStringLiteral("TransType"), TransType},
                          {QStringLiteral("InvoiceNum"), InvoiceNum},
-                         {QStringLiteral("PayeeID"), 0},
+                         {QStringLiteral("PayeeID"), PayeeID},
                          {QStringLiteral("CompanyName"), CompanyName},
                          {QStringLiteral("TaxTotal"), TaxTotal},
                          {QStringLiteral("SubTotal"), SubTotal},

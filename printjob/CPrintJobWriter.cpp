@@ -32,11 +32,36 @@ QString CityLine(const CPrintJobWriter::Address& address)
 
 QString CPrintJobWriter::ItemLine(const Item& item)
 {
-    return QLatin1String("Item: ") + OneLine(item.quantity).leftJustified(12, QLatin1Char(' ')) +
+    return QLatin1String("Item: ") + OneLine(item.quantity).leftJustified(kQuantityColumns, QLatin1Char(' ')) +
            CutToColumns(OneLine(item.description), kDescriptionColumns) +
-           OneLine(item.price).rightJustified(10, QLatin1Char(' ')) +
-           OneLine(item.amount).rightJustified(12, QLatin1Char(' ')) +
-           OneLine(item.taxName).leftJustified(10, QLatin1Char(' '));
+           OneLine(item.price).rightJustified(kPriceColumns, QLatin1Char(' ')) +
+           OneLine(item.amount).rightJustified(kAmountColumns, QLatin1Char(' ')) +
+           CutToColumns(OneLine(item.taxName), kTaxColumns);
+}
+
+QString CPrintJobWriter::FitNumber(const QString& number, qsizetype columns, QStringView groupSeparator)
+{
+    if (number.size() <= columns || groupSeparator.isEmpty()) {
+        return number;
+    }
+    QString ungrouped = number;
+    return ungrouped.remove(groupSeparator.toString());
+}
+
+std::optional<CPrintJobWriter::WideNumber> CPrintJobWriter::TooWideNumber(const Job& job)
+{
+    for (qsizetype i = 0; i < job.items.size(); ++i) {
+        const Item& item = job.items[i];
+        const WideNumber fields[] = {{i, u"quantity", item.quantity, kQuantityColumns},
+                                     {i, u"price", item.price, kPriceColumns},
+                                     {i, u"amount", item.amount, kAmountColumns}};
+        for (const WideNumber& field : fields) {
+            if (OneLine(field.text).size() > field.columns) {
+                return field;
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 QString CPrintJobWriter::Text(const Job& job)

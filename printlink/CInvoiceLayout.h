@@ -12,8 +12,9 @@ class CInvoiceLayout
 public:
     CInvoiceLayout();
 
-    // Sets the labels named by the job's keys (blanks trimmed), then the first item row and the
-    // tax total caption. Item lines beyond the most a job may hold are dropped.
+    // Sets the labels named by the job's keys (blanks trimmed), then the first item row (empty for a
+    // job without items) and the tax total caption. Item lines beyond the most a job may hold are
+    // dropped.
     void Fill(const QString& jobText);
 
     // The text of the label called name; empty for an unknown name.
@@ -21,10 +22,17 @@ public:
     // This job's item texts ("Item" values without their first character).
     const QStringList& ItemTexts() const { return m_itemTexts; }
 
-    // The page for a printer: the form scaled by page width / client width, coordinates rounded
-    // half to even; the item rows after the first every round(client height / 50) form pixels
-    // below it. Empty texts are left out.
-    InvoicePage Page(const PageMetrics& metrics, const ITextMeasure& measure) const;
+    // The item rows one page holds: those whose text ends inside the item columns.
+    static int RowsPerPage();
+    // Pages this job needs: one per RowsPerPage() item rows, at least one.
+    int PageCount() const;
+
+    // Page pageIndex (from 0) for a printer: the form scaled by page width / client width,
+    // coordinates rounded half to even; item rows every round(client height / 50) form pixels
+    // from the first row's labels down. Each page repeats the heading and the column titles;
+    // only the last has the totals, and a job of several pages says "Page N of M" at the foot.
+    // Empty texts are left out.
+    InvoicePage Page(const PageMetrics& metrics, const ITextMeasure& measure, int pageIndex = 0) const;
 
 private:
     void SetLabel(QStringView name, const QString& text);

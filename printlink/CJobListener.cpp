@@ -13,6 +13,8 @@ CJobListener::CJobListener(IInvoicePrinter& printer, const ListenerTiming& timin
         connect(slot, &CJobSlot::RowChanged, this, &CJobListener::RowChanged);
         connect(slot, &CJobSlot::Closed, this, &CJobListener::ConnectionClosed);
         connect(slot, &CJobSlot::PrintingChanged, this, &CJobListener::CountPrinting);
+        connect(slot, &CJobSlot::JobFailed, this, &CJobListener::JobFailed);
+        connect(slot, &CJobSlot::FailedJobHeld, this, &CJobListener::FailedJobHeld);
         m_slots[i] = slot;
     }
     connect(&m_server, &QTcpServer::newConnection, this, &CJobListener::AcceptPending);
@@ -21,6 +23,16 @@ CJobListener::CJobListener(IInvoicePrinter& printer, const ListenerTiming& timin
 bool CJobListener::Listen(quint16 port)
 {
     return m_server.listen(QHostAddress::Any, port);
+}
+
+bool CJobListener::HoldsFailedJob(int row) const
+{
+    return row >= 0 && row < kSlotCount && m_slots[row]->HoldsFailedJob();
+}
+
+bool CJobListener::PrintAgain(int row)
+{
+    return row >= 0 && row < kSlotCount && m_slots[row]->PrintAgain();
 }
 
 void CJobListener::AcceptPending()

@@ -28,12 +28,18 @@ public:
     quint16 Port() const { return m_server.serverPort(); }
     QString ErrorText() const { return m_server.errorString(); }
 
+    // See CJobSlot: the last failed job of the slot whose status row is row.
+    bool HoldsFailedJob(int row) const;
+    bool PrintAgain(int row);
+
 signals:
     void CaptionChanged(const QString& caption);
     void RowChanged(int row, const QString& text);
     void ConnectionClosed();
     // True while any slot has a job between its answer and the end of its last pause.
     void PrintingChanged(bool printing);
+    void JobFailed(int row, const QString& reason);
+    void FailedJobHeld(int row, bool held);
 
 private:
     void AcceptPending();

@@ -71,6 +71,8 @@ void CJobSlot::ReadAvailable()
 void CJobSlot::StartJob(const QString& job)
 {
     m_job = job;
+    m_lastOutcome.clear();
+    SetFailedJob(QString());
     m_idle.stop();
     m_jobDeadline.stop();
     Send(PrintJobWire::kReceivedReply);
@@ -91,9 +93,8 @@ void CJobSlot::Send(QStringView reply)
 void CJobSlot::PauseOver()
 {
     if (m_stage == Stage::BeforePrinting) {
-        const PrintOutcome outcome = m_printer.PrintingInvoice(m_job);
+        PrintJob(m_job);
         m_job.clear();
-        emit RowChanged(m_row, StatusTexts::FinishedRow(QDateTime::currentDateTime(), outcome));
         m_stage = Stage::AfterPrinting;
         m_pause.start(m_timing.pauseMs);
         return;
@@ -104,6 +105,36 @@ void CJobSlot::PauseOver()
     // What came in meanwhile may be the next job, or the rest of the connection before its close.
     ReadAvailable();
     EndWhenPeerGone();
+}
+
+void CJobSlot::PrintJob(const QString& job)
+{
+    const PrintOutcome outcome = m_printer.PrintingInvoice(job);
+    m_lastOutcome = StatusTexts::FinishedRow(QDateTime::currentDateTime(), outcome);
+    emit RowChanged(m_row, m_lastOutcome);
+    SetFailedJob(outcome.printed ? QString() : job);
+    if (!outcome.printed) {
+        emit JobFailed(m_row, StatusTexts::FailureText(outcome));
+    }
+}
+
+bool CJobSlot::PrintAgain()
+{
+    if (m_failedJob.isEmpty() || m_stage != Stage::Idle) {
+        return false;
+    }
+    PrintJob(m_failedJob);
+    return true;
+}
+
+void CJobSlot::SetFailedJob(const QString& job)
+{
+    const bool held = !job.isEmpty();
+    const bool changed = held != HoldsFailedJob();
+    m_failedJob = job;
+    if (changed) {
+        emit FailedJobHeld(m_row, held);
+    }
 }
 
 void CJobSlot::PeerClosed()
@@ -124,8 +155,12 @@ void CJobSlot::RefuseJob()
 {
     Send(PrintJobWire::kTooLargeReply);
     ReleaseSocket();
+    // A refusal is this slot's next job: the failed one before it is no longer kept.
+    m_lastOutcome = StatusTexts::RefusedRow(QDateTime::currentDateTime());
+    SetFailedJob(QString());
     emit CaptionChanged(StatusTexts::kDisconnectedCaption.toString());
-    emit RowChanged(m_row, StatusTexts::RefusedRow(QDateTime::currentDateTime()));
+    emit RowChanged(m_row, m_lastOutcome);
+    emit JobFailed(m_row, StatusTexts::kRefusedText.toString());
     emit Closed();
 }
 
@@ -133,7 +168,7 @@ void CJobSlot::EndConnection()
 {
     ReleaseSocket();
     emit CaptionChanged(StatusTexts::kDisconnectedCaption.toString());
-    emit RowChanged(m_row, QString());
+    emit RowChanged(m_row, m_lastOutcome);
     emit Closed();
 }
 

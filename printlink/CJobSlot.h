@@ -27,6 +27,9 @@ struct ListenerTiming
 // taken, even when the peer has gone, until its last pause is over. A job beyond the limits is
 // answered "Job refused: too large" and its connection closed; so is, silently, a connection
 // idle for ListenerTiming::idleMs or whose job has not come whole within ListenerTiming::jobMs.
+//
+// The row keeps the last job's outcome (finished, failed with its reason, or refused) after its
+// connection has ended, until the slot's next job; a failed job is kept too, for PrintAgain.
 class CJobSlot final : public QObject
 {
     Q_OBJECT
@@ -39,6 +42,11 @@ public:
     bool IsFree() const { return m_socket == nullptr; }
     // Takes a new connection (only when free); the slot owns it from now on.
     void Attach(QTcpSocket* socket);
+    // Whether the slot's last job failed to print and may be printed again.
+    bool HoldsFailedJob() const { return !m_failedJob.isEmpty(); }
+    // Prints the held failed job again, unless a job of the slot is being printed; the row shows
+    // the new outcome. False when there was nothing to print now.
+    bool PrintAgain();
 
 signals:
     void CaptionChanged(const QString& caption);
@@ -46,6 +54,11 @@ signals:
     // A connection of this slot has ended.
     void Closed();
     void PrintingChanged(bool printing);
+    // A job of this slot could not be printed, or was refused: reason is the row's text after its
+    // time stamp.
+    void JobFailed(int row, const QString& reason);
+    // The slot now holds a failed job for PrintAgain, or no longer does.
+    void FailedJobHeld(int row, bool held);
 
 private:
     enum class Stage
@@ -64,6 +77,8 @@ private:
     void RefuseJob();
     void EndConnection();
     void ReleaseSocket();
+    void PrintJob(const QString& job);
+    void SetFailedJob(const QString& job);
 
     int m_row;
     ListenerTiming m_timing;
@@ -73,6 +88,8 @@ private:
     Stage m_stage = Stage::Idle;
     bool m_peerClosed = false;
     QString m_job;
+    QString m_lastOutcome; // the row of the slot's last job; empty before its first
+    QString m_failedJob;
     QTimer m_pause;
     QTimer m_idle;
     QTimer m_jobDeadline;

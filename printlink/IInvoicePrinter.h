@@ -10,7 +10,7 @@ struct PrintOutcome
     QString note;
 };
 
-// Prints one whole job (its text as received) on one page and returns when the page has been
+// Prints one whole job (its text as received) and returns when its pages have been
 // handed on. Called on the listener's thread.
 class IInvoicePrinter
 {

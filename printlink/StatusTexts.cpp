@@ -44,15 +44,20 @@ QString SendingRow(const QDateTime& when)
 QString FinishedRow(const QDateTime& when, const PrintOutcome& outcome)
 {
     if (!outcome.printed) {
-        return Stamped(when, QStringLiteral("Printing failed: ") + outcome.note);
+        return Stamped(when, FailureText(outcome));
     }
     const QString finished = Stamped(when, u"Finish Data Sending ...");
     return outcome.note.isEmpty() ? finished : finished + u' ' + outcome.note;
 }
 
+QString FailureText(const PrintOutcome& outcome)
+{
+    return QStringLiteral("Printing failed: ") + outcome.note;
+}
+
 QString RefusedRow(const QDateTime& when)
 {
-    return Stamped(when, u"Job refused: too large");
+    return Stamped(when, kRefusedText);
 }
 
 } // namespace StatusTexts

@@ -10,6 +10,8 @@
 #include "PrintJobWire.h"
 #include "TransactionTypes.h"
 
+#include <QLocale>
+
 CTransactionForm::CTransactionForm(CInventoryDoc& doc, int32_t transType)
     : m_doc(doc), m_transType(transType), m_referenceDate(doc.Now()), m_date(m_referenceDate),
       m_invoiceNum(QString::number(doc.Counters().TransID))
@@ -33,6 +35,7 @@ bool CTransactionForm::OpenStored(int32_t transactionID)
     m_invoiceNum = stored.InvoiceNum();
     m_partyText = stored.CompanyName();
     m_partyID = -1;
+    m_storedPayeeID = stored.PayeeID();
     m_lines = m_loadedLines = stored.Lines();
     m_selection = -1;
     m_modified = false;
@@ -95,6 +98,8 @@ void CTransactionForm::SetParty(const QString& text, int32_t payeeID)
 {
     if (text != m_partyText) {
         Changed();
+        // Another party: the stored one no longer names it.
+        m_storedPayeeID = 0;
     }
     m_partyText = text;
     m_partyID = payeeID;
@@ -227,6 +232,8 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     posting.InvoiceNumFromID = m_transactionID < 0 && !m_invoiceNumTyped;
     posting.CompanyName = party;
     posting.VendorID = IsSale() ? -1 : m_partyID;
+    const PayeeRecord* partyRecord = PartyRecord();
+    posting.PayeeID = partyRecord != nullptr ? partyRecord->PayeeID : 0;
     const PostingResult result = m_doc.PostSalePurchase(posting);
     if (!result.Saved) {
         return SaveResult::StayOpen;
@@ -236,16 +243,28 @@ CTransactionForm::SaveResult CTransactionForm::Save()
     m_invoiceNum = result.InvoiceNum;
     m_referenceDate = m_date;
     m_loadedLines = m_lines;
+    m_storedPayeeID = posting.PayeeID;
     m_modified = false;
     return SaveResult::Saved;
 }
 
-// The last customer or vendor of the list with the party's name, letter case aside.
+// The customer or vendor chosen from the list or stored with the transaction, found by its
+// PayeeID, so a renamed one is still found; else the last of the list with the party's name,
+// letter case aside.
 const PayeeRecord* CTransactionForm::PartyRecord() const
 {
+    const QList<PayeeRecord>& payees = IsSale() ? m_doc.Customers() : m_doc.Vendors();
+    const int32_t payeeID = m_partyID > 0 ? m_partyID : m_storedPayeeID;
+    if (payeeID > 0) {
+        for (const PayeeRecord& payee : payees) {
+            if (payee.PayeeID == payeeID) {
+                return &payee;
+            }
+        }
+    }
     const QString party = m_partyText.trimmed();
     const PayeeRecord* found = nullptr;
-    for (const PayeeRecord& payee : IsSale() ? m_doc.Customers() : m_doc.Vendors()) {
+    for (const PayeeRecord& payee : payees) {
         if (payee.CompanyName.compare(party, Qt::CaseInsensitive) == 0) {
             found = &payee;
         }
@@ -265,11 +284,22 @@ CPrintJobWriter::Job CTransactionForm::PrintJob() const
     job.invoiceNumber = m_invoiceNum;
     if (const PayeeRecord* party = PartyRecord()) {
         job.party = address(*party);
+    } else {
+        // A party no longer (or never) in the list still prints under its name.
+        job.party.name = m_partyText.trimmed();
     }
     job.invoiceDate = DateText();
+    const QString groupSeparator = QLocale().groupSeparator();
+    const auto fit = [&groupSeparator](const QString& number, qsizetype columns) {
+        return CPrintJobWriter::FitNumber(number, columns, groupSeparator);
+    };
     for (const TransactionLine& line : m_lines) {
-        job.items.append({FormatQuantity(line.Quantity), line.ProductName, FormatLocaleNumber("%.2lf", line.Price),
-                          FormatLocaleNumber("%.2lf", line.ItemTotal), line.TaxName});
+        // Every printed line says what was sold, even for a product without a description.
+        const QString description = line.ProductName.trimmed().isEmpty() ? line.ProductID : line.ProductName;
+        job.items.append({fit(FormatQuantity(line.Quantity), CPrintJobWriter::kQuantityColumns), description,
+                          fit(FormatLocaleNumber("%.2lf", line.Price), CPrintJobWriter::kPriceColumns),
+                          fit(FormatLocaleNumber("%.2lf", line.ItemTotal), CPrintJobWriter::kAmountColumns),
+                          line.TaxName});
     }
     job.taxTotal = FormatLocaleNumber("%.2lf", TaxTotal());
     job.total = FormatLocaleNumber("%.2lf", Total());
@@ -284,6 +314,14 @@ std::optional<QString> CTransactionForm::Print(CLnkSock& link) const
         return std::nullopt;
     }
     const CPrintJobWriter::Job job = PrintJob();
+    if (const std::optional<CPrintJobWriter::WideNumber> wide = CPrintJobWriter::TooWideNumber(job)) {
+        prompter.ShowMessage(QStringLiteral("Line %1 (%2) cannot be printed: its %3 %4 is wider than the %5 "
+                                            "characters of its column on the %6.")
+                                 .arg(QString::number(wide->item + 1), m_lines[wide->item].ProductID,
+                                      wide->column.toString(), wide->text, QString::number(wide->columns),
+                                      IsSale() ? QStringLiteral("invoice") : QStringLiteral("purchase order")));
+        return std::nullopt;
+    }
     const QString text = CPrintJobWriter::Text(job);
     if (text.size() > PrintJobWire::kMaxJobChars || job.items.size() > PrintJobWire::kMaxItems) {
         prompter.ShowMessage(QStringLiteral("This %1 is too long to print: the desktop takes at most %2 lines and "

@@ -103,11 +103,13 @@ public:
 
     SaveResult Save();
 
-    // The print job of what the form shows now, saved or not.
+    // The print job of what the form shows now, saved or not. The party is the list entry chosen
+    // or stored with the transaction (by PayeeID), else the last one of its name; a party in
+    // neither prints its name with an empty address.
     CPrintJobWriter::Job PrintJob() const;
     // The print command: "There is Nothing to Print" without lines; a job the desktop would
-    // refuse as too large is not sent. The desktop's reply when it took the job; else nothing,
-    // after the message.
+    // refuse as too large, or with a number wider than its column, is not sent. The desktop's reply when it took the
+    // job; else nothing, after the message.
     std::optional<QString> Print(CLnkSock& link) const;
 
 private:
@@ -125,6 +127,7 @@ private:
     QList<PartyEntry> m_partyEntries;
     QString m_partyText;
     int32_t m_partyID = -1;
+    int32_t m_storedPayeeID = 0; // the party's PayeeID as stored with the transaction; 0 for none
     QList<TransactionLine> m_lines;
     QList<TransactionLine> m_loadedLines;
     int m_selection = -1;

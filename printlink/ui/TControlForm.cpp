@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -34,8 +35,10 @@ QTableWidget* NewStatusGrid(QWidget* parent)
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid->setSelectionMode(QAbstractItemView::NoSelection);
-    grid->setFocusPolicy(Qt::NoFocus);
+    // Rows are chosen (by mouse or arrow keys) only to print a failed job again.
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setContextMenuPolicy(Qt::CustomContextMenu);
     for (int row = 0; row < TControlForm::kRowCount; ++row) {
         grid->setItem(row, 0, new QTableWidgetItem());
     }
@@ -61,7 +64,8 @@ QLabel* NewWebLink(QWidget* parent)
 } // namespace
 
 TControlForm::TControlForm(TAboutForm& about, QWidget* parent)
-    : QWidget(parent), m_about(about), m_grid(NewStatusGrid(this)), m_openUrl(&QDesktopServices::openUrl)
+    : QWidget(parent), m_about(about), m_grid(NewStatusGrid(this)), m_openUrl(&QDesktopServices::openUrl),
+      m_rowMenu(new QMenu(this)), m_printAgain(m_rowMenu->addAction(QStringLiteral("Print again")))
 {
     setWindowTitle(kTitle.toString());
     // A tool window: the program keeps out of the taskbar, and has only a close box.
@@ -81,6 +85,39 @@ TControlForm::TControlForm(TAboutForm& about, QWidget* parent)
     QLabel* link = NewWebLink(this);
     link->adjustSize();
     connect(link, &QLabel::linkActivated, this, &TControlForm::OpenWebAddress);
+
+    connect(m_grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        const int row = m_grid->indexAt(position).row();
+        ShowRowMenu(row >= 0 ? row : m_grid->currentRow());
+    });
+    connect(m_printAgain, &QAction::triggered, this, [this] {
+        if (m_menuRow >= 0 && m_failedJobHeld[m_menuRow]) {
+            emit PrintAgainRequested(m_menuRow);
+        }
+    });
+}
+
+void TControlForm::SetFailedJobHeld(int row, bool held)
+{
+    if (row < 0 || row >= kRowCount) {
+        return;
+    }
+    m_failedJobHeld[row] = held;
+    const int current = m_grid->currentRow();
+    if (held && (current < 0 || !m_failedJobHeld[current])) {
+        m_grid->setCurrentCell(row, 0);
+    }
+}
+
+void TControlForm::ShowRowMenu(int row)
+{
+    if (row < 0 || row >= kRowCount) {
+        return;
+    }
+    m_menuRow = row;
+    m_printAgain->setEnabled(m_failedJobHeld[row]);
+    const QRect cell = m_grid->visualRect(m_grid->model()->index(row, 0));
+    m_rowMenu->popup(m_grid->viewport()->mapToGlobal(cell.center()));
 }
 
 void TControlForm::SetStatusRow(int row, const QString& text)

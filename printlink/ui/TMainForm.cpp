@@ -78,6 +78,13 @@ bool TMainForm::PrintPage(QPrinter& printer)
         return false;
     }
     CInvoicePainter invoice(painter);
-    invoice.Paint(m_layout.Page(PageMetrics{printer.width(), printer.logicalDpiY()}, invoice));
+    const PageMetrics metrics{printer.width(), printer.logicalDpiY()};
+    for (int page = 0; page < m_layout.PageCount(); ++page) {
+        if (page > 0 && !printer.newPage()) {
+            painter.end();
+            return false;
+        }
+        invoice.Paint(m_layout.Page(metrics, invoice, page));
+    }
     return painter.end();
 }

@@ -3,6 +3,7 @@
 namespace {
 
 constexpr int kDefaultAnimateDelayMs = 50;
+constexpr int kMessageMs = 15000;
 
 } // namespace
 
@@ -52,6 +53,12 @@ void TNotifyIcon::SetImageList(const QList<QIcon>& images)
 {
     m_images = images;
     ShowImage(m_iconIndex);
+}
+
+void TNotifyIcon::ShowWarning(const QString& title, const QString& message)
+{
+    m_lastMessage = message;
+    m_icon.showMessage(title, message, QSystemTrayIcon::Warning, kMessageMs);
 }
 
 void TNotifyIcon::ShowImage(int index)

@@ -38,6 +38,10 @@ public:
     // The image shown now, or -1 when the list has no such image.
     int ShownImage() const { return m_shownImage; }
 
+    // A warning balloon by the icon (shown only where there is a tray); the last one is kept.
+    void ShowWarning(const QString& title, const QString& message);
+    QString LastMessage() const { return m_lastMessage; }
+
 signals:
     void DblClick();
 
@@ -50,4 +54,5 @@ private:
     QList<QIcon> m_images;
     int m_iconIndex = 0;
     int m_shownImage = -1;
+    QString m_lastMessage;
 };

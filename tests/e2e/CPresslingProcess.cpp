@@ -65,6 +65,14 @@ bool CPresslingProcess::Start(const QStringList& arguments, quint16 port)
     return false;
 }
 
+QString CPresslingProcess::Errors()
+{
+    // Waiting a moment lets the pipes be read without an event loop.
+    m_process.waitForReadyRead(20);
+    m_errors += QString::fromLocal8Bit(m_process.readAllStandardError());
+    return m_errors;
+}
+
 bool CPresslingProcess::WaitFinished(int timeoutMs)
 {
     return m_process.waitForFinished(timeoutMs) || !IsRunning();

@@ -20,6 +20,11 @@ public:
 
     // Starts the program and waits until it answers on port.
     bool Start(const QStringList& arguments, quint16 port);
+    // Keeps what the program writes on stderr for Errors() instead of passing it on; call before
+    // Start.
+    void KeepErrors() { m_process.setProcessChannelMode(QProcess::SeparateChannels); }
+    // What the program has written on stderr so far (with KeepErrors).
+    QString Errors();
     bool IsRunning() const { return m_process.state() != QProcess::NotRunning; }
     bool WaitFinished(int timeoutMs = 10000);
     // Runs another copy with arguments in the same environment: its exit code, or -1 when it had not
@@ -34,6 +39,7 @@ private:
     QTemporaryDir m_runtime;
     QTemporaryDir m_documents;
     QProcess m_process;
+    QString m_errors;
 };
 
 // Connects to port, sends bytes and returns the reply (what arrived before the listener closed or

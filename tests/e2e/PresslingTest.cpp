@@ -1,10 +1,14 @@
 #include "CPresslingProcess.h"
+#include "JobFixtures.h"
 #include "PresslingJobs.h"
 
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +23,77 @@ void ExpectAllIn(const QString& text, const QStringList& expected)
     }
 }
 
+// The item numbers of the "Part N" descriptions on a page's text, in reading order.
+QList<int> PartNumbers(const QString& pageText)
+{
+    QList<int> numbers;
+    static const QRegularExpression part(QStringLiteral("\\bPart (\\d+)\\b"));
+    for (const QRegularExpressionMatch& match : part.globalMatch(pageText)) {
+        numbers.append(match.captured(1).toInt());
+    }
+    return numbers;
+}
+
 } // namespace
+
+TEST(Pressling, FortyOneLinesContinueOnASecondPageWithTheTotalsOnlyThere)
+{
+    QTemporaryDir pdfFolder;
+    CPresslingProcess pressling;
+    const quint16 port = CPresslingProcess::FreePort();
+    ASSERT_TRUE(pressling.Start({"--pdf-dir", pdfFolder.path(), "--port", QString::number(port)}, port));
+    QString job = JobWithItems(41);
+    job.replace(QStringLiteral("TOTAL: 1.00"), QStringLiteral("TOTAL: 861.00"));
+    EXPECT_EQ(SendJob(port, PresslingJobs::Utf16Le(job)), kReply);
+    const QStringList files = WaitForPdfFiles(pdfFolder.path(), 1);
+    ASSERT_EQ(files.size(), 1);
+    const QString text = PdfText(files[0]);
+    if (text.isNull()) {
+        GTEST_SKIP() << "pdftotext is not installed";
+    }
+    // pdftotext ends every page with a form feed.
+    const QStringList pages = text.split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2) << text.toStdString();
+    QList<int> first23;
+    QList<int> last18;
+    for (int i = 1; i <= 41; ++i) {
+        (i <= 23 ? first23 : last18).append(i);
+    }
+    EXPECT_EQ(PartNumbers(pages[0]), first23);
+    EXPECT_EQ(PartNumbers(pages[1]), last18);
+    for (const QString& page : pages) {
+        ExpectAllIn(page, {"Orvane Hardware", "QUANTITY", "DESCRIPTION", "PRICE", "AMOUNT"});
+    }
+    ExpectAllIn(pages[0], {"Page 1 of 2"});
+    ExpectAllIn(pages[1], {"Page 2 of 2", "TOTAL", "861.00"});
+    EXPECT_FALSE(pages[0].contains("861.00"));
+    EXPECT_FALSE(pages[0].contains("TOTAL"));
+}
+
+TEST(Pressling, AJobThatCannotBePrintedIsReportedOnStderr)
+{
+    QTemporaryDir folder;
+    QFile blocker(QDir(folder.path()).filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CPresslingProcess pressling;
+    pressling.KeepErrors();
+    const quint16 port = CPresslingProcess::FreePort();
+    ASSERT_TRUE(pressling.Start({"--pdf-dir", blocker.fileName() + "/out", "--port", QString::number(port)}, port));
+
+    // The answer stays as it was: the job arrived.
+    EXPECT_EQ(SendJob(port, PresslingJobs::Utf16Le(PresslingJobs::Sale("9"))), kReply);
+    // The row is the slot's: the start-up probe may still hold the first.
+    const QString expected = ": Printing failed: cannot create the folder " + blocker.fileName() + "/out\n";
+    QElapsedTimer timer;
+    timer.start();
+    while (!pressling.Errors().contains(expected) && timer.elapsed() < 15000) {
+        QThread::msleep(50);
+    }
+    EXPECT_TRUE(pressling.Errors().contains(expected)) << pressling.Errors().toStdString();
+    EXPECT_TRUE(pressling.Errors().contains("pressling: Job Status row ")) << pressling.Errors().toStdString();
+    EXPECT_TRUE(pressling.IsRunning());
+}
 
 TEST(Pressling, ASaleAndAPurchaseOrderBecomeOnePdfEach)
 {

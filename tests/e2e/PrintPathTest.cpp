@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 void ExpectAllIn(const QString& text, const QStringList& expected)
@@ -101,6 +103,31 @@ TEST_F(PrintPath, ASavedSaleAndPurchaseArePrintedWithEveryFieldInItsPlace)
     ExpectAllIn(order, {"PURCHASE ORDER", "P.O. NUM", "P-77", "VENDOR", "BILL AND SHIP TO", "Acme Supply",
                         "Portsmouth, NH 03801", "Linseed oil (litre)", "1.25", "12.50"});
     EXPECT_FALSE(order.contains("TAX TOTAL"));
+}
+
+TEST_F(PrintPath, AWidePriceStaysInItsColumnAndANumberThatCannotIsRefusedBeforeSending)
+{
+    // The press has no description: its line prints its name.
+    ASSERT_EQ(m_cli.Run({"product", "add", "Press", "--category", "Hardware", "--tax", "GST", "--qty", "10"}), 0);
+    ASSERT_EQ(m_cli.Run({"sale", "--party", "Bright Caf\u00e9", "--invoice", "W-1", "--line", "Press;2;1500000"}), 0);
+    EXPECT_EQ(m_cli.Out(), "3\n");
+    const QString sale = Printed("3", 1);
+    if (sale.isNull()) {
+        GTEST_SKIP() << "pdftotext is not installed";
+    }
+    const QStringList lines = sale.split(u'\n');
+    const auto row =
+        std::find_if(lines.cbegin(), lines.cend(), [](const QString& line) { return line.contains("Press"); });
+    ASSERT_NE(row, lines.cend()) << sale.toStdString();
+    EXPECT_EQ(row->simplified(), "2 Press 1500000.00 3,000,000.00 GST") << sale.toStdString();
+    ExpectAllIn(sale, {"300,000.00", "3,300,000.00"});
+
+    ASSERT_EQ(m_cli.Run({"sale", "--party", "Bright Caf\u00e9", "--line", "Oil;1;12345678901"}), 0);
+    EXPECT_EQ(m_cli.Run({"print", "4"}), 1);
+    EXPECT_TRUE(m_cli.Err().contains("Line 1 (Oil) cannot be printed: its price 12345678901.00 is wider than the 10 "
+                                     "characters of its column on the invoice."))
+        << m_cli.Err().toStdString();
+    EXPECT_EQ(WaitForPdfFiles(m_pdfs.path(), 2, 1000).size(), 1);
 }
 
 } // namespace

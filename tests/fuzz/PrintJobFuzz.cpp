@@ -20,9 +20,16 @@ void LayOut(CInvoiceLayout& layout, const QString& job, std::uint8_t shape)
 {
     layout.Fill(job);
     const PageMetrics metrics{1 + shape * 40, 1 + shape * 5};
-    const InvoicePage page = layout.Page(metrics, CFixedWidthMeasure(shape % 20));
-    if (page.rects.size() != qsizetype(InvoiceForm::Shapes().size()) ||
-        layout.ItemTexts().size() > PrintJobWire::kMaxItems) {
+    const int pageCount = layout.PageCount();
+    for (int index = 0; index < pageCount; ++index) {
+        const InvoicePage page = layout.Page(metrics, CFixedWidthMeasure(shape % 20), index);
+        // Only the last page has the two boxes of the totals.
+        const qsizetype shapes = qsizetype(InvoiceForm::Shapes().size()) - (index == pageCount - 1 ? 0 : 2);
+        if (page.rects.size() != shapes) {
+            __builtin_trap();
+        }
+    }
+    if (layout.ItemTexts().size() > PrintJobWire::kMaxItems) {
         __builtin_trap();
     }
 }

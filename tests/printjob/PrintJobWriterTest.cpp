@@ -51,6 +51,48 @@ TEST(PrintJobWriter, ItemFieldsKeepTheirColumnsAndLongDescriptionsAreCut)
               "Item: 1,000,000,000.50Wide" + QString(36, ' ') + "      1.00" + "1,000,000,000.50" + "None      ");
 }
 
+TEST(PrintJobWriter, ANumberTooWideForItsColumnLosesItsGroupingOrIsNamed)
+{
+    // Grouped while it fits; else without the group separators, whatever they are.
+    EXPECT_EQ(CPrintJobWriter::FitNumber("150,000.00", 10, u","), "150,000.00");
+    EXPECT_EQ(CPrintJobWriter::FitNumber("1,500,000.00", 10, u","), "1500000.00");
+    EXPECT_EQ(CPrintJobWriter::FitNumber("3,000,000.00", 12, u","), "3,000,000.00");
+    EXPECT_EQ(CPrintJobWriter::FitNumber("1.500.000,00", 10, u"."), "1500000,00");
+    EXPECT_EQ(CPrintJobWriter::FitNumber(QString::fromUtf8("1\u202F500\u202F000,00"), 10, u"\u202F"), "1500000,00");
+    EXPECT_EQ(CPrintJobWriter::FitNumber("12,345,678,901.00", 10, u","), "12345678901.00");
+
+    CPrintJobWriter::Job job = SaleJob();
+    job.items = {{"2", "Press", "1500000.00", "3,000,000.00", "GST"}};
+    EXPECT_FALSE(CPrintJobWriter::TooWideNumber(job));
+    EXPECT_EQ(DesktopFields(JobLines(job)[14]),
+              (QStringList{"2           ", "Press" + QString(35, ' '), "1500000.00", "3,000,000.00", "GST       "}));
+
+    // The first field too wide, in item order: quantity, price, amount.
+    job.items.append({"1", "Crane", "12345678901.00", "12345678901.00", "None"});
+    job.items.append({"1234567890123", "Barge", "1.00", "1,234,567,890,123.00", "None"});
+    std::optional<CPrintJobWriter::WideNumber> wide = CPrintJobWriter::TooWideNumber(job);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->item, 1);
+    EXPECT_EQ(wide->column, u"price");
+    EXPECT_EQ(wide->text, "12345678901.00");
+    EXPECT_EQ(wide->columns, 10);
+    job.items.removeAt(1);
+    wide = CPrintJobWriter::TooWideNumber(job);
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->item, 1);
+    EXPECT_EQ(wide->column, u"quantity");
+    EXPECT_EQ(wide->columns, 12);
+}
+
+TEST(PrintJobWriter, ATaxNameLongerThanItsColumnIsCut)
+{
+    CPrintJobWriter::Job job = SaleJob();
+    job.items = {{"1", "Bolt", "1.00", "1.00", "State sales tax"}};
+    const QString line = JobLines(job)[14];
+    EXPECT_EQ(line.size(), QStringLiteral("Item: ").size() + 84);
+    EXPECT_EQ(DesktopFields(line)[4], "State sale");
+}
+
 TEST(PrintJobWriter, ALineBreakInsideAValueIsSentAsABlank)
 {
     CPrintJobWriter::Job job = SaleJob();

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-// Keeps every job it is given instead of printing it.
+// Keeps every job it is given instead of printing it, and answers outcome.
 class CRecordingPrinter final : public IInvoicePrinter
 {
 public:
@@ -16,10 +16,11 @@ public:
             onPrint(jobText);
         }
         jobs.append(jobText);
-        return {true, QString()};
+        return outcome;
     }
 
     QStringList jobs;
+    PrintOutcome outcome{true, QString()};
     // Called with each job before it is recorded.
     std::function<void(const QString&)> onPrint;
 };

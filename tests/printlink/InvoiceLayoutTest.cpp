@@ -72,13 +72,23 @@ TEST(InvoiceLayout, LabelsKeepTheirTextFromJobToJobButItemsDoNot)
     EXPECT_EQ(layout.ItemTexts().size(), 2);
     EXPECT_EQ(layout.LabelText(u"TAX"), "");
 
-    // A job without items or a date keeps the last first row and date; its item rows are none.
+    // A job without items or a date keeps the last date, but its first item row is empty, never
+    // the last job's.
     layout.Fill(QStringLiteral("PrintInvoice\nCustomerName:Walk-in\n TOTAL :5.00\ncustomername:x\n@END@"));
     EXPECT_EQ(layout.LabelText(u"CustomerName"), "Walk-in");
     EXPECT_EQ(layout.LabelText(u"TOTAL"), "5.00");
-    EXPECT_EQ(layout.LabelText(u"QUANTITY"), "24");
     EXPECT_EQ(layout.LabelText(u"InvoiceDate"), "1/10/2026");
     EXPECT_TRUE(layout.ItemTexts().isEmpty());
+    for (const char16_t* firstRow : {u"QUANTITY", u"DESCRIPTION", u"PRICE", u"AMOUNT", u"TAX"}) {
+        EXPECT_EQ(layout.LabelText(firstRow), "") << QString::fromUtf16(firstRow).toStdString();
+    }
+    const QStringList texts = Texts(TenfoldPage(layout));
+    EXPECT_FALSE(texts.contains("24"));
+    EXPECT_FALSE(texts.contains("Screws box 100"));
+    // So does the very first job without items: no design captions in the item row.
+    CInvoiceLayout fresh;
+    fresh.Fill(QStringLiteral("PrintInvoice\nTOTAL: 0.00\n@END@"));
+    EXPECT_EQ(fresh.LabelText(u"DESCRIPTION"), "");
 }
 
 TEST(InvoiceLayout, NoMoreThan41ItemRowsAreKept)
@@ -158,4 +168,91 @@ TEST(InvoiceLayout, ScaledCoordinatesRoundHalvesToEven)
     // An A4 page at 600 dpi: 4960 / 449 printer pixels per form pixel.
     const InvoicePage a4 = layout.Page(PageMetrics{4960, 600}, CFixedWidthMeasure(10));
     EXPECT_EQ(a4.rects.first(), QRect(3170, 431, 718, 177));
+}
+
+TEST(InvoiceLayout, ItemRowsBeyondTheColumnsContinueOnFurtherPagesWithTheTotalsOnTheLast)
+{
+    CInvoiceLayout layout;
+    EXPECT_EQ(CInvoiceLayout::RowsPerPage(), 23);
+    layout.Fill(JobWithItems(23));
+    EXPECT_EQ(layout.PageCount(), 1);
+    EXPECT_FALSE(Texts(TenfoldPage(layout)).contains("Page 1 of 1"));
+
+    layout.Fill(JobWithItems(41));
+    ASSERT_EQ(layout.PageCount(), 2);
+    const CFixedWidthMeasure measure(10);
+    const PageMetrics metrics{10 * InvoiceForm::kClientWidth, 600};
+    const InvoicePage first = layout.Page(metrics, measure, 0);
+    const InvoicePage second = layout.Page(metrics, measure, 1);
+
+    // Every item once, each row's text inside the item columns (which end at 5070).
+    QStringList parts;
+    for (const InvoicePage* page : {&first, &second}) {
+        for (const PageText& text : page->texts) {
+            if (text.text.startsWith("Part ")) {
+                parts.append(text.text);
+                EXPECT_GE(text.origin.y(), 2470);
+                EXPECT_LE(text.origin.y() + 100, 5070) << text.text.toStdString();
+            }
+        }
+    }
+    QStringList expected;
+    for (int i = 1; i <= 41; ++i) {
+        expected.append(QStringLiteral("Part %1").arg(i));
+    }
+    EXPECT_EQ(parts, expected);
+    EXPECT_EQ(FindText(first, "Part 23")->origin.y(), 2470 + 22 * 110);
+    EXPECT_EQ(FindText(second, "Part 24")->origin, QPoint(920, 2470));
+
+    // Both pages have the heading and the column titles; the totals only the last one.
+    for (const InvoicePage* page : {&first, &second}) {
+        const QStringList texts = Texts(*page);
+        EXPECT_TRUE(texts.contains("Orvane Hardware"));
+        EXPECT_TRUE(texts.contains("DESCRIPTION"));
+    }
+    EXPECT_FALSE(Texts(first).contains("TOTAL"));
+    EXPECT_FALSE(Texts(first).contains(" 1.00"));
+    EXPECT_EQ(first.rects.size(), 16);
+    EXPECT_TRUE(Texts(second).contains("TOTAL"));
+    EXPECT_TRUE(Texts(second).contains(" 1.00"));
+    EXPECT_EQ(second.rects.size(), 18);
+    ASSERT_NE(FindText(first, "Page 1 of 2"), nullptr);
+    const PageText* foot = FindText(second, "Page 2 of 2");
+    ASSERT_NE(foot, nullptr);
+    EXPECT_EQ(foot->origin, QPoint(4230 - 110, 5300));
+}
+
+// Text five eighths of its font height wide per character, as digits are.
+class CProportionalMeasure final : public ITextMeasure
+{
+public:
+    int TextWidth(const PageFont& font, const QString& text) const override
+    {
+        return static_cast<int>(text.size()) * font.pixelHeight * 5 / 8;
+    }
+};
+
+TEST(InvoiceLayout, AnItemTooWideForItsColumnIsPrintedSmallerInsideItsBorder)
+{
+    CInvoiceLayout layout;
+    layout.Fill("PrintInvoice\n" + ItemLine("2", "Press", "1500000.00", "3,000,000.00", "GST") + "\n" +
+                ItemLine("1", "Part 2", "1500000.00", "1,500,000.00", "None") + "\nTOTAL: 1.00\n@END@");
+    const InvoicePage page = layout.Page(PageMetrics{10 * InvoiceForm::kClientWidth, 600}, CProportionalMeasure());
+    // Both rows: the price ends at its right edge (311) and starts inside the column (270 + 2).
+    QList<const PageText*> prices;
+    for (const PageText& text : page.texts) {
+        if (text.text == "1500000.00") {
+            prices.append(&text);
+        }
+    }
+    ASSERT_EQ(prices.size(), 2);
+    for (const PageText* price : prices) {
+        const int width = CProportionalMeasure().TextWidth(price->font, price->text);
+        EXPECT_GE(price->origin.x(), 2720);
+        EXPECT_LE(price->origin.x() + width, 3110);
+        EXPECT_LT(price->font.pixelHeight, 80);
+        EXPECT_GE(price->font.pixelHeight, 56);
+    }
+    // A number that fits keeps the column's font.
+    EXPECT_EQ(FindText(page, "Part 2")->font.pixelHeight, 80);
 }

@@ -41,6 +41,12 @@ protected:
         QObject::connect(m_listener.get(), &CJobListener::ConnectionClosed, [this] { ++m_closed; });
         QObject::connect(m_listener.get(), &CJobListener::PrintingChanged,
                          [this](bool printing) { m_printing.append(printing); });
+        QObject::connect(m_listener.get(), &CJobListener::JobFailed, [this](int row, const QString& reason) {
+            m_failures.append({row, reason});
+        });
+        QObject::connect(m_listener.get(), &CJobListener::FailedJobHeld, [this](int row, bool held) {
+            m_held.append({row, held});
+        });
         ASSERT_TRUE(m_listener->Listen(0)) << m_listener->ErrorText().toStdString();
     }
 
@@ -61,6 +67,8 @@ protected:
     QStringList m_captions;
     int m_closed = 0;
     QList<bool> m_printing;
+    QList<std::pair<int, QString>> m_failures;
+    QList<std::pair<int, bool>> m_held;
 };
 
 bool IsConnectedRow(const QString& row)
@@ -99,12 +107,14 @@ TEST_F(JobListener, AJobInSmallChunksIsAnsweredThenPrintedOnce)
     EXPECT_EQ(m_printing, QList<bool>({true}));
     EXPECT_EQ(m_captions, QStringList{StatusTexts::kConnectedCaption.toString()});
 
-    // The handheld closes after the reply: the row empties once the last pause is over.
+    // The handheld closes after the reply: once the last pause is over the connection ends and
+    // the row keeps the job's outcome.
     client.Close();
-    ASSERT_TRUE(WaitForRow(0, IsEmptyRow));
+    ASSERT_TRUE(WaitUntil([&] { return m_closed == 1; }));
     ASSERT_EQ(m_rows[0].size(), 4);
     EXPECT_EQ(m_rows[0][0], kConnected);
     EXPECT_TRUE(m_rows[0][1].endsWith("  Send Data to Printer ...")) << m_rows[0][1].toStdString();
+    EXPECT_EQ(m_rows[0][3], m_rows[0][2]);
     EXPECT_EQ(m_captions.last(), StatusTexts::kDisconnectedCaption);
     EXPECT_EQ(m_printing, QList<bool>({true, false}));
     EXPECT_EQ(m_closed, 1);
@@ -145,7 +155,7 @@ TEST_F(JobListener, TheEleventhConnectionIsRefusedAndTheTenAreUntouched)
 
     // The lowest free slot is taken next: the first again once it is free.
     clients[0]->Close();
-    ASSERT_TRUE(WaitForRow(0, IsEmptyRow));
+    ASSERT_TRUE(WaitUntil([&] { return m_closed == 1; }));
     CTestClient next(Port());
     ASSERT_TRUE(WaitForRow(0, IsConnectedRow));
     EXPECT_TRUE(next.IsConnected());
@@ -310,9 +320,10 @@ TEST_F(JobListener, ACloseDuringThePausePrintsTheJobOnItsOwnRow)
     ASSERT_TRUE(WaitForRow(1, IsConnectedRow));
     ASSERT_TRUE(WaitForJobs(1));
     EXPECT_EQ(m_printer.jobs, QStringList{job});
-    ASSERT_TRUE(WaitForRow(0, IsEmptyRow));
+    ASSERT_TRUE(WaitUntil([&] { return m_closed == 1; }));
     ASSERT_EQ(m_rows[0].size(), 4);
     EXPECT_TRUE(m_rows[0][2].endsWith("  Finish Data Sending ..."));
+    EXPECT_EQ(m_rows[0][3], m_rows[0][2]);
     EXPECT_EQ(m_rows[1], QStringList{kConnected});
 }
 
@@ -328,4 +339,64 @@ TEST_F(JobListener, ASecondJobOnOneConnectionPrintsOnItsOwn)
     ASSERT_TRUE(WaitForJobs(2));
     EXPECT_EQ(m_printer.jobs, QStringList({SmallJob(1), SmallJob(2)}));
     EXPECT_EQ(m_printing, QList<bool>({true, false, true}));
+}
+
+TEST_F(JobListener, AFailedJobStaysOnItsRowAndCanBePrintedAgainUntilTheSlotsNextJob)
+{
+    Start();
+    m_printer.outcome = {false, QStringLiteral("cannot create the folder /x")};
+    const auto isFailed = [](const QString& row) {
+        return row.endsWith("  Printing failed: cannot create the folder /x");
+    };
+    {
+        CTestClient client(Port());
+        client.Send(Wire(SmallJob(1)));
+        ASSERT_TRUE(client.WaitForBytes(kReply.size()));
+        EXPECT_EQ(client.Received(), kReply); // the answer stays as it is
+        ASSERT_TRUE(WaitForRow(0, isFailed));
+        client.Close();
+        ASSERT_TRUE(WaitUntil([&] { return m_closed == 1; }));
+    }
+    Pump(100);
+    EXPECT_TRUE(isFailed(Row(0))) << Row(0).toStdString();
+    EXPECT_EQ(m_failures, (QList<std::pair<int, QString>>{{0, "Printing failed: cannot create the folder /x"}}));
+    EXPECT_EQ(m_held, (QList<std::pair<int, bool>>{{0, true}}));
+    EXPECT_TRUE(m_listener->HoldsFailedJob(0));
+    EXPECT_FALSE(m_listener->HoldsFailedJob(1));
+    EXPECT_FALSE(m_listener->PrintAgain(1));
+
+    // A connection without a job leaves the outcome where it was.
+    {
+        CTestClient probe(Port());
+        ASSERT_TRUE(WaitForRow(0, IsConnectedRow));
+        probe.Close();
+        ASSERT_TRUE(WaitUntil([&] { return m_closed == 2; }));
+    }
+    EXPECT_TRUE(isFailed(Row(0)));
+    EXPECT_TRUE(m_listener->HoldsFailedJob(0));
+
+    // Printed again, still failing, then printed.
+    ASSERT_TRUE(m_listener->PrintAgain(0));
+    EXPECT_EQ(m_printer.jobs, QStringList({SmallJob(1), SmallJob(1)}));
+    EXPECT_EQ(m_failures.size(), 2);
+    EXPECT_TRUE(m_listener->HoldsFailedJob(0));
+    m_printer.outcome = {true, QStringLiteral("saved as /y.pdf")};
+    ASSERT_TRUE(m_listener->PrintAgain(0));
+    EXPECT_TRUE(Row(0).endsWith("  Finish Data Sending ... saved as /y.pdf")) << Row(0).toStdString();
+    EXPECT_FALSE(m_listener->HoldsFailedJob(0));
+    EXPECT_FALSE(m_listener->PrintAgain(0));
+    EXPECT_EQ(m_printer.jobs.size(), 3);
+
+    // A failed job is kept only until the slot's next job.
+    m_printer.outcome = {false, QStringLiteral("cannot create the folder /x")};
+    CTestClient next(Port());
+    next.Send(Wire(SmallJob(2)));
+    ASSERT_TRUE(WaitForRow(0, isFailed));
+    EXPECT_TRUE(m_listener->HoldsFailedJob(0));
+    m_printer.outcome = {true, QString()};
+    next.Send(Wire(SmallJob(3)));
+    ASSERT_TRUE(WaitForRow(0, [](const QString& row) { return row.endsWith("  Finish Data Sending ..."); }));
+    EXPECT_FALSE(m_listener->HoldsFailedJob(0));
+    EXPECT_EQ(m_held.last(), (std::pair<int, bool>{0, false}));
+    EXPECT_EQ(m_printer.jobs.last(), SmallJob(3));
 }

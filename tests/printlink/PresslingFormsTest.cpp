@@ -8,6 +8,7 @@
 #include "TMainForm.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -232,10 +233,61 @@ private slots:
         QTRY_VERIFY(control.StatusRow(0).contains(QStringLiteral("  Finish Data Sending ... saved as ")));
         QTRY_VERIFY(!mainForm.NotifyIcon().Animated());
         QCOMPARE(mainForm.NotifyIcon().ShownImage(), 0);
+        const QString finished = control.StatusRow(0);
         client.disconnectFromHost();
-        QTRY_COMPARE(control.StatusRow(0), QString());
-        QCOMPARE(control.windowTitle(), QStringLiteral("Pressling - Disconnected"));
+        QTRY_COMPARE(control.windowTitle(), QStringLiteral("Pressling - Disconnected"));
+        // The row keeps where the page went.
+        QCOMPARE(control.StatusRow(0), finished);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 1);
+        QVERIFY(mainForm.NotifyIcon().LastMessage().isEmpty());
+    }
+
+    void aFailedJobIsShownKeptAndPrintedAgainFromItsRowsMenu()
+    {
+        QTemporaryDir folder;
+        const QString blocked = QDir(folder.path()).filePath(QStringLiteral("out"));
+        QFile blocker(blocked);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        TMainForm mainForm(blocked);
+        TAboutForm about;
+        TControlForm control(about);
+        TListenForm listen(mainForm, control, ListenerTiming{50, 60000});
+        QVERIFY(listen.Listen(0));
+
+        QTcpSocket client;
+        client.connectToHost(QHostAddress::LocalHost, listen.Port());
+        QTRY_COMPARE(control.StatusRow(0), QStringLiteral("Connected by a Mobile Device"));
+        client.write(PrintJobWire::EncodeText(LoadJob(QStringLiteral("purchase_order"))));
+        const QString failed = QStringLiteral("  Printing failed: cannot create the folder ") + blocked;
+        QTRY_VERIFY(control.StatusRow(0).endsWith(failed));
+        QVERIFY(mainForm.NotifyIcon().LastMessage().startsWith(QStringLiteral("Job Status row 1: Printing failed: ")));
+        QVERIFY(mainForm.NotifyIcon().LastMessage().contains(QStringLiteral("Print again")));
+        client.disconnectFromHost();
+        QTRY_COMPARE(control.windowTitle(), QStringLiteral("Pressling - Disconnected"));
+        QVERIFY(control.StatusRow(0).endsWith(failed));
+
+        // Only a row holding a failed job offers "Print again".
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        QAction* printAgain = control.RowMenu()->actions().value(0);
+        QVERIFY(printAgain != nullptr);
+        QCOMPARE(printAgain->text(), QStringLiteral("Print again"));
+        control.ShowRowMenu(1);
+        QVERIFY(!printAgain->isEnabled());
+        control.RowMenu()->hide();
+        control.ShowRowMenu(0);
+        QVERIFY(printAgain->isEnabled());
+
+        // The cause mended, the job prints and the row says where it went.
+        QVERIFY(QFile::remove(blocked));
+        printAgain->trigger();
+        QVERIFY2(control.StatusRow(0).contains(QStringLiteral("  Finish Data Sending ... saved as ") + blocked),
+                 qPrintable(control.StatusRow(0)));
+        QCOMPARE(QDir(blocked).entryList(QDir::Files).size(), 1);
+        control.ShowRowMenu(0);
+        QVERIFY(!printAgain->isEnabled());
+        control.RowMenu()->hide();
     }
 };
 

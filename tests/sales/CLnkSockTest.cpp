@@ -170,4 +170,21 @@ TEST_F(PrintCommand, TheFormAsShownIsSentAndAJobTooLargeForTheDesktopIsNot)
                           "characters, and it has 42 lines and 4137 characters."});
 }
 
+TEST_F(PrintCommand, ANumberTooWideForItsColumnIsRefusedNamingItsLine)
+{
+    CFakeDesktop desktop;
+    CTransactionForm form(m_book.Doc(), kTransSale);
+    AddLines(form, 1);
+    TransactionLine wide;
+    wide.ProductID = "Bolt";
+    wide.Quantity = 1;
+    wide.Price = wide.ItemTotal = 12345678901.0;
+    form.AddLine(wide, -1);
+    EXPECT_FALSE(Print(form, desktop.Port()));
+    EXPECT_EQ(desktop.Connections(), 0);
+    EXPECT_EQ(m_book.Prompter().Messages(),
+              QStringList{"Line 2 (Bolt) cannot be printed: its price 12345678901.00 is wider than the 10 characters "
+                          "of its column on the invoice."});
+}
+
 } // namespace

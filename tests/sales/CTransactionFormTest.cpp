@@ -1,6 +1,7 @@
 #include "CTransactionForm.h"
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
+#include "CPrintJobReader.h"
 #include "CSalesBook.h"
 #include "CSecondProgram.h"
 #include "PrintJobWire.h"
@@ -310,21 +311,90 @@ TEST_F(TransactionForm, TheJobsOfASaleAndOfAPurchaseAreTheFixtures)
     EXPECT_EQ(CPrintJobWriter::Text(purchase.PrintJob()), Fixture("purchase.job"));
 }
 
-TEST_F(TransactionForm, TheBillToBlockIsTheLastMatchingPartyOrEmpty)
+TEST_F(TransactionForm, TheBillToBlockIsTheChosenPartyElseTheLastOfItsNameElseJustItsName)
 {
     m_book.AddPayee("Customer", 2, QString::fromUtf8("BRIGHT CAF\xC3\x89"), "9 Upper Street", "Ogdenville", "IL",
                     "62999");
     m_book.Reload();
     ASSERT_EQ(m_book.Doc().Customers().size(), 2);
-    const QString lastAddress = m_book.Doc().Customers()[1].Address;
+    const PayeeRecord first = m_book.Doc().Customers()[0];
+    const PayeeRecord last = m_book.Doc().Customers()[1];
     CTransactionForm form(m_book.Doc(), kTransSale);
-    form.SetParty(QString::fromUtf8("Bright Caf\xC3\xA9"), 1);
+    form.SetParty(first.CompanyName, first.PayeeID);
     AddLine(form, "Rope", 1);
-    EXPECT_EQ(form.PrintJob().party.address, lastAddress);
+    EXPECT_EQ(form.PrintJob().party.address, first.Address);
+    form.SetParty(QString::fromUtf8("bright caf\xC3\xA9"), -1);
+    EXPECT_EQ(form.PrintJob().party.address, last.Address);
 
-    form.SetParty("Passer-by", -1);
+    form.SetParty(" Passer-by ", -1);
     const QStringList lines = CPrintJobWriter::Text(form.PrintJob()).split('\n');
-    EXPECT_EQ(lines.mid(10, 3), (QStringList{"CustomerName:", "CustomerAddress:", "CustomerCityZipCode:,  "}));
+    EXPECT_EQ(lines.mid(10, 3), (QStringList{"CustomerName:Passer-by", "CustomerAddress:", "CustomerCityZipCode:,  "}));
+}
+
+TEST_F(TransactionForm, AStoredPartyIsFoundByItsPayeeIDSoRenamingOrDeletingItKeepsEarlierInvoicesRight)
+{
+    const QString cafe = QString::fromUtf8("Bright Caf\xC3\xA9");
+    CTransactionForm chosen(m_book.Doc(), kTransSale);
+    chosen.SetParty(cafe, 1);
+    AddLine(chosen, "Rope", 1);
+    ASSERT_EQ(chosen.Save(), CTransactionForm::SaveResult::Saved);
+    // A typed name of the list records that entry too.
+    CTransactionForm typed(m_book.Doc(), kTransPurchase);
+    typed.SetParty("acme supply ", -1);
+    AddLine(typed, "Rope", 1);
+    ASSERT_EQ(typed.Save(), CTransactionForm::SaveResult::Saved);
+    const int32_t sale = chosen.TransactionID();
+    const int32_t purchase = typed.TransactionID();
+    EXPECT_EQ(Rows("SELECT PayeeID FROM [Transaction] order by TransactionID"), (QStringList{"1", "5"}));
+    const auto storedParty = [this](int32_t id) {
+        CTransactionForm form(m_book.Doc(), kTransSale);
+        EXPECT_TRUE(form.OpenStored(id));
+        return form.PrintJob().party;
+    };
+
+    ASSERT_TRUE(
+        m_book.Book().Exec("update Customer set CompanyName='Bright Bistro', Address='7 Quay' where PayeeID=1"));
+    m_book.Reload();
+    EXPECT_EQ(storedParty(sale).name, "Bright Bistro");
+    EXPECT_EQ(storedParty(sale).address, "7 Quay");
+    EXPECT_EQ(storedParty(purchase).city, "Portsmouth");
+
+    // Another party typed on the reopened form is that party, not the stored one.
+    CTransactionForm retyped(m_book.Doc(), kTransSale);
+    ASSERT_TRUE(retyped.OpenStored(sale));
+    retyped.SetParty("Passer-by", -1);
+    EXPECT_EQ(retyped.PrintJob().party.name, "Passer-by");
+    EXPECT_EQ(retyped.PrintJob().party.address, "");
+
+    // Deleted: the name the transaction keeps, with no address.
+    ASSERT_TRUE(m_book.Book().Exec("delete from Customer where PayeeID=1"));
+    m_book.Reload();
+    EXPECT_EQ(storedParty(sale).name, cafe);
+    EXPECT_EQ(storedParty(sale).address, "");
+
+    // A transaction stored without its party's PayeeID finds the party by name.
+    ASSERT_TRUE(m_book.Book().Exec("update [Transaction] set PayeeID=0"));
+    m_book.AddPayee("Customer", 3, cafe, "9 Upper Street");
+    m_book.Reload();
+    EXPECT_EQ(storedParty(sale).address, "9 Upper Street");
+}
+
+TEST_F(TransactionForm, AWidePriceIsSentUngroupedAndALineWithoutDescriptionByItsProduct)
+{
+    m_book.AddProduct({"Washer", ""});
+    m_book.Reload();
+    CTransactionForm form(m_book.Doc(), kTransPurchase);
+    AddLine(form, "Gear", 2, 1500000);
+    AddLine(form, "Washer", 4, 0.25);
+    const CPrintJobWriter::Job job = form.PrintJob();
+    EXPECT_FALSE(CPrintJobWriter::TooWideNumber(job));
+    // Read back as the desktop reads it: every field in its own column.
+    const CPrintJobReader reader(CPrintJobWriter::Text(job));
+    ASSERT_EQ(reader.ItemTexts().size(), 2);
+    const PrintJobItem wide = CPrintJobReader::CutItem(reader.ItemTexts()[0]);
+    EXPECT_EQ((QStringList{wide.quantity, wide.description, wide.price, wide.amount}),
+              (QStringList{"2", "Spur gear", "1500000.00", "3,000,000.00"}));
+    EXPECT_EQ(CPrintJobReader::CutItem(reader.ItemTexts()[1]).description, "Washer");
 }
 
 TEST_F(TransactionForm, TheJobUsesTheLocalesNumbersAndDateAndTheOwnCompanyDefaults)
