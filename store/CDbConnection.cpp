@@ -1,5 +1,6 @@
 #include "CDbConnection.h"
 
+#include "BookAddress.h"
 #include "CDbEngine.h"
 #include "CPgEngine.h"
 #include "CSqliteEngine.h"
@@ -20,16 +21,27 @@ CDbConnection::~CDbConnection()
 
 bool CDbConnection::NamesServer(const QString& text)
 {
-    return text.startsWith(QLatin1String("postgresql://")) || text.startsWith(QLatin1String("postgres://"));
+    return KindOfBookAddress(text) == BookAddressKind::Server;
 }
 
 namespace {
+// A refused address gets a file engine without a file: it opens nothing and creates nothing.
 std::unique_ptr<CDbEngine> EngineFor(const QString& text)
 {
-    if (CDbConnection::NamesServer(text)) {
-        return std::make_unique<CPgEngine>(text);
+    switch (KindOfBookAddress(text)) {
+    case BookAddressKind::Server:
+        return std::make_unique<CPgEngine>(ServerConnectionText(text));
+    case BookAddressKind::Refused:
+        return std::make_unique<CSqliteEngine>(QString());
+    case BookAddressKind::File:
+        break;
     }
     return std::make_unique<CSqliteEngine>(text);
+}
+
+bool Refused(const QString& text)
+{
+    return KindOfBookAddress(text) == BookAddressKind::Refused;
 }
 } // namespace
 
@@ -83,6 +95,9 @@ void CDbConnection::Close()
 
 CDbConnection::Presence CDbConnection::BookPresence()
 {
+    if (Refused(m_text)) {
+        return Presence::Unreachable;
+    }
     switch (Engine().BookPresence()) {
     case CDbEngine::Presence::Present:
         return Presence::Present;
@@ -96,12 +111,18 @@ CDbConnection::Presence CDbConnection::BookPresence()
 // The location decides the engine: the connection may not point anywhere yet.
 bool CDbConnection::CreateDatabase(const QString& location)
 {
-    return EngineFor(location)->CreateStore(location);
+    if (Refused(location)) {
+        return false;
+    }
+    const QString text = ServerConnectionText(location);
+    return EngineFor(text)->CreateStore(text);
 }
 
 void CDbConnection::DiscardDatabase(const QString& location)
 {
-    EngineFor(location)->DiscardStore(location);
+    if (!Refused(location)) {
+        EngineFor(location)->DiscardStore(location);
+    }
 }
 
 bool CDbConnection::BeginOperation()
@@ -136,8 +157,16 @@ void CDbConnection::RollbackOperation()
     Engine().Rollback();
 }
 
+bool CDbConnection::CommitOutcomeUnknown() const
+{
+    return m_engine != nullptr && m_engine->CommitOutcomeUnknown();
+}
+
 QString CDbConnection::LastError() const
 {
+    if (Refused(m_text)) {
+        return RefusedAddressReason();
+    }
     return m_engine != nullptr ? m_engine->LastError() : QStringLiteral("the data file cannot be opened");
 }
 
@@ -178,7 +207,7 @@ void CDbConnection::NoteSchemaChange()
     Engine().NoteSchemaChange();
 }
 
-CDbQuery* CDbConnection::CachedStatement(const QString& sql)
+std::shared_ptr<CDbQuery> CDbConnection::CachedStatement(const QString& sql)
 {
     return Connect() ? m_engine->Cached(sql) : nullptr;
 }

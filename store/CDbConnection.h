@@ -76,6 +76,9 @@ public:
     bool CommitOperation();
     void RollbackOperation();
     int OperationDepth() const { return m_depth; }
+    // After a failed CommitOperation: true when the writes may still have been saved, so that
+    // "nothing was saved" would be a guess.
+    bool CommitOutcomeUnknown() const;
     // Why the last BeginOperation, CommitOperation or Connect failed, in words for the user.
     QString LastError() const;
     // Rows inserted, changed or deleted through this connection since it was opened.
@@ -96,8 +99,8 @@ public:
 
     // A prepared statement for SQL in SQLite's own dialect, kept until Close; reset and unbound.
     // Null when the book cannot be opened or the statement does not prepare. Shared: use it for
-    // one run at a time.
-    CDbQuery* CachedStatement(const QString& sql);
+    // one run at a time. A holder keeps it alive through a reconnect or a Close.
+    std::shared_ptr<CDbQuery> CachedStatement(const QString& sql);
 
     // A statement in the store's dialect mapped to SQLite's (remembered per text).
     SqlMapping Map(const QString& statement);

@@ -4,6 +4,8 @@
 #include "ComIssueError.h"
 #include "PgColumns.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <QtDebug>
 
 namespace {
@@ -19,6 +21,11 @@ qint64 RowsWritten(const PGresult* result)
 // The advisory lock of a book: this program's mark in the high half, the book's schema below.
 constexpr qint64 kLockClass = 0x5155494CLL;
 constexpr int kMaxRemembered = 512;
+// How long a COMMIT whose answer was lost is looked up: the old session ends within that.
+constexpr int kSettleAttempts = 100;
+constexpr int kSettlePauseMs = 50;
+// A server that answers at all refuses a connection (no such database) far sooner than this.
+constexpr qint64 kNoAnswerMs = 3000;
 
 const char* const kSessionSettings =
     "SET DateStyle = 'ISO, YMD'; SET extra_float_digits = 3; SET client_encoding = 'UTF8'; "
@@ -225,15 +232,7 @@ bool CPgEngine::Configure()
         return false;
     }
     const PgResult& row = facts.back();
-    const QString ctype = Field(row, 0, 2);
-    // Names compare without regard to A-Z case only; a wider character type would fold other
-    // letters too and make two different products one.
-    if (ctype != QLatin1String("C") && ctype != QLatin1String("POSIX")) {
-        m_lastError = QStringLiteral("the database's character type is %1; a book needs one created with locale C "
-                                     "(createdb --template=template0 --locale=C NAME, or let init create it)")
-                          .arg(ctype);
-        return false;
-    }
+    m_schema = Field(row, 0, 0);
     m_lockKey = (kLockClass << 32) | Field(row, 0, 1).toLongLong();
     const QString textSchema = Field(row, 0, 3);
     m_textType = textSchema.isEmpty() ? QStringLiteral("citext") : textSchema + QLatin1String(".citext");
@@ -267,6 +266,7 @@ bool CPgEngine::LoadCatalog()
         return false;
     }
     m_catalog.Clear();
+    m_catalog.SetSchema(m_schema);
     const PgResult& columns = results[0];
     for (int row = 0; row < PQntuples(columns.get()); ++row) {
         m_catalog.AddColumn(Field(columns, row, 0).toUInt(), Field(columns, row, 1), Field(columns, row, 2).toInt(),
@@ -316,7 +316,6 @@ void CPgEngine::Close()
     if (m_session.InTransaction() && m_session.IsConnected()) {
         m_session.Exec("ROLLBACK");
     }
-    qDeleteAll(m_cached);
     m_cached.clear();
     m_prepared.clear();
     m_described.clear();
@@ -327,6 +326,8 @@ void CPgEngine::Close()
 
 CDbEngine::Presence CPgEngine::BookPresence()
 {
+    QElapsedTimer waited;
+    waited.start();
     if (Open()) {
         for (const char* table : {"AutoNumber", "Item", "TransItem", "Categories", "Tax", "Vendor", "Customer"}) {
             if (m_catalog.HasTable(QString::fromLatin1(table))) {
@@ -342,6 +343,10 @@ CDbEngine::Presence CPgEngine::BookPresence()
         return Presence::Missing;
     }
     const QString reason = m_lastError;
+    // A server that let the connection time out would only do so again for the server database.
+    if (waited.elapsed() >= kNoAnswerMs) {
+        return Presence::Unreachable;
+    }
     CPgSession server;
     QString ignored;
     if (!server.Connect(ConninfoFor(m_uri, QStringLiteral("postgres")), ignored)) {
@@ -398,14 +403,18 @@ bool CPgEngine::Begin()
     if (!Open()) {
         return false;
     }
-    const QByteArray begin = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + ")";
+    // The transaction's id is the mark a COMMIT whose answer was lost is looked up by.
+    const QByteArray begin =
+        "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + "), txid_current()::text";
     std::vector<PgResult> results = m_session.Exec(begin);
     // A connection the server ended since the last operation is opened again.
     if (!m_session.IsConnected() && Open()) {
         results = m_session.Exec(begin);
     }
-    if (AllSucceeded(results) && results.size() == 2) {
+    if (AllSucceeded(results) && results.size() == 2 && PQntuples(results[1].get()) == 1) {
         m_inOperation = true;
+        m_operationXid = QByteArray(PQgetvalue(results[1].get(), 0, 1));
+        m_operationBackend = PQbackendPID(m_session.Conn());
         return true;
     }
     const PGresult* failed = results.empty() ? nullptr : results.back().get();
@@ -420,6 +429,7 @@ bool CPgEngine::Begin()
 bool CPgEngine::Commit()
 {
     m_inOperation = false;
+    m_commitUnknown = false;
     if (!m_session.IsConnected()) {
         m_lastError = LostConnection();
         return false;
@@ -440,10 +450,54 @@ bool CPgEngine::Commit()
             failed = result.get();
         }
     }
-    m_lastError = !m_session.IsConnected()                   ? LostConnection()
-                  : failed != nullptr || results.size() != 2 ? m_session.ErrorText(failed)
-                                                             : QStringLiteral("the server rolled the operation back");
+    if (!m_session.IsConnected()) {
+        // The COMMIT may have reached the server before the connection went: ask again.
+        m_lastError = LostConnection();
+        return SettleLostCommit();
+    }
+    m_lastError = failed != nullptr || results.size() != 2 ? m_session.ErrorText(failed)
+                                                           : QStringLiteral("the server rolled the operation back");
     Rollback();
+    return false;
+}
+
+bool CPgEngine::SettleLostCommit()
+{
+    const QString lost = m_lastError;
+    m_commitUnknown = true;
+    if (m_operationXid.isEmpty() || !Open()) {
+        m_lastError = lost;
+        return false;
+    }
+    // The old session may not have noticed yet that its client is gone; while its transaction is
+    // open it is ended, which settles it either way (a commit under way finishes first).
+    const QByteArray xid = Literal(m_session.Conn(), QString::fromLatin1(m_operationXid));
+    const QByteArray status = "SELECT txid_status(" + xid + "::bigint)";
+    const QByteArray endOld =
+        "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid = " + QByteArray::number(m_operationBackend) +
+        " AND backend_xid::text = (" + xid + "::bigint % 4294967296)::text";
+    QByteArray answer;
+    for (int attempt = 0; attempt < kSettleAttempts; ++attempt) {
+        std::vector<PgResult> results = m_session.Exec(status);
+        if (!AllSucceeded(results) || PQntuples(results.back().get()) != 1) {
+            break;
+        }
+        answer = PQgetvalue(results.back().get(), 0, 0);
+        if (answer != "in progress") {
+            break;
+        }
+        if (attempt == kSettleAttempts / 4) {
+            m_session.Exec(endOld);
+        }
+        QThread::msleep(kSettlePauseMs);
+    }
+    m_lastError = lost;
+    if (answer == "committed") {
+        m_commitUnknown = false;
+        qDebug().noquote() << "server: the answer to COMMIT was lost; the operation was saved";
+        return true;
+    }
+    m_commitUnknown = answer != "aborted";
     return false;
 }
 
@@ -460,7 +514,7 @@ std::optional<qint64> CPgEngine::DataVersion()
     if (!Open() || !m_counterKnown) {
         return std::nullopt;
     }
-    CDbQuery* counter = Cached(QStringLiteral("SELECT changes FROM quillet_changes"));
+    const std::shared_ptr<CDbQuery> counter = Cached(QStringLiteral("SELECT changes FROM quillet_changes"));
     if (counter == nullptr || counter->Next() != CDbQuery::Step::Row) {
         return std::nullopt;
     }
@@ -515,17 +569,17 @@ std::shared_ptr<const PgStatement> CPgEngine::Mapped(const QString& sql)
     return statement;
 }
 
-CDbQuery* CPgEngine::Cached(const QString& sql)
+std::shared_ptr<CDbQuery> CPgEngine::Cached(const QString& sql)
 {
     if (!Open()) {
         return nullptr;
     }
-    if (CPgQuery* cached = m_cached.value(sql)) {
+    if (const std::shared_ptr<CPgQuery> cached = m_cached.value(sql)) {
         cached->Reset();
         cached->ClearBindings();
         return cached;
     }
-    auto* query = new CPgQuery(*this, Mapped(sql), true);
+    auto query = std::make_shared<CPgQuery>(*this, Mapped(sql), true);
     m_cached.insert(sql, query);
     return query;
 }

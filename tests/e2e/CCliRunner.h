@@ -13,6 +13,8 @@ public:
     int Run(const QStringList& arguments, const QByteArray& input = QByteArray());
     // Sends stdout of the following runs to path instead of keeping it (empty: keep it again).
     void SetOutputFile(const QString& path) { m_outputFile = path; }
+    // Runs in folder (empty: the test's own working folder) with QUILLET_DOCUMENTS there too.
+    void SetWorkingFolder(const QString& folder) { m_folder = folder; }
     // Runs a statement on the data file with the sqlite3 shell; true when it succeeded.
     bool Sql(const QString& sql) const;
     const QString& Out() const { return m_out; }
@@ -23,6 +25,7 @@ public:
 private:
     QString m_dataFile;
     QString m_outputFile;
+    QString m_folder;
     QString m_out;
     QString m_err;
 };
