@@ -183,6 +183,16 @@ TEST_F(ServerBook, ASaleWhoseCommitGotNoAnswerIsReportedAsTheServerHasIt)
     EXPECT_TRUE(m_book.Book().Prompter().Shown().last().endsWith("; nothing was saved."));
     EXPECT_EQ(transactions(), before + QStringList{QString::number(saved)});
     EXPECT_EQ(m_book.ItemRow("Gear"), "4|0|4|7");
+
+    // Committed, and the server cannot be asked afterwards: the outcome is not known, and said so.
+    proxy.DropNext(CDroppingProxy::Drop::CommitReplyAndServer);
+    m_book.Sale(Day::Day(7), {{"Gear", 1, 9}});
+    proxy.ServeAgain();
+    const QStringList shown = m_book.Book().Prompter().Shown().mid(1);
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(shown[0].contains("it is not known whether it was saved")) << shown[0].toStdString();
+    EXPECT_FALSE(shown.join('\n').contains("nothing was saved")) << shown.join('\n').toStdString();
+    EXPECT_EQ(transactions().size(), before.size() + 2);
 }
 
 TEST(ServerDatabase, QuotedTextStaysTextWhenTheServerTakesBackslashesAsEscapes)

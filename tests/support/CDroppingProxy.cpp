@@ -108,7 +108,7 @@ void CDroppingProxy::Relay()
         }
         if (fds[0].revents & POLLIN) {
             const int client = accept(m_listener, nullptr, nullptr);
-            const int server = client >= 0 ? ConnectTo(m_serverPort) : -1;
+            const int server = client >= 0 && !m_refuseNew ? ConnectTo(m_serverPort) : -1;
             if (server >= 0) {
                 pairs.push_back(Pair{client, server, false, {}});
             } else if (client >= 0) {
@@ -128,7 +128,8 @@ void CDroppingProxy::Relay()
                     end(pair);
                     continue;
                 }
-                pair.swallowing = pair.swallowing || drop == Drop::CommitReply;
+                pair.swallowing = pair.swallowing || drop == Drop::CommitReply || drop == Drop::CommitReplyAndServer;
+                m_refuseNew = m_refuseNew || drop == Drop::CommitReplyAndServer;
                 if (!SendAll(pair.server, buffer, got)) {
                     end(pair);
                     continue;

@@ -15,8 +15,9 @@ public:
     enum class Drop
     {
         Nothing,
-        Commit,     // the connection ends before the COMMIT reaches the server
-        CommitReply // the server commits; the connection ends before its answer is passed on
+        Commit,              // the connection ends before the COMMIT reaches the server
+        CommitReply,         // the server commits; the connection ends before its answer is passed on
+        CommitReplyAndServer // as CommitReply, and every later connection is ended at once
     };
 
     // Relays to the server of location (a postgresql:// URI); Port() is 0 when it cannot listen.
@@ -31,6 +32,8 @@ public:
     // Arms the relay for the next COMMIT of any connection; later ones pass.
     void DropNext(Drop drop) { m_drop = drop; }
     bool Dropped() const { return m_dropped; }
+    // Relays new connections again after CommitReplyAndServer.
+    void ServeAgain() { m_refuseNew = false; }
 
 private:
     void Relay();
@@ -40,6 +43,7 @@ private:
     int m_serverPort = 0;
     std::atomic<Drop> m_drop = Drop::Nothing;
     std::atomic<bool> m_dropped = false;
+    std::atomic<bool> m_refuseNew = false;
     std::atomic<bool> m_stop = false;
     std::thread m_thread;
 };
