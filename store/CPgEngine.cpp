@@ -34,7 +34,6 @@ const char* const kSessionSettings =
 
 const char* const kSessionFacts =
     "SELECT current_schema(), (SELECT oid FROM pg_namespace WHERE nspname = current_schema()), "
-    "(SELECT datctype FROM pg_database WHERE datname = current_database()), "
     "(SELECT quote_ident(n.nspname) FROM pg_extension e JOIN pg_namespace n ON n.oid = e.extnamespace "
     "WHERE e.extname = 'citext'), "
     "coalesce((SELECT n.nspname = ANY(current_schemas(false)) FROM pg_extension e JOIN pg_namespace n "
@@ -234,9 +233,9 @@ bool CPgEngine::Configure()
     const PgResult& row = facts.back();
     m_schema = Field(row, 0, 0);
     m_lockKey = (kLockClass << 32) | Field(row, 0, 1).toLongLong();
-    const QString textSchema = Field(row, 0, 3);
+    const QString textSchema = Field(row, 0, 2);
     m_textType = textSchema.isEmpty() ? QStringLiteral("citext") : textSchema + QLatin1String(".citext");
-    if (Field(row, 0, 4) != QLatin1String("t") && !textSchema.isEmpty()) {
+    if (Field(row, 0, 3) != QLatin1String("t") && !textSchema.isEmpty()) {
         // The text type's comparisons live beside it; without them names would compare with case.
         m_session.Exec("SELECT set_config('search_path', current_setting('search_path') || ', ' || " +
                        Literal(m_session.Conn(), textSchema) + ", false)");
@@ -358,7 +357,7 @@ CDbEngine::Presence CPgEngine::BookPresence()
     return AllSucceeded(found) && PQntuples(found.back().get()) == 0 ? Presence::Missing : Presence::Unreachable;
 }
 
-// The database itself is created when missing (in locale C, as a book needs); then the objects a
+// The database itself is created when missing (in locale C); then the objects a
 // book needs besides its tables. False when it holds a book already.
 bool CPgEngine::CreateStore(const QString& location)
 {
