@@ -138,6 +138,15 @@ bool CDbConnection::BeginOperation()
     return true;
 }
 
+bool CDbConnection::BeginSnapshot()
+{
+    if (m_depth > 0 || !Connect() || !m_engine->BeginSnapshot()) {
+        return false;
+    }
+    m_depth = 1;
+    return true;
+}
+
 bool CDbConnection::CommitOperation()
 {
     if (m_depth == 0) {

@@ -74,6 +74,10 @@ public:
     // Ends a bracket. The outermost commits; true only when the commit took effect. A failed
     // commit (disk full, I/O error, a lost connection) is rolled back, leaving the book as before.
     bool CommitOperation();
+    // Begins reading one state of the whole book (a copy of it); end it with RollbackOperation.
+    // On a file this holds the write lock; on a server it is a snapshot that keeps no writer
+    // waiting. False, with LastError(), when it cannot begin.
+    bool BeginSnapshot();
     void RollbackOperation();
     int OperationDepth() const { return m_depth; }
     // After a failed CommitOperation: true when the writes may still have been saved, so that

@@ -37,6 +37,9 @@ public:
 
     // Takes the book's write lock, waiting up to the lock wait, and begins a transaction.
     virtual bool Begin() = 0;
+    // Begins reading one state of the whole book, ended by Rollback. A file takes its write lock
+    // for it; a server reads one snapshot and keeps nobody waiting.
+    virtual bool BeginSnapshot() { return Begin(); }
     // True only when the commit took effect; a failed one is rolled back.
     virtual bool Commit() = 0;
     virtual void Rollback() = 0;

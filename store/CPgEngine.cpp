@@ -425,6 +425,27 @@ bool CPgEngine::Begin()
     return false;
 }
 
+bool CPgEngine::BeginSnapshot()
+{
+    if (!Open()) {
+        return false;
+    }
+    // The snapshot is taken by the transaction's first statement.
+    const QByteArray begin = "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; SELECT 1";
+    std::vector<PgResult> results = m_session.Exec(begin);
+    if (!m_session.IsConnected() && Open()) {
+        results = m_session.Exec(begin);
+    }
+    if (AllSucceeded(results) && results.size() == 2) {
+        // A reconnect in the middle would read another state.
+        m_inOperation = true;
+        return true;
+    }
+    m_lastError = m_session.ErrorText(results.empty() ? nullptr : results.back().get());
+    Rollback();
+    return false;
+}
+
 bool CPgEngine::Commit()
 {
     m_inOperation = false;

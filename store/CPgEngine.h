@@ -35,6 +35,7 @@ public:
     void DiscardStore(const QString&) override {}
 
     bool Begin() override;
+    bool BeginSnapshot() override;
     bool Commit() override;
     void Rollback() override;
     QString LastError() const override { return m_lastError; }

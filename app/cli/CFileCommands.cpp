@@ -105,9 +105,9 @@ int CFileCommands::CopyBook(CCliContext& context, const CCliArguments& arguments
         break;
     }
     to.Close();
-    // The source is read under its write lock: other programs posting meanwhile wait, so the copy
-    // is one state of the book, its counters and rows together.
-    if (!from.BeginOperation()) {
+    // The source is read in one state, its counters and rows together, while other programs post:
+    // under a file's write lock, in one snapshot of a server book.
+    if (!from.BeginSnapshot()) {
         return context.Fail(
             QStringLiteral("copy-book: %1; %2 was not changed").arg(from.LastError(), ShownBookAddress(target)));
     }
