@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QtDebug>
 
+#include <utility>
+
 namespace {
 
 // The rows a command wrote, as SQLite counts its changes: a SELECT's count of rows read is none.
@@ -430,6 +432,7 @@ bool CPgEngine::BeginSnapshot()
     if (!Open()) {
         return false;
     }
+    m_operationXid.clear();
     // The snapshot is taken by the transaction's first statement.
     const QByteArray begin = "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; SELECT 1";
     std::vector<PgResult> results = m_session.Exec(begin);
@@ -485,13 +488,14 @@ bool CPgEngine::SettleLostCommit()
 {
     const QString lost = m_lastError;
     m_commitUnknown = true;
-    if (m_operationXid.isEmpty() || !Open()) {
+    const QByteArray operationXid = std::exchange(m_operationXid, QByteArray());
+    if (operationXid.isEmpty() || !Open()) {
         m_lastError = lost;
         return false;
     }
     // The old session may not have noticed yet that its client is gone; while its transaction is
     // open it is ended, which settles it either way (a commit under way finishes first).
-    const QByteArray xid = Literal(m_session.Conn(), QString::fromLatin1(m_operationXid));
+    const QByteArray xid = Literal(m_session.Conn(), QString::fromLatin1(operationXid));
     const QByteArray status = "SELECT txid_status(" + xid + "::bigint)";
     const QByteArray endOld =
         "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid = " + QByteArray::number(m_operationBackend) +
