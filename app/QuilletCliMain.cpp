@@ -1,5 +1,6 @@
 // quillet-cli: the stock book from the command line, for scripts and batch work.
 
+#include "BookAddress.h"
 #include "CCliArguments.h"
 #include "CCliCommandTable.h"
 #include "CCliContext.h"
@@ -117,10 +118,11 @@ int main(int argc, char* argv[])
             case CDbConnection::Presence::Present:
                 break;
             case CDbConnection::Presence::Missing:
-                return context.Fail(QStringLiteral("no data file at %1; create one with init").arg(dataFile));
-            case CDbConnection::Presence::Unreachable:
                 return context.Fail(
-                    QStringLiteral("cannot open the book at %1: %2").arg(dataFile, context.Connection().LastError()));
+                    QStringLiteral("no data file at %1; create one with init").arg(ShownBookAddress(dataFile)));
+            case CDbConnection::Presence::Unreachable:
+                return context.Fail(QStringLiteral("cannot open the book at %1: %2")
+                                        .arg(ShownBookAddress(dataFile), context.Connection().LastError()));
             }
         }
         const int code = command.run(context, arguments);

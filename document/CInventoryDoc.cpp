@@ -1,6 +1,7 @@
 #include "CInventoryDoc.h"
 
 #include "AsciiFold.h"
+#include "BookAddress.h"
 #include "CAssetBalanceReplay.h"
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
@@ -206,7 +207,12 @@ bool CInventoryDoc::LeaveOperation(bool commit)
         RefreshProducts(std::exchange(m_changedProducts, {}));
         return true;
     }
-    if (commit) {
+    if (commit && m_connection.CommitOutcomeUnknown()) {
+        // A clerk told "nothing was saved" would post it again; it may be in the book.
+        m_prompter.ShowMessage(QStringLiteral("Unable to execute command(%1); it is not known whether it was saved: "
+                                              "look for it before you enter it again.")
+                                   .arg(m_connection.LastError()));
+    } else if (commit) {
         m_prompter.ShowMessage(
             QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
     } else {
@@ -542,7 +548,16 @@ bool CInventoryDoc::RunSchemaScripts(bool createFile)
 
 CInventoryDoc::CatalogueLoad CInventoryDoc::LoadCatalogue(const std::function<void(const QString&)>& status)
 {
-    if (m_connection.BookPresence() == CDbConnection::Presence::Missing) {
+    const CDbConnection::Presence presence = m_connection.BookPresence();
+    // A server that cannot be used (down, refusing the password, holding no book) or an address
+    // that is no address says so once; every list would only fail after it.
+    if (presence == CDbConnection::Presence::Unreachable &&
+        KindOfBookAddress(m_connection.ConnectionText()) != BookAddressKind::File) {
+        m_prompter.ShowMessage(QStringLiteral("Unable to open the book at %1: %2")
+                                   .arg(ShownBookAddress(m_connection.ConnectionText()), m_connection.LastError()));
+        return CatalogueLoad::Unusable;
+    }
+    if (presence == CDbConnection::Presence::Missing) {
         status(QStringLiteral("Install new database ...."));
         if (!RunSchemaScripts(true)) {
             return CatalogueLoad::CreateFailed;

@@ -37,7 +37,8 @@ public:
     {
         Loaded,           // every list loaded
         LoadedWithErrors, // some loader failed and showed its message; the rest are loaded
-        CreateFailed      // a new data file could not be created; nothing was loaded
+        CreateFailed,     // a new data file could not be created; nothing was loaded
+        Unusable          // the book cannot be opened (a server not answering); said once, nothing loaded
     };
 
     CInventoryDoc(CDbConnection& connection, CPrompter& prompter);

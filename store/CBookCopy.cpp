@@ -6,6 +6,7 @@
 #include "ColumnValue.h"
 #include "SchemaScripts.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -42,6 +43,26 @@ bool CBookCopy::CopyTables()
         }
     }
     m_to.NoteSchemaChange();
+    return CountersCoverRows();
+}
+
+// A counter below the rows it numbers would hand out a stored transaction's id again, and the
+// next sale would replace it.
+bool CBookCopy::CountersCoverRows()
+{
+    CDbStatement check(m_to, QStringLiteral("SELECT (SELECT max(TransID) FROM AutoNumber), "
+                                            "(SELECT max(TransactionID) FROM [Transaction]), "
+                                            "(SELECT max(TransactionID) FROM TransItem)"));
+    if (!check.IsValid() || !check.Next()) {
+        return Fail(QStringLiteral("the copy's counters cannot be read"));
+    }
+    const qint64 counter = check.IsNull(0) ? 0 : check.Int64(0);
+    const qint64 largest = std::max(check.IsNull(1) ? 0 : check.Int64(1), check.IsNull(2) ? 0 : check.Int64(2));
+    if (counter < largest) {
+        return Fail(QStringLiteral("the copy's transaction counter (%1) is below its largest transaction (%2)")
+                        .arg(counter)
+                        .arg(largest));
+    }
     return true;
 }
 

@@ -15,14 +15,16 @@ class CBookCopy
 public:
     CBookCopy(CDbConnection& from, CDbConnection& to) : m_from(from), m_to(to) {}
 
-    // False, with Error(), when the source's columns differ from the schema's, a statement fails
-    // or the target's row count differs from the source's afterwards.
+    // False, with Error(), when the source's columns differ from the schema's, a statement fails,
+    // the target's row count differs from the source's afterwards, or the copy's transaction
+    // counter is below its largest transaction. The caller reads the source in one state.
     bool CopyTables();
     const QString& Error() const { return m_error; }
 
 private:
     bool CopyTable(const struct SchemaTable& table);
     bool CopyRows(const struct SchemaTable& table);
+    bool CountersCoverRows();
     bool Fail(const QString& error);
 
     CDbConnection& m_from;

@@ -1,5 +1,6 @@
 #include "CDbConnection.h"
 
+#include "BookAddress.h"
 #include "CDbEngine.h"
 #include "CPgEngine.h"
 #include "CSqliteEngine.h"
@@ -24,16 +25,27 @@ CDbConnection::~CDbConnection()
 
 bool CDbConnection::NamesServer(const QString& text)
 {
-    return text.startsWith(QLatin1String("postgresql://")) || text.startsWith(QLatin1String("postgres://"));
+    return KindOfBookAddress(text) == BookAddressKind::Server;
 }
 
 namespace {
+// A refused address gets a file engine without a file: it opens nothing and creates nothing.
 std::unique_ptr<CDbEngine> EngineFor(const QString& text)
 {
-    if (CDbConnection::NamesServer(text)) {
-        return std::make_unique<CPgEngine>(text);
+    switch (KindOfBookAddress(text)) {
+    case BookAddressKind::Server:
+        return std::make_unique<CPgEngine>(ServerConnectionText(text));
+    case BookAddressKind::Refused:
+        return std::make_unique<CSqliteEngine>(QString());
+    case BookAddressKind::File:
+        break;
     }
     return std::make_unique<CSqliteEngine>(text);
+}
+
+bool Refused(const QString& text)
+{
+    return KindOfBookAddress(text) == BookAddressKind::Refused;
 }
 } // namespace
 
@@ -87,6 +99,9 @@ void CDbConnection::Close()
 
 CDbConnection::Presence CDbConnection::BookPresence()
 {
+    if (Refused(m_text)) {
+        return Presence::Unreachable;
+    }
     switch (Engine().BookPresence()) {
     case CDbEngine::Presence::Present:
         return Presence::Present;
@@ -100,12 +115,18 @@ CDbConnection::Presence CDbConnection::BookPresence()
 // The location decides the engine: the connection may not point anywhere yet.
 bool CDbConnection::CreateDatabase(const QString& location)
 {
-    return EngineFor(location)->CreateStore(location);
+    if (Refused(location)) {
+        return false;
+    }
+    const QString text = ServerConnectionText(location);
+    return EngineFor(text)->CreateStore(text);
 }
 
 void CDbConnection::DiscardDatabase(const QString& location)
 {
-    EngineFor(location)->DiscardStore(location);
+    if (!Refused(location)) {
+        EngineFor(location)->DiscardStore(location);
+    }
 }
 
 bool CDbConnection::BeginOperation(const LockWaiter& stillWaiting)
@@ -114,15 +135,25 @@ bool CDbConnection::BeginOperation(const LockWaiter& stillWaiting)
         ++m_depth;
         return true;
     }
+    return Begin([this] { return m_engine->Begin(); }, stillWaiting);
+}
+
+bool CDbConnection::BeginSnapshot()
+{
+    return m_depth == 0 && Begin([this] { return m_engine->BeginSnapshot(); }, {});
+}
+
+// Each attempt waits a short while in the engine, so the waiter is asked often enough to keep a
+// window painting and to let a person give up.
+bool CDbConnection::Begin(const std::function<bool()>& attempt, const LockWaiter& stillWaiting)
+{
     m_waitError.clear();
     if (!Connect()) {
         return false;
     }
-    // Each attempt waits a short while in the engine, so the waiter is asked often enough to keep
-    // a window painting and to let a person give up.
     QElapsedTimer waited;
     waited.start();
-    while (!m_engine->Begin()) {
+    while (!attempt()) {
         if (!m_engine->LockBusy() || waited.elapsed() >= m_busyTimeoutMs) {
             return false;
         }
@@ -154,10 +185,18 @@ void CDbConnection::RollbackOperation()
     Engine().Rollback();
 }
 
+bool CDbConnection::CommitOutcomeUnknown() const
+{
+    return m_engine != nullptr && m_engine->CommitOutcomeUnknown();
+}
+
 QString CDbConnection::LastError() const
 {
     if (!m_waitError.isEmpty()) {
         return m_waitError;
+    }
+    if (Refused(m_text)) {
+        return RefusedAddressReason();
     }
     return m_engine != nullptr ? m_engine->LastError() : QStringLiteral("the data file cannot be opened");
 }
@@ -204,7 +243,7 @@ void CDbConnection::NoteSchemaChange()
     Engine().NoteSchemaChange();
 }
 
-CDbQuery* CDbConnection::CachedStatement(const QString& sql)
+std::shared_ptr<CDbQuery> CDbConnection::CachedStatement(const QString& sql)
 {
     return Connect() ? m_engine->Cached(sql) : nullptr;
 }

@@ -79,8 +79,15 @@ public:
     // Ends a bracket. The outermost commits; true only when the commit took effect. A failed
     // commit (disk full, I/O error, a lost connection) is rolled back, leaving the book as before.
     bool CommitOperation();
+    // Begins reading one state of the whole book (a copy of it); end it with RollbackOperation.
+    // On a file this holds the write lock; on a server it is a snapshot that keeps no writer
+    // waiting. False, with LastError(), when it cannot begin.
+    bool BeginSnapshot();
     void RollbackOperation();
     int OperationDepth() const { return m_depth; }
+    // After a failed CommitOperation: true when the writes may still have been saved, so that
+    // "nothing was saved" would be a guess.
+    bool CommitOutcomeUnknown() const;
     // Why the last BeginOperation, CommitOperation or Connect failed, in words for the user.
     QString LastError() const;
     // Rows inserted, changed or deleted through this connection since it was opened.
@@ -106,8 +113,8 @@ public:
 
     // A prepared statement for SQL in SQLite's own dialect, kept until Close; reset and unbound.
     // Null when the book cannot be opened or the statement does not prepare. Shared: use it for
-    // one run at a time.
-    CDbQuery* CachedStatement(const QString& sql);
+    // one run at a time. A holder keeps it alive through a reconnect or a Close.
+    std::shared_ptr<CDbQuery> CachedStatement(const QString& sql);
 
     // A statement in the store's dialect mapped to SQLite's (remembered per text).
     SqlMapping Map(const QString& statement);
@@ -126,6 +133,7 @@ public:
 private:
     CDbEngine& Engine();
     int LockAttemptMs() const;
+    bool Begin(const std::function<bool()>& attempt, const LockWaiter& stillWaiting);
 
     QString m_text;
     std::unique_ptr<CDbEngine> m_engine;

@@ -39,10 +39,16 @@ public:
     virtual bool Begin() = 0;
     // True when the last Begin failed only because another program holds the write lock.
     virtual bool LockBusy() const = 0;
+    // Begins reading one state of the whole book, ended by Rollback. A file takes its write lock
+    // for it; a server reads one snapshot and keeps nobody waiting.
+    virtual bool BeginSnapshot() { return Begin(); }
     // True only when the commit took effect; a failed one is rolled back.
     virtual bool Commit() = 0;
     virtual void Rollback() = 0;
     virtual QString LastError() const = 0;
+    // True after a Commit that failed without knowing whether the book took the writes (the
+    // connection to a server went and could not be asked again).
+    virtual bool CommitOutcomeUnknown() const { return false; }
     virtual qint64 TotalChanges() = 0;
     // Moves whenever any connection commits a change to the book.
     virtual std::optional<qint64> DataVersion() = 0;
@@ -53,8 +59,9 @@ public:
     virtual QSet<QString> DateTimeColumns() = 0;
     virtual void NoteSchemaChange() = 0;
 
-    // A statement kept by the engine for reuse; null when it cannot be prepared.
-    virtual CDbQuery* Cached(const QString& sql) = 0;
+    // A statement kept by the engine for reuse; null when it cannot be prepared. Shared: a caller
+    // still holding it when the engine lets go of its statements (a reconnect, a close) keeps it.
+    virtual std::shared_ptr<CDbQuery> Cached(const QString& sql) = 0;
     // A statement for one user at a time; hand it back with Release.
     virtual std::unique_ptr<CDbQuery> Acquire(const QString& sql) = 0;
     virtual void Release(const QString& sql, std::unique_ptr<CDbQuery> query) = 0;

@@ -413,7 +413,7 @@ bool CDbRecordset::WriteCurrentRow(int index, const CDbVariant& value)
         return false;
     }
     Row& row = m_rows[m_position];
-    CDbQuery* update =
+    const std::shared_ptr<CDbQuery> update =
         m_connection.CachedStatement(QStringLiteral("UPDATE %1 SET %2 = ?1 WHERE rowid = ?2")
                                          .arg(QuoteIdentifier(m_table), QuoteIdentifier(m_columns[index].origin)));
     if (update == nullptr || !update->Bind(1, value) || !update->BindInt64(2, row.rowid)) {
@@ -474,7 +474,7 @@ bool CDbRecordset::Update()
             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QuoteIdentifier(m_table))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(QuoteIdentifier(m_table), columns.join(QLatin1Char(',')), parameters.join(QLatin1Char(',')));
-    CDbQuery* insert = m_connection.CachedStatement(sql);
+    const std::shared_ptr<CDbQuery> insert = m_connection.CachedStatement(sql);
     if (insert == nullptr) {
         return false;
     }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class CDbConnection;
 class CDbQuery;
 
@@ -42,6 +44,7 @@ public:
     QString Text(int column) const;
 
 private:
-    CDbQuery* m_query = nullptr;
+    // Owned with the connection: a reconnect while this statement lives must not end it.
+    std::shared_ptr<CDbQuery> m_query;
     bool m_bindFailed = false;
 };

@@ -23,7 +23,11 @@ public:
         QHash<int, QString> byNumber;
     };
 
+    // Forgets the tables; the schema stays.
     void Clear();
+    // The schema the book lives in; statements that must not reach another name it.
+    void SetSchema(const QString& schema) { m_schema = schema; }
+    const QString& Schema() const { return m_schema; }
     // Adds one column of a table (in column order); the rowid column only names itself.
     void AddColumn(quint32 tableId, const QString& table, int number, const QString& column, ColumnKind kind);
     void AddIndex(const QString& name) { m_indexes.insert(name.toLower()); }
@@ -45,6 +49,7 @@ public:
     static inline const QString kRowId = QStringLiteral("rowid");
 
 private:
+    QString m_schema;
     QHash<quint32, Table> m_tables;
     QHash<QString, quint32> m_byName;
     QHash<QString, QString> m_spellings;

@@ -4,7 +4,11 @@
 #include "ComIssueError.h"
 #include "PgColumns.h"
 
+#include <QElapsedTimer>
+#include <QThread>
 #include <QtDebug>
+
+#include <utility>
 
 namespace {
 
@@ -19,6 +23,11 @@ qint64 RowsWritten(const PGresult* result)
 // The advisory lock of a book: this program's mark in the high half, the book's schema below.
 constexpr qint64 kLockClass = 0x5155494CLL;
 constexpr int kMaxRemembered = 512;
+// How long a COMMIT whose answer was lost is looked up: the old session ends within that.
+constexpr int kSettleAttempts = 100;
+constexpr int kSettlePauseMs = 50;
+// A server that answers at all refuses a connection (no such database) far sooner than this.
+constexpr qint64 kNoAnswerMs = 3000;
 
 const char* const kSessionSettings =
     "SET DateStyle = 'ISO, YMD'; SET extra_float_digits = 3; SET client_encoding = 'UTF8'; "
@@ -27,7 +36,6 @@ const char* const kSessionSettings =
 
 const char* const kSessionFacts =
     "SELECT current_schema(), (SELECT oid FROM pg_namespace WHERE nspname = current_schema()), "
-    "(SELECT datctype FROM pg_database WHERE datname = current_database()), "
     "(SELECT quote_ident(n.nspname) FROM pg_extension e JOIN pg_namespace n ON n.oid = e.extnamespace "
     "WHERE e.extname = 'citext'), "
     "coalesce((SELECT n.nspname = ANY(current_schemas(false)) FROM pg_extension e JOIN pg_namespace n "
@@ -225,19 +233,11 @@ bool CPgEngine::Configure()
         return false;
     }
     const PgResult& row = facts.back();
-    const QString ctype = Field(row, 0, 2);
-    // Names compare without regard to A-Z case only; a wider character type would fold other
-    // letters too and make two different products one.
-    if (ctype != QLatin1String("C") && ctype != QLatin1String("POSIX")) {
-        m_lastError = QStringLiteral("the database's character type is %1; a book needs one created with locale C "
-                                     "(createdb --template=template0 --locale=C NAME, or let init create it)")
-                          .arg(ctype);
-        return false;
-    }
+    m_schema = Field(row, 0, 0);
     m_lockKey = (kLockClass << 32) | Field(row, 0, 1).toLongLong();
-    const QString textSchema = Field(row, 0, 3);
+    const QString textSchema = Field(row, 0, 2);
     m_textType = textSchema.isEmpty() ? QStringLiteral("citext") : textSchema + QLatin1String(".citext");
-    if (Field(row, 0, 4) != QLatin1String("t") && !textSchema.isEmpty()) {
+    if (Field(row, 0, 3) != QLatin1String("t") && !textSchema.isEmpty()) {
         // The text type's comparisons live beside it; without them names would compare with case.
         m_session.Exec("SELECT set_config('search_path', current_setting('search_path') || ', ' || " +
                        Literal(m_session.Conn(), textSchema) + ", false)");
@@ -267,6 +267,7 @@ bool CPgEngine::LoadCatalog()
         return false;
     }
     m_catalog.Clear();
+    m_catalog.SetSchema(m_schema);
     const PgResult& columns = results[0];
     for (int row = 0; row < PQntuples(columns.get()); ++row) {
         m_catalog.AddColumn(Field(columns, row, 0).toUInt(), Field(columns, row, 1), Field(columns, row, 2).toInt(),
@@ -316,7 +317,6 @@ void CPgEngine::Close()
     if (m_session.InTransaction() && m_session.IsConnected()) {
         m_session.Exec("ROLLBACK");
     }
-    qDeleteAll(m_cached);
     m_cached.clear();
     m_prepared.clear();
     m_described.clear();
@@ -327,6 +327,8 @@ void CPgEngine::Close()
 
 CDbEngine::Presence CPgEngine::BookPresence()
 {
+    QElapsedTimer waited;
+    waited.start();
     if (Open()) {
         for (const char* table : {"AutoNumber", "Item", "TransItem", "Categories", "Tax", "Vendor", "Customer"}) {
             if (m_catalog.HasTable(QString::fromLatin1(table))) {
@@ -342,6 +344,10 @@ CDbEngine::Presence CPgEngine::BookPresence()
         return Presence::Missing;
     }
     const QString reason = m_lastError;
+    // A server that let the connection time out would only do so again for the server database.
+    if (waited.elapsed() >= kNoAnswerMs) {
+        return Presence::Unreachable;
+    }
     CPgSession server;
     QString ignored;
     if (!server.Connect(ConninfoFor(m_uri, QStringLiteral("postgres")), ignored)) {
@@ -353,7 +359,7 @@ CDbEngine::Presence CPgEngine::BookPresence()
     return AllSucceeded(found) && PQntuples(found.back().get()) == 0 ? Presence::Missing : Presence::Unreachable;
 }
 
-// The database itself is created when missing (in locale C, as a book needs); then the objects a
+// The database itself is created when missing (in locale C); then the objects a
 // book needs besides its tables. False when it holds a book already.
 bool CPgEngine::CreateStore(const QString& location)
 {
@@ -399,14 +405,18 @@ bool CPgEngine::Begin()
         return false;
     }
     m_lockBusy = false;
-    const QByteArray begin = "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + ")";
+    // The transaction's id is the mark a COMMIT whose answer was lost is looked up by.
+    const QByteArray begin =
+        "BEGIN; SELECT pg_advisory_xact_lock(" + QByteArray::number(m_lockKey) + "), txid_current()::text";
     std::vector<PgResult> results = m_session.Exec(begin);
     // A connection the server ended since the last operation is opened again.
     if (!m_session.IsConnected() && Open()) {
         results = m_session.Exec(begin);
     }
-    if (AllSucceeded(results) && results.size() == 2) {
+    if (AllSucceeded(results) && results.size() == 2 && PQntuples(results[1].get()) == 1) {
         m_inOperation = true;
+        m_operationXid = QByteArray(PQgetvalue(results[1].get(), 0, 1));
+        m_operationBackend = PQbackendPID(m_session.Conn());
         return true;
     }
     const PGresult* failed = results.empty() ? nullptr : results.back().get();
@@ -418,9 +428,33 @@ bool CPgEngine::Begin()
     return false;
 }
 
+bool CPgEngine::BeginSnapshot()
+{
+    if (!Open()) {
+        return false;
+    }
+    m_operationXid.clear();
+    m_lockBusy = false;
+    // The snapshot is taken by the transaction's first statement.
+    const QByteArray begin = "BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY; SELECT 1";
+    std::vector<PgResult> results = m_session.Exec(begin);
+    if (!m_session.IsConnected() && Open()) {
+        results = m_session.Exec(begin);
+    }
+    if (AllSucceeded(results) && results.size() == 2) {
+        // A reconnect in the middle would read another state.
+        m_inOperation = true;
+        return true;
+    }
+    m_lastError = m_session.ErrorText(results.empty() ? nullptr : results.back().get());
+    Rollback();
+    return false;
+}
+
 bool CPgEngine::Commit()
 {
     m_inOperation = false;
+    m_commitUnknown = false;
     if (!m_session.IsConnected()) {
         m_lastError = LostConnection();
         return false;
@@ -441,10 +475,55 @@ bool CPgEngine::Commit()
             failed = result.get();
         }
     }
-    m_lastError = !m_session.IsConnected()                   ? LostConnection()
-                  : failed != nullptr || results.size() != 2 ? m_session.ErrorText(failed)
-                                                             : QStringLiteral("the server rolled the operation back");
+    if (!m_session.IsConnected()) {
+        // The COMMIT may have reached the server before the connection went: ask again.
+        m_lastError = LostConnection();
+        return SettleLostCommit();
+    }
+    m_lastError = failed != nullptr || results.size() != 2 ? m_session.ErrorText(failed)
+                                                           : QStringLiteral("the server rolled the operation back");
     Rollback();
+    return false;
+}
+
+bool CPgEngine::SettleLostCommit()
+{
+    const QString lost = m_lastError;
+    m_commitUnknown = true;
+    const QByteArray operationXid = std::exchange(m_operationXid, QByteArray());
+    if (operationXid.isEmpty() || !Open()) {
+        m_lastError = lost;
+        return false;
+    }
+    // The old session may not have noticed yet that its client is gone; while its transaction is
+    // open it is ended, which settles it either way (a commit under way finishes first).
+    const QByteArray xid = Literal(m_session.Conn(), QString::fromLatin1(operationXid));
+    const QByteArray status = "SELECT txid_status(" + xid + "::bigint)";
+    const QByteArray endOld =
+        "SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE pid = " + QByteArray::number(m_operationBackend) +
+        " AND backend_xid::text = (" + xid + "::bigint % 4294967296)::text";
+    QByteArray answer;
+    for (int attempt = 0; attempt < kSettleAttempts; ++attempt) {
+        std::vector<PgResult> results = m_session.Exec(status);
+        if (!AllSucceeded(results) || PQntuples(results.back().get()) != 1) {
+            break;
+        }
+        answer = PQgetvalue(results.back().get(), 0, 0);
+        if (answer != "in progress") {
+            break;
+        }
+        if (attempt == kSettleAttempts / 4) {
+            m_session.Exec(endOld);
+        }
+        QThread::msleep(kSettlePauseMs);
+    }
+    m_lastError = lost;
+    if (answer == "committed") {
+        m_commitUnknown = false;
+        qDebug().noquote() << "server: the answer to COMMIT was lost; the operation was saved";
+        return true;
+    }
+    m_commitUnknown = answer != "aborted";
     return false;
 }
 
@@ -461,7 +540,7 @@ std::optional<qint64> CPgEngine::DataVersion()
     if (!Open() || !m_counterKnown) {
         return std::nullopt;
     }
-    CDbQuery* counter = Cached(QStringLiteral("SELECT changes FROM quillet_changes"));
+    const std::shared_ptr<CDbQuery> counter = Cached(QStringLiteral("SELECT changes FROM quillet_changes"));
     if (counter == nullptr || counter->Next() != CDbQuery::Step::Row) {
         return std::nullopt;
     }
@@ -516,17 +595,17 @@ std::shared_ptr<const PgStatement> CPgEngine::Mapped(const QString& sql)
     return statement;
 }
 
-CDbQuery* CPgEngine::Cached(const QString& sql)
+std::shared_ptr<CDbQuery> CPgEngine::Cached(const QString& sql)
 {
     if (!Open()) {
         return nullptr;
     }
-    if (CPgQuery* cached = m_cached.value(sql)) {
+    if (const std::shared_ptr<CPgQuery> cached = m_cached.value(sql)) {
         cached->Reset();
         cached->ClearBindings();
         return cached;
     }
-    auto* query = new CPgQuery(*this, Mapped(sql), true);
+    auto query = std::make_shared<CPgQuery>(*this, Mapped(sql), true);
     m_cached.insert(sql, query);
     return query;
 }

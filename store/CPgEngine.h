@@ -35,10 +35,12 @@ public:
     void DiscardStore(const QString&) override {}
 
     bool Begin() override;
+    bool BeginSnapshot() override;
     bool Commit() override;
     void Rollback() override;
     QString LastError() const override { return m_lastError; }
     bool LockBusy() const override { return m_lockBusy; }
+    bool CommitOutcomeUnknown() const override { return m_commitUnknown; }
     qint64 TotalChanges() override { return m_totalChanges; }
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
@@ -46,7 +48,7 @@ public:
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;
 
-    CDbQuery* Cached(const QString& sql) override;
+    std::shared_ptr<CDbQuery> Cached(const QString& sql) override;
     std::unique_ptr<CDbQuery> Acquire(const QString& sql) override;
     void Release(const QString&, std::unique_ptr<CDbQuery>) override {}
 
@@ -65,6 +67,9 @@ public:
 
 private:
     bool Configure();
+    // After the connection went during COMMIT: connects again and finds out whether the
+    // operation's transaction committed; true when it did.
+    bool SettleLostCommit();
     QString LostConnection() const;
     bool HoldsBook() const;
     bool LoadCatalog();
@@ -84,9 +89,13 @@ private:
     bool m_catalogKnown = false;
     bool m_counterKnown = false;
     QString m_textType;
+    QString m_schema;
     qint64 m_lockKey = 0;
     bool m_inOperation = false;
     bool m_lockBusy = false;
+    QByteArray m_operationXid;
+    int m_operationBackend = 0;
+    bool m_commitUnknown = false;
     qint64 m_totalChanges = 0;
     // Changes this connection committed itself: they never count as made elsewhere.
     qint64 m_ownChanges = 0;
@@ -94,5 +103,5 @@ private:
     QHash<QString, QByteArray> m_prepared;
     QHash<QString, std::shared_ptr<const PgStatement>> m_mapped;
     QHash<QString, std::shared_ptr<const PgColumns>> m_described;
-    QHash<QString, CPgQuery*> m_cached;
+    QHash<QString, std::shared_ptr<CPgQuery>> m_cached;
 };

@@ -4,6 +4,7 @@ namespace {
 const char* const kSavepoint = "SAVEPOINT quillet_statement";
 const char* const kRelease = "RELEASE SAVEPOINT quillet_statement";
 const char* const kChangedFlag = "SELECT coalesce(current_setting('quillet.changed', true), '')";
+const char* const kConnectTimeoutSeconds = "10";
 } // namespace
 
 bool PgSucceeded(const PGresult* result)
@@ -15,7 +16,20 @@ bool PgSucceeded(const PGresult* result)
 bool CPgSession::Connect(const QByteArray& conninfo, QString& error)
 {
     Close();
-    m_conn = PQconnectdb(conninfo.constData());
+    // A server that does not answer fails the connection within seconds, and a peer that went
+    // away is noticed; the connection text's own settings come last and win.
+    const bool timeoutSet = !qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT");
+    std::vector<const char*> keywords = {"keepalives", "keepalives_idle", "keepalives_interval", "keepalives_count"};
+    std::vector<const char*> values = {"1", "30", "10", "3"};
+    if (!timeoutSet) {
+        keywords.push_back("connect_timeout");
+        values.push_back(kConnectTimeoutSeconds);
+    }
+    keywords.push_back("dbname");
+    values.push_back(conninfo.constData());
+    keywords.push_back(nullptr);
+    values.push_back(nullptr);
+    m_conn = PQconnectdbParams(keywords.data(), values.data(), 1);
     if (PQstatus(m_conn) != CONNECTION_OK) {
         error = ErrorText(nullptr);
         Close();

@@ -106,7 +106,6 @@ void CSqliteEngine::Close()
         ExecuteQuietly("ROLLBACK");
         m_inTransaction = false;
     }
-    qDeleteAll(m_statements);
     m_statements.clear();
     qDeleteAll(m_pool);
     m_pool.clear();
@@ -220,7 +219,7 @@ qint64 CSqliteEngine::TotalChanges()
 
 std::optional<qint64> CSqliteEngine::DataVersion()
 {
-    CDbQuery* query = Cached(QStringLiteral("PRAGMA data_version"));
+    const std::shared_ptr<CDbQuery> query = Cached(QStringLiteral("PRAGMA data_version"));
     if (query == nullptr || query->Next() != CDbQuery::Step::Row) {
         return std::nullopt;
     }
@@ -274,9 +273,9 @@ sqlite3_stmt* CSqliteEngine::Prepare(const QString& sql, unsigned flags)
     return stmt;
 }
 
-CDbQuery* CSqliteEngine::Cached(const QString& sql)
+std::shared_ptr<CDbQuery> CSqliteEngine::Cached(const QString& sql)
 {
-    if (CDbQuery* cached = m_statements.value(sql)) {
+    if (const std::shared_ptr<CDbQuery> cached = m_statements.value(sql)) {
         cached->Reset();
         cached->ClearBindings();
         return cached;
@@ -285,7 +284,7 @@ CDbQuery* CSqliteEngine::Cached(const QString& sql)
     if (stmt == nullptr) {
         return nullptr;
     }
-    auto* query = new CSqliteQuery(stmt);
+    auto query = std::make_shared<CSqliteQuery>(stmt);
     m_statements.insert(sql, query);
     return query;
 }
@@ -323,7 +322,7 @@ bool CSqliteEngine::UpdateRows(const QString& table, const QStringList& columns,
     const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
                             .arg(Bracketed(table), assignments.join(QLatin1String(", ")))
                             .arg(columns.size() + 1);
-    CDbQuery* update = Cached(sql);
+    const std::shared_ptr<CDbQuery> update = Cached(sql);
     if (update == nullptr) {
         return false;
     }
@@ -350,7 +349,7 @@ bool CSqliteEngine::AppendRows(const QString& table, const QStringList& columns,
         names << Bracketed(columns[i]);
         parameters << QStringLiteral("?%1").arg(i + 2);
     }
-    CDbQuery* insert =
+    const std::shared_ptr<CDbQuery> insert =
         Cached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                    .arg(Bracketed(table), names.join(QLatin1Char(',')), parameters.join(QLatin1Char(','))));
     if (insert == nullptr) {

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QMultiHash>
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -38,7 +40,7 @@ public:
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;
 
-    CDbQuery* Cached(const QString& sql) override;
+    std::shared_ptr<CDbQuery> Cached(const QString& sql) override;
     std::unique_ptr<CDbQuery> Acquire(const QString& sql) override;
     void Release(const QString& sql, std::unique_ptr<CDbQuery> query) override;
 
@@ -62,6 +64,6 @@ private:
     int m_lockWaitMs = 0;
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
-    QHash<QString, CDbQuery*> m_statements;
+    QHash<QString, std::shared_ptr<CDbQuery>> m_statements;
     QMultiHash<QString, CDbQuery*> m_pool;
 };

@@ -385,10 +385,23 @@ PgStatement MapToPostgres(const QString& sql, const CPgCatalog& catalog, const Q
                             : -1;
     // A DROP of a table that is not there is never an error to the callers; on the server it
     // would only fill the log.
-    if (kind == QLatin1String("DROP") && second >= 0 && IsWord(tokens[second], "table")) {
-        tokens[second].text += QLatin1String(" IF EXISTS");
+    const bool dropsTable = kind == QLatin1String("DROP") && second >= 0 && IsWord(tokens[second], "table");
+    int dropped = -1;
+    if (dropsTable) {
+        dropped = SignificantToken(tokens, second, +1);
+        if (dropped < 0 || !IsWord(tokens[dropped], "if")) {
+            tokens[second].text += QLatin1String(" IF EXISTS");
+        }
+        while (dropped >= 0 && (IsWord(tokens[dropped], "if") || IsWord(tokens[dropped], "exists"))) {
+            dropped = SignificantToken(tokens, dropped, +1);
+        }
     }
     QuoteNames(tokens, catalog);
+    // A table missing from the book's schema must not be found in another one on the search path
+    // (the text type's schema, another shop's book).
+    if (dropped >= 0 && !catalog.Schema().isEmpty() && IsName(tokens[dropped])) {
+        tokens[dropped].text = PgQuoted(catalog.Schema()) + QLatin1Char('.') + tokens[dropped].text;
+    }
     if (created >= 0) {
         statement.createdTable = tokens[created].text;
     }

@@ -1,5 +1,6 @@
 #include "CFileCommands.h"
 
+#include "BookAddress.h"
 #include "CBookCopy.h"
 #include "CCliArguments.h"
 #include "CCliContext.h"
@@ -88,23 +89,32 @@ int CFileCommands::CopyBook(CCliContext& context, const CCliArguments& arguments
     CDbConnection from(source);
     CDbConnection to(target);
     if (from.BookPresence() != CDbConnection::Presence::Present) {
-        return context.Fail(QStringLiteral("copy-book: no book at %1%2")
-                                .arg(source, from.LastError().isEmpty() ? QString() : ": " + from.LastError()));
+        return context.Fail(
+            QStringLiteral("copy-book: no book at %1%2")
+                .arg(ShownBookAddress(source), from.LastError().isEmpty() ? QString() : ": " + from.LastError()));
     }
     switch (to.BookPresence()) {
     case CDbConnection::Presence::Present:
         return context.Fail(QStringLiteral("copy-book: %1 holds a book already; the copy goes only into a new or "
                                            "empty one")
-                                .arg(target));
+                                .arg(ShownBookAddress(target)));
     case CDbConnection::Presence::Unreachable:
-        return context.Fail(QStringLiteral("copy-book: cannot open %1: %2").arg(target, to.LastError()));
+        return context.Fail(
+            QStringLiteral("copy-book: cannot open %1: %2").arg(ShownBookAddress(target), to.LastError()));
     case CDbConnection::Presence::Missing:
         break;
     }
     to.Close();
+    // The source is read in one state, its counters and rows together, while other programs post:
+    // under a file's write lock, in one snapshot of a server book.
+    if (!from.BeginSnapshot()) {
+        return context.Fail(
+            QStringLiteral("copy-book: %1; %2 was not changed").arg(from.LastError(), ShownBookAddress(target)));
+    }
     const bool created = to.CreateDatabase(target);
     CBookCopy copy(from, to);
     const bool copied = to.BeginOperation() && copy.CopyTables() && to.CommitOperation();
+    from.RollbackOperation();
     if (!copied) {
         const QString reason = copy.Error().isEmpty() ? to.LastError() : copy.Error();
         to.RollbackOperation();
@@ -112,7 +122,7 @@ int CFileCommands::CopyBook(CCliContext& context, const CCliArguments& arguments
         if (created) {
             to.DiscardDatabase(target);
         }
-        return context.Fail(QStringLiteral("copy-book: %1; %2 was not changed").arg(reason, target));
+        return context.Fail(QStringLiteral("copy-book: %1; %2 was not changed").arg(reason, ShownBookAddress(target)));
     }
     return 0;
 }

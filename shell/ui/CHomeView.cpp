@@ -166,7 +166,8 @@ void CHomeView::LoadCatalogue()
 {
     repaint();
     const auto result = m_doc.LoadCatalogue([this](const QString& text) { ShowProgress(text); });
-    const bool ready = result != CInventoryDoc::CatalogueLoad::CreateFailed;
+    const bool ready =
+        result != CInventoryDoc::CatalogueLoad::CreateFailed && result != CInventoryDoc::CatalogueLoad::Unusable;
     if (ready) {
         m_pages->setCurrentWidget(m_buttonPage);
     }

@@ -8,7 +8,9 @@ int CCliRunner::Run(const QStringList& arguments, const QByteArray& input)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QUILLET_DOCUMENTS"), QFileInfo(m_dataFile).absolutePath());
+    environment.insert(QStringLiteral("QUILLET_DOCUMENTS"),
+                       m_folder.isEmpty() ? QFileInfo(m_dataFile).absolutePath() : m_folder);
+    process.setWorkingDirectory(m_folder);
     process.setProcessEnvironment(environment);
     if (!m_outputFile.isEmpty()) {
         process.setStandardOutputFile(m_outputFile);

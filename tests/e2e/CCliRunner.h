@@ -22,6 +22,8 @@ public:
         QString err;
     };
     AtOnce RunAtOnce(const QStringList& arguments, int programs, int times) const;
+    // Runs in folder (empty: the test's own working folder) with QUILLET_DOCUMENTS there too.
+    void SetWorkingFolder(const QString& folder) { m_folder = folder; }
     // Runs a statement on the data file with the sqlite3 shell; true when it succeeded.
     bool Sql(const QString& sql) const;
     const QString& Out() const { return m_out; }
@@ -32,6 +34,7 @@ public:
 private:
     QString m_dataFile;
     QString m_outputFile;
+    QString m_folder;
     QString m_out;
     QString m_err;
 };

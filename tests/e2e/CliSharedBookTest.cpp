@@ -2,11 +2,17 @@
 // restored into the server, reads the same everywhere.
 
 #include "CCliRunner.h"
+#include "CDbConnection.h"
+#include "CDbStatement.h"
 #include "TestBooks.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -23,6 +29,23 @@ QList<QStringList> Read(const QString& book)
         readings << cli.OutLines();
     }
     return readings;
+}
+
+// "TransID|largest TransactionID of Transaction|of TransItem|TransItem rows without their Transaction".
+QString Counters(const QString& book)
+{
+    CDbConnection connection(book);
+    CDbStatement check(connection, "SELECT (SELECT TransID FROM AutoNumber), (SELECT max(TransactionID) FROM "
+                                   "[Transaction]), (SELECT max(TransactionID) FROM TransItem), (SELECT count(*) FROM "
+                                   "TransItem WHERE TransactionID NOT IN (SELECT TransactionID FROM [Transaction]))");
+    if (!check.IsValid() || !check.Next()) {
+        return QStringLiteral("unreadable");
+    }
+    return QStringLiteral("%1|%2|%3|%4")
+        .arg(check.Int64(0))
+        .arg(check.Int64(1))
+        .arg(check.Int64(2))
+        .arg(check.Int64(3));
 }
 
 class CliSharedBook : public testing::Test
@@ -109,6 +132,119 @@ TEST_F(CliSharedBook, TillsPostingAtOnceGiveEverySaleItsOwnInvoiceNumber)
     for (const QString& number : numbers) {
         EXPECT_EQ(number.section('|', 0, 0), number.section('|', 1)) << number.toStdString();
     }
+}
+
+TEST_F(CliSharedBook, ACopyOfABookInUseIsOneStateOfIt)
+{
+    CCliRunner cli(m_file);
+    ASSERT_EQ(cli.Run({"copy-book", m_file, m_server}), 0) << cli.Err().toStdString();
+    QStringList serverCopies;
+    // Server to files, then file to server databases, each while three programs post sales.
+    for (const QString& source : {m_server, m_file}) {
+        std::vector<std::unique_ptr<QProcess>> writers;
+        for (int i = 0; i < 3; ++i) {
+            auto writer = std::make_unique<QProcess>();
+            writer->start("/bin/sh",
+                          {"-c",
+                           "for i in 1 2 3 4 5 6 7 8 9 10 11 12; do \"$0\" --yes --data \"$1\" sale --party Acme "
+                           "--line 'Rope;1;5' >/dev/null || exit 1; done",
+                           QUILLET_CLI, source});
+            writers.push_back(std::move(writer));
+        }
+        int copies = 0;
+        for (bool writing = true; writing; ++copies) {
+            writing = false;
+            for (const auto& writer : writers) {
+                // Without an event loop the state moves only while waiting.
+                writer->waitForFinished(0);
+                writing = writing || writer->state() != QProcess::NotRunning;
+            }
+            QString copy = m_dir.filePath(QStringLiteral("copy%1.cdb").arg(copies));
+            if (source == m_file) {
+                copy = NewBookLocation(m_dir, QString());
+                serverCopies << copy;
+            }
+            ASSERT_EQ(cli.Run({"copy-book", source, copy}), 0) << cli.Err().toStdString();
+            // The counter covers every stored transaction, and each line has its transaction.
+            const QStringList counters = Counters(copy).split('|');
+            ASSERT_EQ(counters.size(), 4) << counters.join('|').toStdString();
+            EXPECT_GE(counters[0].toLongLong(), counters[1].toLongLong()) << counters.join('|').toStdString();
+            EXPECT_GE(counters[0].toLongLong(), counters[2].toLongLong()) << counters.join('|').toStdString();
+            EXPECT_EQ(counters[3], "0") << counters.join('|').toStdString();
+        }
+        for (const auto& writer : writers) {
+            writer->waitForFinished(60000);
+            EXPECT_EQ(writer->state(), QProcess::NotRunning);
+            EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
+        }
+        EXPECT_GE(copies, 2);
+    }
+    for (const QString& copy : serverCopies) {
+        RemoveBook(copy);
+    }
+}
+
+TEST_F(CliSharedBook, TwoBooksInTwoSchemasOfOneDatabaseStandSideBySide)
+{
+    CCliRunner cli(m_file);
+    ASSERT_EQ(cli.Run({"copy-book", m_file, m_server}), 0) << cli.Err().toStdString();
+    const QList<QStringList> first = Read(m_server);
+    ASSERT_TRUE(RunOnServer(m_server, "CREATE SCHEMA s2; CREATE SCHEMA s3"));
+
+    const QString second = m_server + QStringLiteral("?options=-csearch_path%3Ds2");
+    CCliRunner other(second);
+    ASSERT_EQ(other.Run({"init"}), 0) << other.Err().toStdString();
+    ASSERT_EQ(other.Run({"product", "add", "Gear", "--category", "Hardware", "--qty", "2", "--cost", "3"}), 0)
+        << other.Err().toStdString();
+    ASSERT_EQ(other.Run({"sale", "--party", "Walk-in", "--line", "Gear;1;5"}), 0) << other.Err().toStdString();
+    EXPECT_EQ(other.OutLines(), QStringList{"1"});
+    const QString third = m_server + QStringLiteral("?options=-csearch_path%3Ds3");
+    ASSERT_EQ(cli.Run({"copy-book", m_file, third}), 0) << cli.Err().toStdString();
+
+    EXPECT_EQ(Read(m_server), first);
+    EXPECT_EQ(Read(third), Read(m_file));
+    ASSERT_EQ(other.Run({"list", "products"}), 0);
+    ASSERT_EQ(other.OutLines().size(), 2) << other.Out().toStdString();
+    EXPECT_TRUE(other.OutLines()[1].startsWith("Gear,")) << other.Out().toStdString();
+}
+
+TEST_F(CliSharedBook, APasswordInTheAddressIsNeverShown)
+{
+    QString withPassword = m_server;
+    withPassword.replace("://quillet@", "://quillet:S3cretPw@");
+    ASSERT_NE(withPassword, m_server);
+    CCliRunner cli(withPassword);
+    EXPECT_EQ(cli.Run({"list", "counters"}), 1);
+    EXPECT_EQ(cli.Err().trimmed(), QStringLiteral("no data file at %1; create one with init").arg(m_server));
+    EXPECT_EQ(cli.Run({"copy-book", withPassword, m_dir.filePath("x.cdb")}), 1);
+    EXPECT_TRUE(cli.Err().startsWith("copy-book: no book at " + m_server)) << cli.Err().toStdString();
+    ASSERT_EQ(cli.Run({"copy-book", m_file, withPassword}), 0) << cli.Err().toStdString();
+    EXPECT_EQ(cli.Run({"copy-book", m_file, withPassword}), 1);
+    EXPECT_TRUE(cli.Err().startsWith("copy-book: " + m_server + " holds a book already")) << cli.Err().toStdString();
+    EXPECT_FALSE(cli.Err().contains("S3cretPw"));
+}
+
+TEST_F(CliSharedBook, InitSetsUpAnEmptyDatabaseMadeInAnotherLocaleAndNamesCompareAsOnTheFile)
+{
+    const QString name = m_server.mid(TestServerBase().size());
+    ASSERT_TRUE(RunOnServer(TestServerBase() + "postgres",
+                            "CREATE DATABASE \"" + name.toUtf8() + "\" TEMPLATE template0 LOCALE 'C.UTF-8'"));
+    const QString file = m_dir.filePath(QStringLiteral("names.cdb"));
+    QList<int> codes[2];
+    QStringList products[2];
+    int which = 0;
+    for (const QString& book : {file, m_server}) {
+        CCliRunner cli(book);
+        EXPECT_EQ(cli.Run({"init"}), 0) << cli.Err().toStdString();
+        for (const char* product : {"Éclair", "éclair", "ÉCLAIR", "Eclair", "eclair", "Straße", "STRASSE"}) {
+            codes[which] << cli.Run({"product", "add", product, "--category", "Hardware"});
+        }
+        EXPECT_EQ(cli.Run({"list", "products"}), 0);
+        products[which++] = cli.OutLines();
+    }
+    EXPECT_EQ(codes[1], codes[0]);
+    EXPECT_EQ(products[1], products[0]);
+    EXPECT_EQ(codes[0].value(1), 1) << "éclair beside Éclair";
 }
 
 } // namespace

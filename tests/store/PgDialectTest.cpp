@@ -70,6 +70,10 @@ TEST_F(PgDialect, NewTablesGetTheServersTypesAndARowid)
     EXPECT_TRUE(create.changesSchema);
     EXPECT_FALSE(create.returnsRows);
     EXPECT_EQ(Mapped("DROP TABLE [T]"), "DROP TABLE IF EXISTS \"T\"");
+    // In a book's schema a DROP reaches no table of another schema on the search path.
+    m_catalog.SetSchema("shop 2");
+    EXPECT_EQ(Mapped("DROP TABLE [Item]"), "DROP TABLE IF EXISTS \"shop 2\".\"Item\"");
+    EXPECT_EQ(Mapped("DROP TABLE IF EXISTS [TransItem]"), "DROP TABLE IF EXISTS \"shop 2\".\"TransItem\"");
     EXPECT_EQ(Mapped("SELECT ifnull(ItemOrder, 0) FROM TransItem"),
               "SELECT coalesce(\"ItemOrder\", 0) FROM \"TransItem\"");
 }
