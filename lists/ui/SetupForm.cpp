@@ -27,6 +27,9 @@ QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits
     auto* scroller = new QScrollArea(&dialog);
     scroller->setObjectName(QStringLiteral("scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the last button back to the first field, not to the invisible scroller; the
+    // scroller still brings the field with the focus into view.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(page);
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
