@@ -246,6 +246,40 @@ private slots:
                  QStringList{"1/18/26 3:45 PM|Acme Supply|Rope"});
     }
 
+    // Escape, the cross and the close box would lose the lines: each asks first, and No keeps them.
+    void closingAFormWithLinesAsksFirst()
+    {
+        CSalesBook book;
+        Fill(book);
+        CInventoryView view(book.Doc(), CTransactionForm(book.Doc(), kTransSale));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        WhenModalOpens([](QWidget* dialog) {
+            Choose(Child<QComboBox>(dialog, "productCombo"), "Bolt");
+            Click(dialog, "okButton");
+        });
+        Click(&view, "newItemButton");
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.close());
+        Click(&view, "closeButton");
+        QVERIFY(view.isVisible());
+        QCOMPARE(book.Prompter().Questions(), QStringList(3, "Discard the unsaved sale with 1 line?"));
+        QCOMPARE(book.Prompter().QuestionIcons(), QList<CPrompter::Icon>(3, CPrompter::Icon::Warning));
+        QCOMPARE(view.Form().Lines().size(), 1);
+
+        book.Prompter().AnswerYes();
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(view.result(), int(QDialog::Rejected));
+        QCOMPARE(book.Book().Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
+    }
+
     void newCreatesACustomerThatBecomesTheParty()
     {
         CSalesBook book;
