@@ -139,7 +139,8 @@ private slots:
         book.Prompter().AnswerYes();
         Click(&dialog, "deleteButton");
         QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software"}));
-        QCOMPARE(book.Prompter().Shown(), (QStringList{"The New Category Code Exists! Please Change to Other Name.", "? Delete an Item?"}));
+        QCOMPARE(book.Prompter().Shown(), (QStringList{"The New Category Code Exists! Please Change to Other Name.",
+                                                       "? Delete the category 'Garden'?"}));
 
         Click(&dialog, "closeButton");
         QCOMPARE(dialog.result(), int(QDialog::Rejected));

@@ -167,7 +167,7 @@ private slots:
         prompter.Clear();
         prompter.AnswerYes();
         Click(&window.frame, "deleteButton");
-        QCOMPARE(prompter.Shown(), QStringList{"? Delete an Item?"});
+        QCOMPARE(prompter.Shown(), QStringList{"? Delete the customer 'Mike'?"});
         QCOMPARE(book.Rows("SELECT CompanyName FROM Customer order by CompanyName"),
                  (QStringList{"Aaron", "Abel", "Jane", "Zed"}));
         QCOMPARE(window.view->Selection(), -1);
