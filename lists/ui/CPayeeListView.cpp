@@ -23,6 +23,8 @@ CPayeeListView::CPayeeListView(CInventoryDoc& doc, CPayeeSetup::Kind kind, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CPayeeListCtrl::Tapped, this, &CPayeeListView::Tapped);
+    connect(m_list, &CPayeeListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
+    setFocusProxy(m_list);
 }
 
 void CPayeeListView::InitialUpdate()

@@ -25,6 +25,8 @@ CRegisterView::CRegisterView(CInventoryDoc& doc, CRegister::EntryForm entryForm,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CRegisterListCtrl::Tapped, this, &CRegisterView::Tapped);
+    connect(m_list, &CRegisterListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
+    setFocusProxy(m_list);
     CreateActionMenu();
 }
 

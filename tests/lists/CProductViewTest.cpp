@@ -112,6 +112,46 @@ class CProductViewTest : public QObject
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    // The arrow, Home and End keys move the selection from the selected row; Enter and a double
+    // click open Edit on it.
+    void theKeyboardMovesTheSelectionAndEnterEdits()
+    {
+        CTestBook book;
+        Stock(book);
+        CListWindow window(book);
+        QVERIFY(QTest::qWaitForWindowActive(&window.frame));
+        QCOMPARE(QApplication::focusWidget(), window.list);
+        QTest::keyClick(window.list, Qt::Key_Return);
+        QCOMPARE(window.Highlighted(), QStringList{});
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Bolt"});
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+        QTest::keyClick(window.list, Qt::Key_End);
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+        QTest::keyClick(window.list, Qt::Key_Up);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+        QCOMPARE(window.EnabledBarButtons(), (QStringList{"newButton", "editButton", "deleteButton"}));
+
+        // Edit runs after the event that asked for it, so the dialog is answered once it is up.
+        QStringList edited;
+        const auto cancelSetup = [&edited](QWidget* dialog) {
+            edited << Child<QLineEdit>(dialog, "nameEdit")->text();
+            Click(dialog, "cancelButton");
+        };
+        QTest::keyClick(window.list, Qt::Key_Return);
+        WhenModalOpens(cancelSetup);
+        QTRY_COMPARE(edited, QStringList{"Nut"});
+        QTest::keyClick(window.list, Qt::Key_Home);
+        QCOMPARE(window.Highlighted(), QStringList{"Bolt"});
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.Point(1, 0.1, 0.25));
+        WhenModalOpens(cancelSetup);
+        QTRY_COMPARE(edited, (QStringList{"Nut", "Drill"}));
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+    }
+
     void rowsShowTheCataloguesNumbersInTheLocalesForm()
     {
         CTestBook book;
