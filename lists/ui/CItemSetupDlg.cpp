@@ -126,6 +126,8 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     auto* ok = AddFormButton(page, Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
                              DialogUnitsRect(33, 124, 38, 10));
+    // Enter in a text field accepts the form; the number fields and the note keep their Enter.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CItemSetupDlg::Confirm);
     auto* cancel = AddFormButton(page, Kind::Cancel, QStringLiteral("Cancel"), QStringLiteral("cancelButton"),
                                  DialogUnitsRect(85, 124, 40, 10));

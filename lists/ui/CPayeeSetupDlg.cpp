@@ -123,6 +123,7 @@ void CPayeeSetupDlg::CreateControls(QWidget* page)
 
     auto* ok = AddFormButton(page, CIconFactory::Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
                              Place({25, bottom.buttonsY, 38, 10}));
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPayeeSetupDlg::Confirm);
     auto* cancel = AddFormButton(page, CIconFactory::Kind::Cancel, QStringLiteral("Cancel"),
                                  QStringLiteral("cancelButton"), Place({77, bottom.buttonsY, 40, 10}));

@@ -26,6 +26,7 @@ CColorStatic* AddFormLabel(QWidget* page, const QString& text, const QRect& plac
                            const QColor& textColor);
 CColorEdit* AddFormEdit(QWidget* page, const QString& objectName, const QRect& place, const QColor& background,
                         const QColor& textColor);
-// A button that is never the default, so Enter in a field does not press it.
+// A button that does not become the default by taking the focus; a dialog makes its OK the
+// default, so Enter in a field accepts the form.
 CIconPushButton* AddFormButton(QWidget* page, CIconFactory::Kind icon, const QString& caption,
                                const QString& objectName, const QRect& place);

@@ -137,6 +137,7 @@ void CTransItemDlg::CreateControls()
     auto* ok = new CIconPushButton(CIconFactory::Kind::Confirm, QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setAutoDefault(false);
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CTransItemDlg::Confirm);
     auto* cancel = new CIconPushButton(CIconFactory::Kind::Cancel, QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));

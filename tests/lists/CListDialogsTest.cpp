@@ -288,9 +288,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("unitCostEdit"));
         QCOMPARE(book.Prompter().Shown(), QStringList{"# Unit Cost | Change Unit Cost  | 0"});
 
-        // Typed but not yet left: OK takes it too.
+        // Typed, then Tab takes it; Enter in the next field accepts the form.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2.25"));
-        Click(&dialog, "okButton");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("vendorCombo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(book.Rows("SELECT ProductID, SalePrice, UnitsOnHand, UnitCost FROM Item"),
                  QStringList{"Tape Measure|12.5|3|2.25"});
