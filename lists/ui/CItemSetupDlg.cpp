@@ -235,6 +235,7 @@ void CItemSetupDlg::ShowForm()
         field.edit->setText(NumberText(field));
     }
     m_avgCost->setText(FormatLocaleNumber("%.2lf", m_form.AvgCost()));
+    ShowTextsFromStart(this);
 }
 
 void CItemSetupDlg::EnterNumber(const NumberField& field)

@@ -153,6 +153,7 @@ void CPayeeSetupDlg::ShowPayee(const PayeeRecord& payee)
         m_edits[field.text]->setText(payee.Text(field.text));
     }
     m_note->setPlainText(payee.Note);
+    ShowTextsFromStart(this);
 }
 
 PayeeRecord CPayeeSetupDlg::TakeControls() const

@@ -6,6 +6,7 @@
 #include "UiScale.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -69,4 +70,11 @@ CIconPushButton* AddFormButton(QWidget* page, CIconFactory::Kind icon, const QSt
     button->setAutoDefault(false);
     button->setGeometry(place);
     return button;
+}
+
+void ShowTextsFromStart(QWidget* parent)
+{
+    for (QLineEdit* field : parent->findChildren<QLineEdit*>()) {
+        field->setCursorPosition(0);
+    }
 }

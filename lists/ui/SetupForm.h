@@ -21,6 +21,10 @@ class QWidget;
 // captions fit their labels. Returns the page to put the fields on.
 QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits);
 
+// Every one-line field under parent shows its text from the start, as a text longer than its
+// field would otherwise open scrolled to its end.
+void ShowTextsFromStart(QWidget* parent);
+
 // A field's caption, right-aligned, in its colours.
 CColorStatic* AddFormLabel(QWidget* page, const QString& text, const QRect& place, const QColor& background,
                            const QColor& textColor);

@@ -320,6 +320,9 @@ private slots:
         QCOMPARE(tax->currentText(), QStringLiteral("PST"));
         QCOMPARE(vendor->currentText(), QStringLiteral("Beta"));
         QCOMPARE(Child<QLineEdit>(&dialog, "descEdit")->text(), QStringLiteral("Hex bolt"));
+        // Texts open at their start, so a long one shows its beginning.
+        QCOMPARE(Child<QLineEdit>(&dialog, "descEdit")->cursorPosition(), 0);
+        QCOMPARE(vendor->lineEdit()->cursorPosition(), 0);
         QCOMPARE(Child<QPlainTextEdit>(&dialog, "noteEdit")->toPlainText(), QStringLiteral("Zinc"));
         QCOMPARE(Child<QLineEdit>(&dialog, "salePriceEdit")->text(), QStringLiteral("0.35"));
         QCOMPARE(Child<QLineEdit>(&dialog, "quantityEdit")->text(), QStringLiteral("2.50"));

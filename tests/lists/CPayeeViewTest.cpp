@@ -149,6 +149,8 @@ private slots:
 
         WhenModalOpens([](QWidget* dialog) {
             QCOMPARE(Child<QLineEdit>(dialog, "companyEdit")->text(), QStringLiteral("Mike"));
+            // Shown from its start, as a name longer than its field would be.
+            QCOMPARE(Child<QLineEdit>(dialog, "companyEdit")->cursorPosition(), 0);
             Child<QLineEdit>(dialog, "phoneEdit")->setText(QStringLiteral("555"));
             Click(dialog, "okButton");
         });
