@@ -382,7 +382,7 @@ void CMainFrame::OpenHelp()
 
 void CMainFrame::OpenCalculator()
 {
-    m_doc.Prompter().RunNumberPad(QStringLiteral("Calculator"), kApplicationTitle, 0.0);
+    m_doc.Prompter().RunNumberPad(QStringLiteral("Calculator"), QStringLiteral("Calculator"), 0.0);
 }
 
 void CMainFrame::showEvent(QShowEvent* event)

@@ -417,7 +417,7 @@ private slots:
         CTestBook book;
         CMainFrame frame(book.Doc());
         frame.RunCommand(CommandId::kCalculator);
-        QCOMPARE(book.Prompter().Shown(), QStringList{"# Calculator | Pocket Quillet | 0"});
+        QCOMPARE(book.Prompter().Shown(), QStringList{"# Calculator | Calculator | 0"});
     }
 
     void fileCommandsReleaseTheScreensFirstAndRefreshThemAfter()
