@@ -24,6 +24,7 @@ CProductView::CProductView(CInventoryDoc& doc, QWidget* parent)
     connect(m_list, &CProductListCtrl::Tapped, this, &CProductView::Tapped);
     connect(m_list, &CProductListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
     setFocusProxy(m_list);
+    m_list->SetEmptyHint(QStringLiteral("No products yet: New adds one"));
     connect(m_list, &CProductListCtrl::OnHandIconTapped, this, &CProductView::OnHandIconTapped);
 }
 

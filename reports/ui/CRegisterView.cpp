@@ -27,6 +27,7 @@ CRegisterView::CRegisterView(CInventoryDoc& doc, CRegister::EntryForm entryForm,
     connect(m_list, &CRegisterListCtrl::Tapped, this, &CRegisterView::Tapped);
     connect(m_list, &CRegisterListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
     setFocusProxy(m_list);
+    m_list->SetEmptyHint(QStringLiteral("No movements yet: New adds a sale or purchase"));
     CreateActionMenu();
 }
 

@@ -112,6 +112,17 @@ void COwnerDrawnListCtrl::keyPressEvent(QKeyEvent* event)
     scrollTo(model()->index(next, 0));
 }
 
+void COwnerDrawnListCtrl::SetEmptyHint(const QString& hint)
+{
+    m_emptyHint = hint;
+    viewport()->update();
+}
+
+QString COwnerDrawnListCtrl::ShownHint() const
+{
+    return model()->rowCount() == 0 ? m_emptyHint : QString();
+}
+
 void COwnerDrawnListCtrl::paintEvent(QPaintEvent* event)
 {
     {
@@ -119,6 +130,14 @@ void COwnerDrawnListCtrl::paintEvent(QPaintEvent* event)
         const int height = m_rowDelegate->RowHeight();
         m_rowDelegate->PaintEmptyBands(painter, viewport()->rect(), verticalOffset() / height,
                                        columnViewportPosition(0), -(verticalOffset() % height));
+        if (const QString hint = ShownHint(); !hint.isEmpty()) {
+            // On the first band, where the first row will be.
+            painter.setFont(m_rowDelegate->RowFont());
+            painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+            const QRect line(0, 0, viewport()->width(), height);
+            painter.drawText(line.adjusted(m_rowDelegate->RowHeight() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             hint);
+        }
     }
     QTableView::paintEvent(event);
 }

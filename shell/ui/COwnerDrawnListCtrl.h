@@ -22,6 +22,11 @@ public:
     // the new rows.
     void LayOutRows() { executeDelayedItemsLayout(); }
 
+    // The one line shown over an empty list, saying how to fill it.
+    void SetEmptyHint(const QString& hint);
+    // The hint when the list is empty and has one; else empty.
+    QString ShownHint() const;
+
 signals:
     // row: the row under the point, -1 when none.
     void Tapped(int row);
@@ -40,4 +45,5 @@ private:
     void RequestEdit();
 
     CListRowDelegate* m_rowDelegate;
+    QString m_emptyHint;
 };

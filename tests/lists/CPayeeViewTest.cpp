@@ -71,6 +71,26 @@ class CPayeeViewTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An empty list says how to fill it, on the line the first row will take.
+    void anEmptyListShowsAHint()
+    {
+        CTestBook book;
+        CPayeeWindow vendors(book, CommandId::kVendorList);
+        QCOMPARE(vendors.list->ShownHint(), QStringLiteral("No vendors yet: New adds one"));
+        const QImage shown = vendors.list->viewport()->grab().toImage();
+        const int height = vendors.list->Delegate().RowHeight();
+        const QRgb band = shown.pixel(shown.width() - 2, height / 2);
+        int inked = 0;
+        for (int x = 0; x < shown.width() / 2; ++x) {
+            inked += shown.pixel(x, height / 2) != band ? 1 : 0;
+        }
+        QVERIFY(inked > 0);
+
+        AddPayee(book, CPayeeSetup::Kind::Customer, QStringLiteral("Mike"));
+        CPayeeWindow customers(book, CommandId::kCustomerList);
+        QCOMPARE(customers.list->ShownHint(), QString());
+    }
+
     void rowsAlternateWhiteThenGreyAndTheBandsGoOnBelowThem()
     {
         CTestBook book;

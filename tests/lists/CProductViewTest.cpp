@@ -152,6 +152,16 @@ private slots:
         QCOMPARE(book.Prompter().Shown(), QStringList{});
     }
 
+    void anEmptyListSaysHowToFillIt()
+    {
+        CTestBook book;
+        CListWindow window(book);
+        QCOMPARE(window.list->ShownHint(), QStringLiteral("No products yet: New adds one"));
+        CreateProduct(book.Doc(), QStringLiteral("Bolt"), 1, 1, 1);
+        window.view->RefreshFromDocument();
+        QCOMPARE(window.list->ShownHint(), QString());
+    }
+
     void rowsShowTheCataloguesNumbersInTheLocalesForm()
     {
         CTestBook book;
