@@ -187,6 +187,8 @@ QTableView* CInventoryView::CreateLineList()
         m_lines->horizontalHeader()->resizeSection(column, delegate->ColumnWidth(column));
     }
     connect(m_lines->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CInventoryView::SelectionChanged);
+    // Enter or a double click on a line edits it, once the list is done with the event.
+    connect(m_lines, &QAbstractItemView::activated, this, &CInventoryView::EditItem, Qt::QueuedConnection);
     return m_lines;
 }
 

@@ -280,6 +280,43 @@ private slots:
         QCOMPARE(book.Book().Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
     }
 
+    // The arrow keys select a line; Enter or a double click edits it.
+    void theLinesAreEditedFromTheKeyboard()
+    {
+        CSalesBook book;
+        Fill(book);
+        CInventoryView view(book.Doc(), CTransactionForm(book.Doc(), kTransSale));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        for (const char* product : {"Bolt", "Rope"}) {
+            WhenModalOpens([product](QWidget* dialog) {
+                Choose(Child<QComboBox>(dialog, "productCombo"), product);
+                Click(dialog, "okButton");
+            });
+            Click(&view, "newItemButton");
+        }
+        auto* list = Child<QTableView>(&view, "lineList");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(view.Form().Selection(), 1);
+        QStringList edited;
+        const auto cancelLine = [&edited](QWidget* dialog) {
+            edited << Child<QComboBox>(dialog, "productCombo")->currentText();
+            Click(dialog, "cancelButton");
+        };
+        QTest::keyClick(list, Qt::Key_Return);
+        WhenModalOpens(cancelLine);
+        QTRY_COMPARE(edited, QStringList{"Rope"});
+        const QPoint first = list->visualRect(list->model()->index(0, 1)).center();
+        // A person's double click: the first click's press and release, then the second's.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        WhenModalOpens(cancelLine);
+        QTRY_COMPARE(edited, (QStringList{"Rope", "Bolt"}));
+        QVERIFY(view.isVisible());
+    }
+
     void newCreatesACustomerThatBecomesTheParty()
     {
         CSalesBook book;
