@@ -131,12 +131,13 @@ void COwnerDrawnListCtrl::paintEvent(QPaintEvent* event)
         m_rowDelegate->PaintEmptyBands(painter, viewport()->rect(), verticalOffset() / height,
                                        columnViewportPosition(0), -(verticalOffset() % height));
         if (const QString hint = ShownHint(); !hint.isEmpty()) {
-            // On the first band, where the first row will be.
-            painter.setFont(m_rowDelegate->RowFont());
-            painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+            // Over the first band, where the first row will be, on a plain line of its own so
+            // the band's colours and rules do not cross it.
             const QRect line(0, 0, viewport()->width(), height);
-            painter.drawText(line.adjusted(m_rowDelegate->RowHeight() / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                             hint);
+            painter.fillRect(line, palette().color(QPalette::Base));
+            painter.setFont(m_rowDelegate->RowFont());
+            painter.setPen(palette().color(QPalette::PlaceholderText));
+            painter.drawText(line.adjusted(height / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, hint);
         }
     }
     QTableView::paintEvent(event);
