@@ -16,6 +16,8 @@ public:
     {
         Information,
         Question,
+        // A question whose Yes destroys something: the answer No is the default, so a hasty
+        // Enter keeps what the question names.
         Warning
     };
 

@@ -143,11 +143,19 @@ bool CCategorySetup::Delete()
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
-    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
+    const QString usersSql = QStringLiteral("SELECT ProductID FROM Item where CategoryID = %1").arg(m_selectedID);
+    const QString usedMessage = QStringLiteral("The Category Has been Used by Product, Can not be Deleted!");
+    // The question is only asked of a record that may go, as the file has it now.
+    m_doc.ReloadIfChangedElsewhere();
+    if (RefusedAsInUse(m_doc, usersSql, usedMessage)) {
         return false;
     }
-    if (!DeleteUnlessInUse(m_doc, QStringLiteral("SELECT ProductID FROM Item where CategoryID = %1").arg(m_selectedID),
-                           QStringLiteral("The Category Has been Used by Product, Can not be Deleted!"),
+    const int index = Selected();
+    const QString name = index >= 0 ? m_doc.Categories()[index].CategoryName : m_name;
+    if (!m_doc.Prompter().AskYesNo(DeleteQuestion(QStringLiteral("category"), name), CPrompter::Icon::Warning)) {
+        return false;
+    }
+    if (!DeleteUnlessInUse(m_doc, usersSql, usedMessage,
                            QStringLiteral("delete from Categories ") +
                                QStringLiteral("where CategoryID = %1").arg(m_selectedID))) {
         return false;

@@ -4,6 +4,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "DeleteUnlessInUse.h"
 #include "NameText.h"
 #include "SqlText.h"
 
@@ -206,7 +207,8 @@ bool CPayeeSetup::Delete(int32_t payeeID)
         m_doc.Prompter().ShowMessage(gone);
         return false;
     }
-    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
+    if (!m_doc.Prompter().AskYesNo(DeleteQuestion(Noun(), Payees()[Find(payeeID)].CompanyName),
+                                   CPrompter::Icon::Warning)) {
         return false;
     }
     CDocOperation operation(m_doc);

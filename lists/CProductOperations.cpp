@@ -4,6 +4,7 @@
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
+#include "DeleteUnlessInUse.h"
 #include "NumberBounds.h"
 #include "SqlText.h"
 
@@ -30,11 +31,23 @@ bool CProductOperations::HasMovements(const QString& productID, bool& has)
 
 bool CProductOperations::Delete(QString productID)
 {
+    // The question below is only asked of a product that may go, as the file has it now.
+    m_doc.ReloadIfChangedElsewhere();
     if (productID.isEmpty() || m_doc.FindProduct(productID, Qt::CaseSensitive) < 0) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
         return false;
     }
-    if (!m_doc.Prompter().AskYesNo(QStringLiteral("Delete an Item?"), CPrompter::Icon::Question)) {
+    const QString usedMessage = QStringLiteral("You can not delete the item because it has been used in transaction!");
+    bool used = false;
+    if (!HasMovements(productID, used)) {
+        return false;
+    }
+    // Refused before the question; asked again below, as another program may post meanwhile.
+    if (used) {
+        m_doc.Prompter().ShowMessage(usedMessage);
+        return false;
+    }
+    if (!m_doc.Prompter().AskYesNo(DeleteQuestion(QStringLiteral("product"), productID), CPrompter::Icon::Warning)) {
         return false;
     }
     CDocOperation operation(m_doc);
@@ -50,8 +63,7 @@ bool CProductOperations::Delete(QString productID)
         return false;
     }
     if (hasMovements) {
-        m_doc.Prompter().ShowMessage(
-            QStringLiteral("You can not delete the item because it has been used in transaction!"));
+        m_doc.Prompter().ShowMessage(usedMessage);
         return false;
     }
     if (!Execute(m_doc.Connection(), QStringLiteral("delete from Item ") +

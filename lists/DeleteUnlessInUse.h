@@ -9,3 +9,11 @@ class CInventoryDoc;
 // deleteSql. True only when the delete was committed; failures show their message.
 bool DeleteUnlessInUse(CInventoryDoc& doc, const QString& usersSql, const QString& usedMessage,
                        const QString& deleteSql);
+
+// Asked before the question "delete?", so that a record in use is refused before the user says
+// Yes: true, after usedMessage (or the failure's message), when usersSql finds a row or cannot run.
+// DeleteUnlessInUse asks again inside its operation, as another program may add a use meanwhile.
+bool RefusedAsInUse(CInventoryDoc& doc, const QString& usersSql, const QString& usedMessage);
+
+// The question before deleting a record, naming it: "Delete the product 'Tape Measure'?".
+QString DeleteQuestion(const QString& noun, const QString& name);

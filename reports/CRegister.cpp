@@ -109,7 +109,7 @@ bool CRegister::DeleteSelected()
         return false;
     }
     if (!m_doc.Prompter().AskYesNo(CTransactionDeletion::Question(row->TransType, row->Split),
-                                   CPrompter::Icon::Question)) {
+                                   CPrompter::Icon::Warning)) {
         return false;
     }
     {

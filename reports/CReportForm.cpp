@@ -9,11 +9,10 @@
 
 void CReportForm::SelectKind(int index)
 {
-    m_kind = index;
-    if (!ShowsDateButtons()) {
-        m_from.reset();
-        m_to.reset();
+    if (index != m_kind) {
+        m_report.reset();
     }
+    m_kind = index;
 }
 
 bool CReportForm::ShowsDateButtons() const

@@ -24,8 +24,8 @@ public:
 
     explicit CReportForm(CInventoryDoc& doc) : m_doc(doc) {}
 
-    // A position of the kind list. The valuation summary has no range: choosing it forgets the
-    // picked days, so the captions read "From" and "To" again.
+    // A position of the kind list. Another kind drops the report built last, which was of the
+    // old kind; the picked days stay for the next range kind (the valuation summary has none).
     void SelectKind(int index);
     int SelectedKind() const { return m_kind; }
     bool ShowsDateButtons() const;

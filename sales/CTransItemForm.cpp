@@ -181,10 +181,15 @@ bool CTransItemForm::EnterPrice()
 {
     const std::optional<double> price =
         m_doc.Prompter().RunNumberPad(QStringLiteral("Item Price"), QStringLiteral("Change Price "), m_line.Price);
-    if (!price || !TakeNumber(*price, m_line.Quantity)) {
+    return price && TakePrice(*price);
+}
+
+bool CTransItemForm::TakePrice(double price)
+{
+    if (!TakeNumber(price, m_line.Quantity)) {
         return false;
     }
-    m_line.Price = *price;
+    m_line.Price = price;
     return true;
 }
 
@@ -192,10 +197,15 @@ bool CTransItemForm::EnterQuantity()
 {
     const std::optional<double> quantity =
         m_doc.Prompter().RunNumberPad(QStringLiteral("Item Qty"), QStringLiteral("Change Quantity "), m_line.Quantity);
-    if (!quantity || !TakeNumber(*quantity, m_line.Price)) {
+    return quantity && TakeQuantity(*quantity);
+}
+
+bool CTransItemForm::TakeQuantity(double quantity)
+{
+    if (!TakeNumber(quantity, m_line.Price)) {
         return false;
     }
-    const double change = *quantity - m_line.Quantity;
+    const double change = quantity - m_line.Quantity;
     if (IsSale()) {
         const bool beyondStock = change > m_line.OnHand && !IsNoise(change - m_line.OnHand);
         if (beyondStock &&
@@ -207,7 +217,7 @@ bool CTransItemForm::EnterQuantity()
     } else {
         m_line.OnHand += change;
     }
-    SetQuantity(*quantity);
+    SetQuantity(quantity);
     return true;
 }
 

@@ -63,6 +63,9 @@ public:
     // The number pad for the price or the quantity; false when cancelled or refused.
     bool EnterPrice();
     bool EnterQuantity();
+    // A price or quantity typed into its field, taken as one from the pad would be.
+    bool TakePrice(double price);
+    bool TakeQuantity(double quantity);
 
     // OK: true when the line may be taken; "You Must Select a Product Item!" unless a product of
     // the catalogue is chosen.

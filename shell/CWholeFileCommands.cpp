@@ -33,7 +33,7 @@ void CWholeFileCommands::ReleaseDataFile()
 CWholeFileCommands::Outcome CWholeFileCommands::ResetDatabase()
 {
     if (!m_doc.Prompter().AskYesNo(QStringLiteral("Reset database will erase all records,continue?"),
-                                   CPrompter::Icon::Information)) {
+                                   CPrompter::Icon::Warning)) {
         return Outcome::Cancelled;
     }
     ReleaseDataFile();
@@ -97,7 +97,7 @@ CWholeFileCommands::Outcome CWholeFileCommands::RestoreDatabase()
         return Outcome::Refused;
     }
     if (!prompter.AskYesNo(QStringLiteral("Are you sure to restore the database backup over the current database?"),
-                           CPrompter::Icon::Information)) {
+                           CPrompter::Icon::Warning)) {
         return Outcome::Cancelled;
     }
     ReleaseDataFile();

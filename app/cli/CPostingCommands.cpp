@@ -304,7 +304,7 @@ int CPostingCommands::Transaction(CCliContext& context, const CCliArguments& arg
         return failed;
     }
     if (!context.Prompter().AskYesNo(CTransactionDeletion::Question(stored.TransType(), stored.Split()),
-                                     CPrompter::Icon::Question)) {
+                                     CPrompter::Icon::Warning)) {
         return CCliContext::kFailed;
     }
     return context.Doc().DeleteTransaction(*id, stored.TransDate()) ? 0 : CCliContext::kFailed;

@@ -32,7 +32,8 @@ void CColorEdit::SetNumeric(bool numeric)
     setContextMenuPolicy(numeric ? Qt::NoContextMenu : Qt::DefaultContextMenu);
 }
 
-// The filter judges each typed character against the whole text, wherever the caret stands.
+// The filter judges each typed character against the whole text left after it, wherever the
+// caret stands.
 // Keys that type nothing (arrows, Delete, shortcuts) pass, except paste.
 bool CColorEdit::RefusesKey(const QKeyEvent& event) const
 {
@@ -46,7 +47,12 @@ bool CColorEdit::RefusesKey(const QKeyEvent& event) const
     if (typed.size() != 1 || !typed.at(0).isPrint()) {
         return false;
     }
-    return !AcceptsNumericCharacter(typed.at(0), text(), m_maxDecimals);
+    // A typed character replaces the selection (all of it after Tab into the field).
+    QString kept = text();
+    if (hasSelectedText()) {
+        kept.remove(selectionStart(), selectedText().size());
+    }
+    return !AcceptsNumericCharacter(typed.at(0), kept, m_maxDecimals);
 }
 
 void CColorEdit::keyPressEvent(QKeyEvent* event)

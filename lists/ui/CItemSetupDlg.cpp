@@ -8,6 +8,7 @@
 #include "CLocaleOrder.h"
 #include "CMainFrame.h"
 #include "CNoteEdit.h"
+#include "CPadField.h"
 #include "CSaleTaxDlg.h"
 #include "LocaleNumber.h"
 #include "SetupForm.h"
@@ -15,7 +16,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -85,10 +85,18 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     AddLabel(page, QStringLiteral("Sale Price:"), DialogUnitsRect(0, 45, 39, 12));
     m_numbers[0] = {AddEdit(page, QStringLiteral("salePriceEdit"), DialogUnitsRect(39, 44, 32, 12)),
-                    &CItemSetupForm::EnterSalePrice, &CItemSetupForm::SalePrice, false};
+                    &CItemSetupForm::EnterSalePrice,
+                    &CItemSetupForm::SetSalePrice,
+                    &CItemSetupForm::SalePrice,
+                    false,
+                    nullptr};
     AddLabel(page, QStringLiteral("Qty on Hand:"), DialogUnitsRect(72, 44, 47, 12));
     m_numbers[1] = {AddEdit(page, QStringLiteral("quantityEdit"), DialogUnitsRect(121, 44, 31, 12)),
-                    &CItemSetupForm::EnterQuantity, &CItemSetupForm::Quantity, true};
+                    &CItemSetupForm::EnterQuantity,
+                    &CItemSetupForm::SetQuantity,
+                    &CItemSetupForm::Quantity,
+                    true,
+                    nullptr};
 
     AddLabel(page, QStringLiteral("Sale Tax:"), DialogUnitsRect(0, 57, 39, 12));
     m_tax = AddCombo(page, QStringLiteral("taxCombo"), DialogUnitsRect(39, 55, 62, 12), true);
@@ -98,7 +106,11 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     AddLabel(page, QStringLiteral("Unit Cost:"), DialogUnitsRect(0, 68, 39, 13));
     m_numbers[2] = {AddEdit(page, QStringLiteral("unitCostEdit"), DialogUnitsRect(39, 67, 31, 12)),
-                    &CItemSetupForm::EnterUnitCost, &CItemSetupForm::UnitCost, false};
+                    &CItemSetupForm::EnterUnitCost,
+                    &CItemSetupForm::SetUnitCost,
+                    &CItemSetupForm::UnitCost,
+                    false,
+                    nullptr};
     m_avgCostLabel = AddLabel(page, QStringLiteral("Avg Cost:"), DialogUnitsRect(69, 68, 40, 10));
     m_avgCost = AddEdit(page, QStringLiteral("avgCostEdit"), DialogUnitsRect(109, 67, 43, 12));
     m_avgCost->setReadOnly(true);
@@ -115,14 +127,17 @@ void CItemSetupDlg::CreateControls(QWidget* page)
 
     auto* ok = AddFormButton(page, Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
                              DialogUnitsRect(33, 124, 38, 10));
+    // Enter in a text field accepts the form; the number fields and the note keep their Enter.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CItemSetupDlg::Confirm);
     auto* cancel = AddFormButton(page, Kind::Cancel, QStringLiteral("Cancel"), QStringLiteral("cancelButton"),
                                  DialogUnitsRect(85, 124, 40, 10));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    for (const NumberField& field : m_numbers) {
-        field.edit->SetNumeric(true);
-        field.edit->installEventFilter(this);
+    for (NumberField& field : m_numbers) {
+        field.pad = new CPadField(
+            field.edit, [this, &field] { EnterNumber(field); },
+            [this, &field](double value) { TakeNumber(field, value); });
     }
 }
 
@@ -220,28 +235,20 @@ void CItemSetupDlg::ShowForm()
         field.edit->setText(NumberText(field));
     }
     m_avgCost->setText(FormatLocaleNumber("%.2lf", m_form.AvgCost()));
-}
-
-// A number field gives the focus away at once, so that the next tap on it opens the pad again.
-bool CItemSetupDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        for (const NumberField& field : m_numbers) {
-            if (watched == field.edit) {
-                m_tax->setFocus();
-                QMetaObject::invokeMethod(
-                    this, [this, field] { EnterNumber(field); }, Qt::QueuedConnection);
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    ShowTextsFromStart(this);
 }
 
 void CItemSetupDlg::EnterNumber(const NumberField& field)
 {
-    if ((m_form.*field.enter)()) {
-        field.edit->setText(NumberText(field));
-    }
+    (m_form.*field.enter)();
+    field.edit->setText(NumberText(field));
+}
+
+// A refused number has been told; the field shows the kept one again.
+void CItemSetupDlg::TakeNumber(const NumberField& field, double value)
+{
+    (m_form.*field.set)(value);
+    field.edit->setText(NumberText(field));
 }
 
 void CItemSetupDlg::NewCategory()
@@ -270,6 +277,9 @@ void CItemSetupDlg::TakeControls()
 
 void CItemSetupDlg::Confirm()
 {
+    for (const NumberField& field : m_numbers) {
+        field.pad->Commit();
+    }
     TakeControls();
     if (m_form.Save() == CItemSetupForm::SaveResult::Saved) {
         accept();

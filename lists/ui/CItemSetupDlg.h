@@ -10,10 +10,11 @@ class CColorEdit;
 class CColorStatic;
 class CInventoryDoc;
 class CNoteEdit;
+class CPadField;
 class QComboBox;
 
 // "Item Setup": the fields of one product (a new one for record index -1). Prices, quantity and
-// unit cost are never typed: giving one of them the focus opens the number pad. "New" and
+// unit cost are typed or set on the number pad (a click or Enter opens it). "New" and
 // "New Tax" open the category and sale tax setup and then offer their lists afresh. OK saves
 // through CItemSetupForm and closes unless the save asks for a correction; Cancel writes nothing.
 class CItemSetupDlg final : public QDialog
@@ -27,9 +28,6 @@ public:
     // After OK: the name of a created product, or the new name of a renamed one; else empty.
     const QString& SavedName() const { return m_form.SavedName(); }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     using Entries = QList<std::pair<QString, int>>;
     // A field whose number comes from the number pad.
@@ -37,8 +35,10 @@ private:
     {
         CColorEdit* edit = nullptr;
         bool (CItemSetupForm::*enter)() = nullptr;
+        bool (CItemSetupForm::*set)(double) = nullptr;
         double (CItemSetupForm::*value)() const = nullptr;
         bool isQuantity = false;
+        CPadField* pad = nullptr;
     };
 
     void CreateControls(QWidget* page);
@@ -60,6 +60,7 @@ private:
     void NewCategory();
     void NewTax();
     void EnterNumber(const NumberField& field);
+    void TakeNumber(const NumberField& field, double value);
     void TakeControls();
     void Confirm();
 

@@ -23,6 +23,10 @@ CPayeeListView::CPayeeListView(CInventoryDoc& doc, CPayeeSetup::Kind kind, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CPayeeListCtrl::Tapped, this, &CPayeeListView::Tapped);
+    connect(m_list, &CPayeeListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
+    setFocusProxy(m_list);
+    m_list->SetEmptyHint(kind == CPayeeSetup::Kind::Customer ? QStringLiteral("No customers yet: New adds one")
+                                                             : QStringLiteral("No vendors yet: New adds one"));
 }
 
 void CPayeeListView::InitialUpdate()

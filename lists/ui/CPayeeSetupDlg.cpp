@@ -123,6 +123,7 @@ void CPayeeSetupDlg::CreateControls(QWidget* page)
 
     auto* ok = AddFormButton(page, CIconFactory::Kind::Confirm, QStringLiteral("OK"), QStringLiteral("okButton"),
                              Place({25, bottom.buttonsY, 38, 10}));
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CPayeeSetupDlg::Confirm);
     auto* cancel = AddFormButton(page, CIconFactory::Kind::Cancel, QStringLiteral("Cancel"),
                                  QStringLiteral("cancelButton"), Place({77, bottom.buttonsY, 40, 10}));
@@ -152,6 +153,7 @@ void CPayeeSetupDlg::ShowPayee(const PayeeRecord& payee)
         m_edits[field.text]->setText(payee.Text(field.text));
     }
     m_note->setPlainText(payee.Note);
+    ShowTextsFromStart(this);
 }
 
 PayeeRecord CPayeeSetupDlg::TakeControls() const

@@ -22,6 +22,9 @@ CProductView::CProductView(CInventoryDoc& doc, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CProductListCtrl::Tapped, this, &CProductView::Tapped);
+    connect(m_list, &CProductListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
+    setFocusProxy(m_list);
+    m_list->SetEmptyHint(QStringLiteral("No products yet: New adds one"));
     connect(m_list, &CProductListCtrl::OnHandIconTapped, this, &CProductView::OnHandIconTapped);
 }
 

@@ -6,6 +6,7 @@
 #include "UiScale.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -27,6 +28,9 @@ QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits
     auto* scroller = new QScrollArea(&dialog);
     scroller->setObjectName(QStringLiteral("scroller"));
     scroller->setFrameShape(QFrame::NoFrame);
+    // Tab goes from the last button back to the first field, not to the invisible scroller; the
+    // scroller still brings the field with the focus into view.
+    scroller->setFocusPolicy(Qt::NoFocus);
     scroller->setWidget(page);
     auto* layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,4 +70,11 @@ CIconPushButton* AddFormButton(QWidget* page, CIconFactory::Kind icon, const QSt
     button->setAutoDefault(false);
     button->setGeometry(place);
     return button;
+}
+
+void ShowTextsFromStart(QWidget* parent)
+{
+    for (QLineEdit* field : parent->findChildren<QLineEdit*>()) {
+        field->setCursorPosition(0);
+    }
 }

@@ -21,11 +21,16 @@ class QWidget;
 // captions fit their labels. Returns the page to put the fields on.
 QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits);
 
+// Every one-line field under parent shows its text from the start, as a text longer than its
+// field would otherwise open scrolled to its end.
+void ShowTextsFromStart(QWidget* parent);
+
 // A field's caption, right-aligned, in its colours.
 CColorStatic* AddFormLabel(QWidget* page, const QString& text, const QRect& place, const QColor& background,
                            const QColor& textColor);
 CColorEdit* AddFormEdit(QWidget* page, const QString& objectName, const QRect& place, const QColor& background,
                         const QColor& textColor);
-// A button that is never the default, so Enter in a field does not press it.
+// A button that does not become the default by taking the focus; a dialog makes its OK the
+// default, so Enter in a field accepts the form.
 CIconPushButton* AddFormButton(QWidget* page, CIconFactory::Kind icon, const QString& caption,
                                const QString& objectName, const QRect& place);

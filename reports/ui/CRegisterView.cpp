@@ -25,6 +25,9 @@ CRegisterView::CRegisterView(CInventoryDoc& doc, CRegister::EntryForm entryForm,
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     connect(m_list, &CRegisterListCtrl::Tapped, this, &CRegisterView::Tapped);
+    connect(m_list, &CRegisterListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
+    setFocusProxy(m_list);
+    m_list->SetEmptyHint(QStringLiteral("No movements yet: New adds a sale or purchase"));
     CreateActionMenu();
 }
 

@@ -11,7 +11,9 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -58,6 +60,7 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
     connect(m_reportButton, &QPushButton::clicked, this, &CReportView::BuildReport);
     connect(m_saveButton, &QPushButton::clicked, this, [this] { m_form.SaveReport(); });
     connect(m_chartButton, &QPushButton::clicked, this, &CReportView::ShowChart);
+    m_saveButton->setEnabled(false);
     m_chartButton->setEnabled(false);
 }
 
@@ -87,10 +90,24 @@ QWidget* CReportView::CreateButtonRow()
     return row;
 }
 
+// The list never shows a report under another kind's title, nor does Chart or Save act on one.
 void CReportView::KindChanged(int index)
 {
     m_form.SelectKind(index);
+    ShowReport();
     UpdateDateButtons();
+}
+
+void CReportView::ShowReport()
+{
+    const std::optional<CReport>& report = m_form.Report();
+    m_model->SetReport(report);
+    m_list->scrollToTop();
+    // The header follows the rows only while they scroll; a new report starts at its left edge.
+    m_list->horizontalScrollBar()->setValue(0);
+    m_list->horizontalHeader()->setOffset(0);
+    m_saveButton->setEnabled(report.has_value());
+    m_chartButton->setEnabled(report && CReportChartBuilder::Build(*report).has_value());
 }
 
 void CReportView::UpdateDateButtons()
@@ -180,9 +197,7 @@ void CReportView::BuildReport()
     if (!m_form.BuildReport()) {
         return;
     }
-    m_model->SetReport(m_form.Report());
-    m_list->scrollToTop();
-    m_chartButton->setEnabled(CReportChartBuilder::Build(*m_form.Report()).has_value());
+    ShowReport();
 }
 
 void CReportView::ShowChart()

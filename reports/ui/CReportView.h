@@ -13,7 +13,8 @@ class QLabel;
 
 // "Reports": the kind list, "From" and "To" (each picks a day on the month calendar), "Report"
 // to build the chosen kind into the list, "Save" to write the list as a CSV file, and "Chart"
-// to draw the valuation or sales summary per category.
+// to draw the valuation or sales summary per category. Choosing another kind empties the list
+// until it is built; the picked days stay.
 class CReportView final : public CScreenView
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ private:
     void ShowControls(bool shown);
     void UpdateDateButtons();
     void BuildReport();
+    void ShowReport();
     void ShowChart();
 
     CInventoryDoc& m_doc;

@@ -5,6 +5,7 @@
 #include "CInventoryDoc.h"
 #include "CLnkSock.h"
 #include "CProductHeaderCtrl.h"
+#include "CPrompter.h"
 #include "CTransItemDlg.h"
 #include "CTransLineDelegate.h"
 #include "CTransLineModel.h"
@@ -186,6 +187,8 @@ QTableView* CInventoryView::CreateLineList()
         m_lines->horizontalHeader()->resizeSection(column, delegate->ColumnWidth(column));
     }
     connect(m_lines->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CInventoryView::SelectionChanged);
+    // Enter or a double click on a line edits it, once the list is done with the event.
+    connect(m_lines, &QAbstractItemView::activated, this, &CInventoryView::EditItem, Qt::QueuedConnection);
     return m_lines;
 }
 
@@ -361,6 +364,23 @@ void CInventoryView::Confirm()
     if (m_form.Save() != CTransactionForm::SaveResult::StayOpen) {
         accept();
     }
+}
+
+// Unsaved lines are a customer's sale: closing asks first, and a hasty Enter keeps the form.
+void CInventoryView::reject()
+{
+    const bool losesLines = m_form.IsModified() && !(m_form.Lines().isEmpty() && m_form.LoadedLines().isEmpty());
+    if (losesLines) {
+        const qsizetype count = m_form.Lines().size();
+        const QString question = QStringLiteral("Discard the unsaved %1 with %2 %3?")
+                                     .arg(m_form.IsSale() ? QStringLiteral("sale") : QStringLiteral("purchase"))
+                                     .arg(count)
+                                     .arg(count == 1 ? QStringLiteral("line") : QStringLiteral("lines"));
+        if (!m_doc.Prompter().AskYesNo(question, CPrompter::Icon::Warning)) {
+            return;
+        }
+    }
+    QDialog::reject();
 }
 
 void CInventoryView::Print()

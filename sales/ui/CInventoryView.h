@@ -17,8 +17,9 @@ class QTableView;
 
 // "Sell Product" / "Purchase Product": the entry form of one sale or purchase. Date, invoice
 // number, the customer or vendor (chosen from the list, typed, or created with "New"), the lines
-// with New/Edit/Del Item, the tax and total; the check mark saves and closes, the cross closes
-// without saving, "Print" sends the form as it stands to the desktop printer.
+// with New/Edit/Del Item, the tax and total; the check mark saves and closes, the cross (or
+// Escape, or the window's close box) closes without saving, after asking when lines would be
+// lost; "Print" sends the form as it stands to the desktop printer.
 class CInventoryView final : public QDialog
 {
     Q_OBJECT
@@ -34,6 +35,8 @@ public:
     CInventoryView(CInventoryDoc& doc, const CTransactionForm& form, QWidget* parent = nullptr);
 
     const CTransactionForm& Form() const { return m_form; }
+
+    void reject() override;
 
 private:
     void CreateControls();

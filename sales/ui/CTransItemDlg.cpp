@@ -1,13 +1,16 @@
 #include "CTransItemDlg.h"
 
+#include "CColorEdit.h"
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
+#include "CPadField.h"
+#include "CPrompter.h"
 #include "UiScale.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -21,7 +24,7 @@ CTransItemDlg::CTransItemDlg(CInventoryDoc& doc, const CTransItemForm& form, QWi
     : QDialog(parent), m_doc(doc), m_form(form)
 {
     setObjectName(QStringLiteral("transItemDialog"));
-    setWindowTitle(QStringLiteral("Varuz Uzedovazu"));
+    setWindowTitle(m_form.IsSale() ? QStringLiteral("Sale Item") : QStringLiteral("Purchase Item"));
     CreateControls();
     FillCombos();
     ShowForm();
@@ -45,6 +48,24 @@ QLineEdit* CTransItemDlg::AddField(QGridLayout* grid, int row, const QString& ob
     return field;
 }
 
+CPadField* CTransItemDlg::AddPadField(QGridLayout* grid, int row, const QString& objectName,
+                                      bool (CTransItemForm::*enter)(), bool (CTransItemForm::*take)(double))
+{
+    auto* field = new CColorEdit(this);
+    field->setObjectName(objectName);
+    grid->addWidget(field, row, 1, 1, 2);
+    return new CPadField(
+        field,
+        [this, enter] {
+            (m_form.*enter)();
+            ShowForm();
+        },
+        [this, take](double value) {
+            (m_form.*take)(value);
+            ShowForm();
+        });
+}
+
 QComboBox* CTransItemDlg::AddCombo(QGridLayout* grid, int row, const QString& objectName)
 {
     auto* combo = new QComboBox(this);
@@ -53,11 +74,16 @@ QComboBox* CTransItemDlg::AddCombo(QGridLayout* grid, int row, const QString& ob
     return combo;
 }
 
-// A product or tax the list no longer has (an edited line's) shows as the combo's placeholder.
+// A product or tax the list no longer has (an edited line's) shows as the combo's placeholder,
+// or as the typed text of the product field.
 void CTransItemDlg::ShowChoice(QComboBox* combo, const QString& text, Qt::MatchFlags match)
 {
-    combo->setCurrentIndex(combo->findText(text, match));
+    const int index = combo->findText(text, match);
+    combo->setCurrentIndex(index);
     combo->setPlaceholderText(text);
+    if (index < 0 && combo->isEditable()) {
+        combo->setEditText(text);
+    }
 }
 
 void CTransItemDlg::CreateControls()
@@ -75,14 +101,23 @@ void CTransItemDlg::CreateControls()
     grid->setColumnStretch(1, 1);
     AddLabel(grid, 0, QStringLiteral("Name:"));
     m_product = AddCombo(grid, 0, QStringLiteral("productCombo"));
+    // A code is typed or scanned whole; completing it inline would pick a product that merely
+    // starts alike.
+    m_product->setEditable(true);
+    m_product->setInsertPolicy(QComboBox::NoInsert);
+    m_product->setCompleter(nullptr);
+    m_product->installEventFilter(this);
+    m_product->lineEdit()->installEventFilter(this);
     connect(m_product, &QComboBox::activated, this, &CTransItemDlg::ProductChosen);
     AddLabel(grid, 1, QStringLiteral("Desc:"));
     m_description = AddField(grid, 1, QStringLiteral("descEdit"));
     m_priceLabel = AddLabel(grid, 2, m_form.PriceLabel());
     m_priceLabel->setObjectName(QStringLiteral("priceLabel"));
-    m_price = AddField(grid, 2, QStringLiteral("priceEdit"));
+    m_price =
+        AddPadField(grid, 2, QStringLiteral("priceEdit"), &CTransItemForm::EnterPrice, &CTransItemForm::TakePrice);
     AddLabel(grid, 3, QStringLiteral("Quantity:"));
-    m_quantity = AddField(grid, 3, QStringLiteral("quantityEdit"));
+    m_quantity = AddPadField(grid, 3, QStringLiteral("quantityEdit"), &CTransItemForm::EnterQuantity,
+                             &CTransItemForm::TakeQuantity);
     AddLabel(grid, 4, QStringLiteral("New QTY On Hand:"));
     m_onHand = AddField(grid, 4, QStringLiteral("onHandEdit"));
     QLabel* taxLabel = AddLabel(grid, 5, QStringLiteral("Sale Tax:"));
@@ -102,6 +137,7 @@ void CTransItemDlg::CreateControls()
     auto* ok = new CIconPushButton(CIconFactory::Kind::Confirm, QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setAutoDefault(false);
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &CTransItemDlg::Confirm);
     auto* cancel = new CIconPushButton(CIconFactory::Kind::Cancel, QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -113,9 +149,6 @@ void CTransItemDlg::CreateControls()
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    for (QLineEdit* number : {m_price, m_quantity}) {
-        number->installEventFilter(this);
-    }
     for (QWidget* control : std::as_const(m_taxControls)) {
         control->setVisible(m_form.IsSale());
     }
@@ -138,8 +171,8 @@ void CTransItemDlg::ShowForm()
     m_description->setText(m_form.Description());
     m_description->setCursorPosition(0);
     m_priceLabel->setText(m_form.PriceLabel());
-    m_price->setText(m_form.PriceText());
-    m_quantity->setText(m_form.QuantityText());
+    m_price->Edit()->setText(m_form.PriceText());
+    m_quantity->Edit()->setText(m_form.QuantityText());
     m_onHand->setText(m_form.OnHandText());
     ShowChoice(m_tax, m_form.TaxName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_taxRate->setText(m_form.TaxRateText());
@@ -157,30 +190,65 @@ void CTransItemDlg::TaxChosen(int index)
     ShowForm();
 }
 
-// A number field gives the focus away at once, so that the next tap on it opens the pad again.
 bool CTransItemDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn && (watched == m_price || watched == m_quantity)) {
-        auto* field = static_cast<QLineEdit*>(watched);
-        m_product->setFocus();
-        QMetaObject::invokeMethod(
-            this, [this, field] { EnterNumber(field); }, Qt::QueuedConnection);
+    if ((watched == m_product || watched == m_product->lineEdit()) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            ProductEntered();
+            return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void CTransItemDlg::EnterNumber(QLineEdit* field)
+bool CTransItemDlg::IsTypedCodeNew() const
 {
-    if (field == m_price) {
-        m_form.EnterPrice();
-    } else {
-        m_form.EnterQuantity();
+    return m_product->currentText().trimmed().compare(m_form.ProductID(), Qt::CaseInsensitive) != 0;
+}
+
+// Only the product with exactly the typed code, letter case aside, is picked; an unknown code
+// picks nothing and stays in the field to be seen.
+bool CTransItemDlg::PickTypedCode()
+{
+    if (!IsTypedCodeNew()) {
+        return true;
     }
+    const QString code = m_product->currentText().trimmed();
+    const int index = m_doc.FindProduct(code, Qt::CaseInsensitive);
+    if (index < 0) {
+        m_product->setCurrentIndex(-1);
+        m_product->setEditText(code);
+        m_doc.Prompter().ShowMessage(QStringLiteral("No product has the code \"%1\".").arg(code));
+        m_product->lineEdit()->selectAll();
+        return false;
+    }
+    const bool picked = m_form.SelectProduct(m_doc.Products()[index].ProductID);
     ShowForm();
+    return picked;
+}
+
+// Enter after a scan takes the line at once when its quantity and price are complete; Enter on
+// the chosen product accepts the dialog.
+void CTransItemDlg::ProductEntered()
+{
+    const bool scanned = IsTypedCodeNew();
+    if (!PickTypedCode()) {
+        return;
+    }
+    if (scanned && !(m_form.Quantity() > 0 && m_form.Price() > 0)) {
+        return;
+    }
+    Confirm();
 }
 
 void CTransItemDlg::Confirm()
 {
+    m_price->Commit();
+    m_quantity->Commit();
+    if (!PickTypedCode()) {
+        return;
+    }
     if (m_form.Confirm()) {
         accept();
     }

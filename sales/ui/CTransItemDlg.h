@@ -5,15 +5,17 @@
 #include <QDialog>
 
 class CInventoryDoc;
+class CPadField;
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 
-// "Varuz Uzedovazu": one line of a sale or purchase. The product and (for a sale) the tax are
-// chosen from the catalogue; price and quantity are never typed: giving either field the focus
-// opens the number pad. The stock after the line is shown as "New QTY On Hand". OK takes the line
-// when a product of the catalogue is chosen; Cancel leaves the entry form as it was.
+// "Sale Item" / "Purchase Item": one line of a sale or purchase. The product is chosen from the
+// catalogue or by typing (or scanning) its exact code, the tax (for a sale) from the list; price
+// and quantity are typed or set on the number pad (a click or Enter opens it). The stock after the line is shown as
+// "New QTY On Hand". OK takes the line when a product of the catalogue is chosen; Cancel leaves the entry form as it
+// was.
 class CTransItemDlg final : public QDialog
 {
     Q_OBJECT
@@ -31,13 +33,17 @@ private:
     void CreateControls();
     QLabel* AddLabel(QGridLayout* grid, int row, const QString& text);
     QLineEdit* AddField(QGridLayout* grid, int row, const QString& objectName);
+    CPadField* AddPadField(QGridLayout* grid, int row, const QString& objectName, bool (CTransItemForm::*enter)(),
+                           bool (CTransItemForm::*take)(double));
     QComboBox* AddCombo(QGridLayout* grid, int row, const QString& objectName);
     static void ShowChoice(QComboBox* combo, const QString& text, Qt::MatchFlags match);
     void FillCombos();
     void ShowForm();
     void ProductChosen(int index);
     void TaxChosen(int index);
-    void EnterNumber(QLineEdit* field);
+    bool IsTypedCodeNew() const;
+    bool PickTypedCode();
+    void ProductEntered();
     void Confirm();
 
     CInventoryDoc& m_doc;
@@ -45,8 +51,8 @@ private:
     QComboBox* m_product = nullptr;
     QLineEdit* m_description = nullptr;
     QLabel* m_priceLabel = nullptr;
-    QLineEdit* m_price = nullptr;
-    QLineEdit* m_quantity = nullptr;
+    CPadField* m_price = nullptr;
+    CPadField* m_quantity = nullptr;
     QLineEdit* m_onHand = nullptr;
     QComboBox* m_tax = nullptr;
     QLineEdit* m_taxRate = nullptr;

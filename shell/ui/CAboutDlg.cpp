@@ -9,7 +9,7 @@
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About Inventory"));
+    setWindowTitle(QStringLiteral("About Quillet"));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(Scaled(8), Scaled(8), Scaled(8), Scaled(8));
     layout->setHorizontalSpacing(Scaled(8));

@@ -3,9 +3,12 @@
 #include "CIconPushButton.h"
 #include "UiScale.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -72,8 +75,29 @@ CCalculatorDlg::CCalculatorDlg(const QString& title, const QString& topLine, dou
         button->setFocusPolicy(Qt::NoFocus);
     }
 
-    setFixedSize(DialogUnitsX(kPadWidth), DialogUnitsY(kPadHeight + kButtonRowHeight));
+    WidenForTexts();
     UpdateDisplay();
+}
+
+// The pad is narrow; a longer title or top line (a product's code) widens it rather than being
+// cut, the keys staying centred under the wider lines.
+void CCalculatorDlg::WidenForTexts()
+{
+    const int padWidth = DialogUnitsX(kPadWidth);
+    // Room for the title bar's icon and buttons beside the title.
+    const int titleWidth = QFontMetrics(QApplication::font()).horizontalAdvance(windowTitle()) + Scaled(110);
+    const int lineWidth = m_topLine->fontMetrics().horizontalAdvance(m_topLine->text()) + 2 * m_topLine->indent() +
+                          2 * m_topLine->frameWidth() + DialogUnitsX(8);
+    const int extra = std::max({0, titleWidth - padWidth, lineWidth - padWidth});
+    if (extra > 0) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->move(child->x() + extra / 2, child->y());
+        }
+        for (QLabel* line : {m_topLine, m_display}) {
+            line->setGeometry(line->x() - extra / 2, line->y(), line->width() + extra, line->height());
+        }
+    }
+    setFixedSize(padWidth + extra, DialogUnitsY(kPadHeight + kButtonRowHeight));
 }
 
 std::optional<double> CCalculatorDlg::Run(const QString& title, const QString& topLine, double start, QWidget* parent)

@@ -37,6 +37,7 @@ protected:
 
 private:
     void CreateKeys();
+    void WidenForTexts();
     CIconPushButton* AddKey(const QString& caption, const QString& objectName, double x, double y, bool isDigit,
                             std::function<void()> press);
     void Press(const std::function<void()>& key);

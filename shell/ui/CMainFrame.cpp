@@ -60,45 +60,49 @@ CMainFrame::CMainFrame(CInventoryDoc& doc, QWidget* parent) : QMainWindow(parent
     resize(std::max(Scaled(256), toolBar->sizeHint().width()), Scaled(320));
 }
 
+// Every menu and the commands used all day have a mnemonic; the daily commands also have the
+// usual shortcuts, shown in the menus.
 void CMainFrame::CreateMenus()
 {
     using namespace CommandId;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    AddCommand(file, QStringLiteral("Exit"), kExit);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    AddCommand(file, QStringLiteral("E&xit"), kExit)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     file->addSeparator();
-    QMenu* import = AddSubmenu(file, QStringLiteral("Import"));
-    AddCommand(import, QStringLiteral("Import Vendors List"), kImportVendors);
-    AddCommand(import, QStringLiteral("Import Customers List"), kImportCustomers);
-    AddCommand(import, QStringLiteral("Import Products List"), kImportProducts);
-    QMenu* exportMenu = AddSubmenu(file, QStringLiteral("Export"));
-    AddCommand(exportMenu, QStringLiteral("Export Venders List"), kExportVendors);
-    AddCommand(exportMenu, QStringLiteral("Export Customers List"), kExportCustomers);
-    AddCommand(exportMenu, QStringLiteral("Export Product Lists"), kExportProducts);
+    QMenu* import = AddSubmenu(file, QStringLiteral("&Import"));
+    AddCommand(import, QStringLiteral("Import &Vendors List"), kImportVendors);
+    AddCommand(import, QStringLiteral("Import &Customers List"), kImportCustomers);
+    AddCommand(import, QStringLiteral("Import &Products List"), kImportProducts);
+    QMenu* exportMenu = AddSubmenu(file, QStringLiteral("&Export"));
+    AddCommand(exportMenu, QStringLiteral("Export &Venders List"), kExportVendors);
+    AddCommand(exportMenu, QStringLiteral("Export &Customers List"), kExportCustomers);
+    AddCommand(exportMenu, QStringLiteral("Export &Product Lists"), kExportProducts);
     file->addSeparator();
-    AddCommand(file, QStringLiteral("Reset Database"), kResetDatabase);
-    AddCommand(file, QStringLiteral("Backup Database..."), kBackupDatabase);
-    AddCommand(file, QStringLiteral("Restore Database..."), kRestoreDatabase);
+    AddCommand(file, QStringLiteral("Reset &Database"), kResetDatabase);
+    AddCommand(file, QStringLiteral("&Backup Database..."), kBackupDatabase);
+    AddCommand(file, QStringLiteral("&Restore Database..."), kRestoreDatabase);
     file->addSeparator();
-    AddCommand(file, QStringLiteral("My Company"), kMyCompany);
+    AddCommand(file, QStringLiteral("&My Company"), kMyCompany);
 
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    QMenu* customers = AddSubmenu(tools, QStringLiteral("Customers"));
-    AddCommand(customers, QStringLiteral("Sell"), kSale);
-    AddCommand(customers, QStringLiteral("Customer List"), kCustomerList);
-    QMenu* vendor = AddSubmenu(tools, QStringLiteral("Vendor"));
-    AddCommand(vendor, QStringLiteral("Purchase"), kPurchase);
-    AddCommand(vendor, QStringLiteral("Vender List"), kVendorList);
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
+    QMenu* customers = AddSubmenu(tools, QStringLiteral("&Customers"));
+    AddCommand(customers, QStringLiteral("&Sell"), kSale)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(customers, QStringLiteral("Customer &List"), kCustomerList);
+    QMenu* vendor = AddSubmenu(tools, QStringLiteral("&Vendor"));
+    AddCommand(vendor, QStringLiteral("&Purchase"), kPurchase)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    AddCommand(vendor, QStringLiteral("Vender &List"), kVendorList);
     m_setupListsMenu = AddSubmenu(tools, QStringLiteral("&Lists"));
-    AddCommand(m_setupListsMenu, QStringLiteral("Sale Tax List"), kSaleTaxList);
-    AddCommand(m_setupListsMenu, QStringLiteral("Category List"), kCategoryList);
-    AddCommand(tools, QStringLiteral("Products List"), kProductList);
-    AddCommand(tools, QStringLiteral("Inventory Assets"), kInventoryAssets);
-    AddCommand(tools, QStringLiteral("Reports"), kReports);
-    AddCommand(tools, QStringLiteral("Calculator"), kCalculator);
+    AddCommand(m_setupListsMenu, QStringLiteral("Sale &Tax List"), kSaleTaxList);
+    AddCommand(m_setupListsMenu, QStringLiteral("C&ategory List"), kCategoryList);
+    AddCommand(tools, QStringLiteral("&Products List"), kProductList)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    AddCommand(tools, QStringLiteral("&Inventory Assets"), kInventoryAssets)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddCommand(tools, QStringLiteral("&Reports"), kReports)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    AddCommand(tools, QStringLiteral("Calc&ulator"), kCalculator);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
-    AddCommand(help, QStringLiteral("About"), kAbout);
-    AddCommand(help, QStringLiteral("Help"), kHelp);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, QStringLiteral("&About"), kAbout);
+    AddCommand(help, QStringLiteral("&Help"), kHelp)->setShortcut(QKeySequence(Qt::Key_F1));
 
     // The toolbar's "Lists" drop-down: the two payee lists.
     m_payeeListsMenu = new QMenu(QStringLiteral("Lists"), this);
@@ -378,7 +382,7 @@ void CMainFrame::OpenHelp()
 
 void CMainFrame::OpenCalculator()
 {
-    m_doc.Prompter().RunNumberPad(QStringLiteral("Calculator"), kApplicationTitle, 0.0);
+    m_doc.Prompter().RunNumberPad(QStringLiteral("Calculator"), QStringLiteral("Calculator"), 0.0);
 }
 
 void CMainFrame::showEvent(QShowEvent* event)

@@ -21,6 +21,13 @@ public:
         Q_UNUSED(commandId);
         return true;
     }
+    // The command as the bar would run it, when the bar offers it now.
+    void RunBarCommandIfEnabled(int commandId)
+    {
+        if (IsBarCommandEnabled(commandId)) {
+            OnBarCommand(commandId);
+        }
+    }
     // A whole-file command is about to copy, replace or rebuild the data file: close any cursor on it.
     virtual void ReleaseStoreCursor() {}
     // The document reloaded its lists (a reset or restored file, or a change another program

@@ -57,6 +57,7 @@ void CWidgetPrompter::ShowMessage(const QString& text)
 bool CWidgetPrompter::AskYesNo(const QString& question, Icon icon)
 {
     QMessageBox box(BoxIcon(icon), m_title, question, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(icon == Icon::Warning ? QMessageBox::No : QMessageBox::Yes);
     return ExecWithPointer(box) == QMessageBox::Yes;
 }
 

@@ -23,7 +23,7 @@ QStringList EnabledEntries(const QMenu* menu, const QString& path = QString())
 {
     QStringList entries;
     for (const QAction* action : menu->actions()) {
-        const QString name = path + action->text();
+        const QString name = path + QString(action->text()).remove(QLatin1Char('&'));
         if (action->menu() != nullptr) {
             entries << EnabledEntries(action->menu(), name + "/");
         } else if (!action->isSeparator() && action->isEnabled()) {

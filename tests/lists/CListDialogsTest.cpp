@@ -32,6 +32,15 @@ void ClickRow(QTableWidget* list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row, 0)).center());
 }
 
+// Tabs on from the focused control until the named one has the focus.
+void TabTo(const char* name)
+{
+    for (int step = 0; step < 30 && QApplication::focusWidget()->objectName() != QLatin1String(name); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+}
+
 QStringList ComboEntries(QComboBox* combo)
 {
     QStringList entries;
@@ -78,6 +87,10 @@ private slots:
         QTest::keyClick(&edit, Qt::Key_Backspace);
         QTest::keyClicks(&edit, QStringLiteral("7"));
         QCOMPARE(edit.text(), QStringLiteral("1,23.47"));
+        // Typing over the selection (as after Tab into the field) replaces it.
+        edit.selectAll();
+        QTest::keyClicks(&edit, QStringLiteral("8.25"));
+        QCOMPARE(edit.text(), QStringLiteral("8.25"));
 
         QGuiApplication::clipboard()->setText(QStringLiteral("88"));
         edit.clear();
@@ -126,8 +139,8 @@ private slots:
         book.Prompter().AnswerYes();
         Click(&dialog, "deleteButton");
         QCOMPARE(ListRows(list), (QStringList{"Hardware", "Software"}));
-        QCOMPARE(book.Prompter().Shown(),
-                 (QStringList{"The New Category Code Exists! Please Change to Other Name.", "? Delete an Item?"}));
+        QCOMPARE(book.Prompter().Shown(), (QStringList{"The New Category Code Exists! Please Change to Other Name.",
+                                                       "? Delete the category 'Garden'?"}));
 
         Click(&dialog, "closeButton");
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -228,7 +241,7 @@ private slots:
         prompter.AnswerNumber(12);
         QTest::mouseClick(quantity, Qt::LeftButton);
         QTRY_COMPARE(quantity->text(), QStringLiteral("12"));
-        QCOMPARE(QApplication::focusWidget(), tax);
+        QCOMPARE(QApplication::focusWidget(), quantity);
         prompter.AnswerNumber(-1);
         QTest::mouseClick(price, Qt::LeftButton);
         prompter.AnswerNumber(1234.5);
@@ -255,6 +268,52 @@ private slots:
                  QStringList{"Screw|0|-1|-1|1234.5|12|2.5|255"});
     }
 
+    // Tab passes through the number fields without opening the pad, so the keyboard reaches every
+    // field and both buttons; digits typed into a number field are the number saved.
+    void theKeyboardReachesEveryFieldAndTypesTheNumbers()
+    {
+        CTestBook book;
+        CItemSetupDlg dialog(book.Doc(), QString());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Child<QWidget>(&dialog, "categoryCombo")->setFocus();
+        QStringList chain;
+        for (int step = 0; step < 14; ++step) {
+            chain << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain, (QStringList{"categoryCombo", "newCategoryButton", "nameEdit", "descEdit", "salePriceEdit",
+                                     "quantityEdit", "taxCombo", "newTaxButton", "unitCostEdit", "vendorCombo",
+                                     "noteEdit", "okButton", "cancelButton", "categoryCombo"}));
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+
+        TabTo("nameEdit");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Tape Measure"));
+        TabTo("salePriceEdit");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12.5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Child<QLineEdit>(&dialog, "salePriceEdit")->text(), QStringLiteral("12.50"));
+        // Enter after typing takes the number; Enter on an untouched field opens the pad.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Child<QLineEdit>(&dialog, "quantityEdit")->text(), QStringLiteral("3"));
+        TabTo("unitCostEdit");
+        book.Prompter().AnswerNumber(2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+        QTRY_COMPARE(Child<QLineEdit>(&dialog, "unitCostEdit")->text(), QStringLiteral("2.00"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("unitCostEdit"));
+        QCOMPARE(book.Prompter().Shown(), QStringList{"# Unit Cost | Change Unit Cost  | 0"});
+
+        // Typed, then Tab takes it; Enter in the next field accepts the form.
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2.25"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("vendorCombo"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(book.Rows("SELECT ProductID, SalePrice, UnitsOnHand, UnitCost FROM Item"),
+                 QStringList{"Tape Measure|12.5|3|2.25"});
+    }
+
     void anExistingProductShowsItsRecordAndKeepsItsChoices()
     {
         CTestBook book;
@@ -277,6 +336,9 @@ private slots:
         QCOMPARE(tax->currentText(), QStringLiteral("PST"));
         QCOMPARE(vendor->currentText(), QStringLiteral("Beta"));
         QCOMPARE(Child<QLineEdit>(&dialog, "descEdit")->text(), QStringLiteral("Hex bolt"));
+        // Texts open at their start, so a long one shows its beginning.
+        QCOMPARE(Child<QLineEdit>(&dialog, "descEdit")->cursorPosition(), 0);
+        QCOMPARE(vendor->lineEdit()->cursorPosition(), 0);
         QCOMPARE(Child<QPlainTextEdit>(&dialog, "noteEdit")->toPlainText(), QStringLiteral("Zinc"));
         QCOMPARE(Child<QLineEdit>(&dialog, "salePriceEdit")->text(), QStringLiteral("0.35"));
         QCOMPARE(Child<QLineEdit>(&dialog, "quantityEdit")->text(), QStringLiteral("2.50"));

@@ -71,6 +71,26 @@ class CPayeeViewTest : public QObject
     Q_OBJECT
 
 private slots:
+    // An empty list says how to fill it, on the line the first row will take.
+    void anEmptyListShowsAHint()
+    {
+        CTestBook book;
+        CPayeeWindow vendors(book, CommandId::kVendorList);
+        QCOMPARE(vendors.list->ShownHint(), QStringLiteral("No vendors yet: New adds one"));
+        const QImage shown = vendors.list->viewport()->grab().toImage();
+        const int height = vendors.list->Delegate().RowHeight();
+        const QRgb band = shown.pixel(shown.width() - 2, height / 2);
+        int inked = 0;
+        for (int x = 0; x < shown.width() / 2; ++x) {
+            inked += shown.pixel(x, height / 2) != band ? 1 : 0;
+        }
+        QVERIFY(inked > 0);
+
+        AddPayee(book, CPayeeSetup::Kind::Customer, QStringLiteral("Mike"));
+        CPayeeWindow customers(book, CommandId::kCustomerList);
+        QCOMPARE(customers.list->ShownHint(), QString());
+    }
+
     void rowsAlternateWhiteThenGreyAndTheBandsGoOnBelowThem()
     {
         CTestBook book;
@@ -149,6 +169,8 @@ private slots:
 
         WhenModalOpens([](QWidget* dialog) {
             QCOMPARE(Child<QLineEdit>(dialog, "companyEdit")->text(), QStringLiteral("Mike"));
+            // Shown from its start, as a name longer than its field would be.
+            QCOMPARE(Child<QLineEdit>(dialog, "companyEdit")->cursorPosition(), 0);
             Child<QLineEdit>(dialog, "phoneEdit")->setText(QStringLiteral("555"));
             Click(dialog, "okButton");
         });
@@ -167,7 +189,7 @@ private slots:
         prompter.Clear();
         prompter.AnswerYes();
         Click(&window.frame, "deleteButton");
-        QCOMPARE(prompter.Shown(), QStringList{"? Delete an Item?"});
+        QCOMPARE(prompter.Shown(), QStringList{"? Delete the customer 'Mike'?"});
         QCOMPARE(book.Rows("SELECT CompanyName FROM Customer order by CompanyName"),
                  (QStringList{"Aaron", "Abel", "Jane", "Zed"}));
         QCOMPARE(window.view->Selection(), -1);

@@ -112,6 +112,56 @@ class CProductViewTest : public QObject
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
+    // The arrow, Home and End keys move the selection from the selected row; Enter and a double
+    // click open Edit on it.
+    void theKeyboardMovesTheSelectionAndEnterEdits()
+    {
+        CTestBook book;
+        Stock(book);
+        CListWindow window(book);
+        QVERIFY(QTest::qWaitForWindowActive(&window.frame));
+        QCOMPARE(QApplication::focusWidget(), window.list);
+        QTest::keyClick(window.list, Qt::Key_Return);
+        QCOMPARE(window.Highlighted(), QStringList{});
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Bolt"});
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+        QTest::keyClick(window.list, Qt::Key_End);
+        QTest::keyClick(window.list, Qt::Key_Down);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+        QTest::keyClick(window.list, Qt::Key_Up);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+        QCOMPARE(window.EnabledBarButtons(), (QStringList{"newButton", "editButton", "deleteButton"}));
+
+        // Edit runs after the event that asked for it, so the dialog is answered once it is up.
+        QStringList edited;
+        const auto cancelSetup = [&edited](QWidget* dialog) {
+            edited << Child<QLineEdit>(dialog, "nameEdit")->text();
+            Click(dialog, "cancelButton");
+        };
+        QTest::keyClick(window.list, Qt::Key_Return);
+        WhenModalOpens(cancelSetup);
+        QTRY_COMPARE(edited, QStringList{"Nut"});
+        QTest::keyClick(window.list, Qt::Key_Home);
+        QCOMPARE(window.Highlighted(), QStringList{"Bolt"});
+        QTest::mouseDClick(window.list->viewport(), Qt::LeftButton, {}, window.Point(1, 0.1, 0.25));
+        WhenModalOpens(cancelSetup);
+        QTRY_COMPARE(edited, (QStringList{"Nut", "Drill"}));
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+    }
+
+    void anEmptyListSaysHowToFillIt()
+    {
+        CTestBook book;
+        CListWindow window(book);
+        QCOMPARE(window.list->ShownHint(), QStringLiteral("No products yet: New adds one"));
+        CreateProduct(book.Doc(), QStringLiteral("Bolt"), 1, 1, 1);
+        window.view->RefreshFromDocument();
+        QCOMPARE(window.list->ShownHint(), QString());
+    }
+
     void rowsShowTheCataloguesNumbersInTheLocalesForm()
     {
         CTestBook book;
@@ -286,7 +336,7 @@ private slots:
         // with movements cannot go.
         window.TapRow(0);
         prompter.Clear();
-        prompter.AnswerYes(2);
+        prompter.AnswerYes();
         Click(&window.frame, "deleteButton");
         QCOMPARE(window.list->model()->rowCount(), 4);
         QCOMPARE(window.view->SelectedProductID(), QString());
@@ -297,7 +347,7 @@ private slots:
         Click(&window.frame, "deleteButton");
         QCOMPARE(window.list->model()->rowCount(), 4);
         QCOMPARE(prompter.Shown(),
-                 (QStringList{"? Delete an Item?", "Please Select Item First", "? Delete an Item?",
+                 (QStringList{"? Delete the product 'Anchor'?", "Please Select Item First",
                               "You can not delete the item because it has been used in transaction!"}));
     }
 
@@ -356,11 +406,8 @@ private slots:
         QVERIFY(Execute(other, QStringLiteral("INSERT INTO Item(ProductID,CategoryID,TaxID,PayeeID,UnitsOnHand,"
                                               "UnitCost,SalePrice,AvgCost) Values('Abacus',0,1,-1,1,1,1,1)")));
         prompter.Clear();
-        prompter.AnswerYes();
         window.view->OnBarCommand(CommandId::kDelete);
-        QCOMPARE(
-            prompter.Shown(),
-            (QStringList{"? Delete an Item?", "You can not delete the item because it has been used in transaction!"}));
+        QCOMPARE(prompter.Shown(), QStringList{"You can not delete the item because it has been used in transaction!"});
         QCOMPARE(window.list->model()->rowCount(), 7);
         QCOMPARE(Text(*window.list->model(), 2, 0, Qt::DisplayRole), QStringLiteral("Abacus"));
         QCOMPARE(window.Highlighted(), QStringList{"Drill"});

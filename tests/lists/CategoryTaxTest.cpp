@@ -67,6 +67,7 @@ TEST(Categories, UpdateNeedsASelectionAndAFreeName)
     EXPECT_EQ(book.Doc().Products()[0].CategoryName, "Parts");
 }
 
+// A category in use is refused before the question; the question names the category and warns.
 TEST(Categories, DeleteAsksAndRefusesACategoryInUse)
 {
     CTestBook book;
@@ -75,16 +76,16 @@ TEST(Categories, DeleteAsksAndRefusesACategoryInUse)
     CCategorySetup setup(book.Doc());
     EXPECT_FALSE(setup.Delete());
     setup.Select(0);
+    EXPECT_FALSE(setup.Delete());
+    setup.Select(1);
     book.Prompter().AnswerNo();
     EXPECT_FALSE(setup.Delete());
     book.Prompter().AnswerYes();
-    EXPECT_FALSE(setup.Delete());
-    setup.Select(1);
-    book.Prompter().AnswerYes();
     EXPECT_TRUE(setup.Delete());
     EXPECT_EQ(book.Prompter().Shown(),
-              (QStringList{"Please Select Item First", "? Delete an Item?", "? Delete an Item?",
-                           "The Category Has been Used by Product, Can not be Deleted!", "? Delete an Item?"}));
+              (QStringList{"Please Select Item First", "The Category Has been Used by Product, Can not be Deleted!",
+                           "? Delete the category 'Software'?", "? Delete the category 'Software'?"}));
+    EXPECT_EQ(book.Prompter().QuestionIcons(), QList<CPrompter::Icon>(2, CPrompter::Icon::Warning));
     EXPECT_EQ(CategoryNames(book.Doc()), QStringList{"0:Hardware"});
     // The highest id is free again.
     setup.SetName("Games");
@@ -179,15 +180,13 @@ TEST(SaleTaxes, AddUpdateAndDeleteFollowTheRules)
     ASSERT_TRUE(book.Doc().LoadProducts());
     book.Prompter().Clear();
     setup.Select(0);
-    book.Prompter().AnswerYes();
     EXPECT_FALSE(setup.Delete());
     ASSERT_TRUE(book.Exec("delete from Item"));
     ASSERT_TRUE(book.Doc().LoadProducts());
     book.Prompter().AnswerYes();
     EXPECT_TRUE(setup.Delete());
-    EXPECT_EQ(book.Prompter().Shown(),
-              (QStringList{"? Delete an Item?", "The Sale Tax Has been Used by Product, Can not be Deleted!",
-                           "? Delete an Item?"}));
+    EXPECT_EQ(book.Prompter().Shown(), (QStringList{"The Sale Tax Has been Used by Product, Can not be Deleted!",
+                                                    "? Delete the sale tax 'GST'?"}));
     EXPECT_EQ(TaxNames(book.Doc()), QStringList{"1:None:0"});
 }
 

@@ -157,7 +157,8 @@ TEST_F(Payees, ChangesAndDeletesLeaveTheSalesWithTheirNames)
     EXPECT_FALSE(customers.Delete(bob));
     m_book.Prompter().AnswerYes();
     EXPECT_TRUE(customers.Delete(bob));
-    EXPECT_EQ(m_book.Prompter().Shown(), (QStringList{"? Delete an Item?", "? Delete an Item?"}));
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"? Delete the customer 'Robert'?", "? Delete the customer 'Robert'?"}));
     EXPECT_TRUE(m_book.Doc().Customers().isEmpty());
     EXPECT_EQ(Rows("SELECT CompanyName FROM [Transaction]"), QStringList{"Bob"});
     EXPECT_EQ(Rows("SELECT CompanyName FROM TransItem"), QStringList{"Bob"});
@@ -277,8 +278,8 @@ TEST_F(PayeesOnASharedBook, ChangesAndDeletesHitThePayeeTheyNamedAfterTheListReo
     ASSERT_TRUE(CPayeeSetup(m_other.Doc(), Kind::Vendor).Delete(1));
     EXPECT_EQ(vendors.Update(1, Payee("Mike", "556")).status, Status::Failed);
     EXPECT_FALSE(vendors.Delete(1));
-    EXPECT_EQ(m_book.Prompter().Shown(),
-              (QStringList{"? Delete an Item?", "Unable to execute command", "The vendor is no longer in the list."}));
+    EXPECT_EQ(m_book.Prompter().Shown(), (QStringList{"? Delete the vendor 'Oscar'?", "Unable to execute command",
+                                                      "The vendor is no longer in the list."}));
     EXPECT_EQ(Rows("SELECT PayeeID, CompanyName FROM Vendor"), QStringList{"3|Alpha"});
 }
 

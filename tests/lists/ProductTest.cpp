@@ -159,14 +159,15 @@ TEST_F(Products, AProductWithMovementsCannotBeDeleted)
     EXPECT_FALSE(operations.Delete(QString()));
     m_book.Prompter().AnswerNo();
     EXPECT_FALSE(operations.Delete("Empty"));
-    m_book.Prompter().AnswerYes();
+    // Refused before the question, so no Yes is asked for in vain.
     EXPECT_FALSE(operations.Delete("Stocked"));
     m_book.Prompter().AnswerYes();
     EXPECT_TRUE(operations.Delete("Empty"));
-    EXPECT_EQ(
-        m_book.Prompter().Shown(),
-        (QStringList{"Please Select Item First", "? Delete an Item?", "? Delete an Item?",
-                     "You can not delete the item because it has been used in transaction!", "? Delete an Item?"}));
+    EXPECT_EQ(m_book.Prompter().Shown(),
+              (QStringList{"Please Select Item First", "? Delete the product 'Empty'?",
+                           "You can not delete the item because it has been used in transaction!",
+                           "? Delete the product 'Empty'?"}));
+    EXPECT_EQ(m_book.Prompter().QuestionIcons(), QList<CPrompter::Icon>(2, CPrompter::Icon::Warning));
 }
 
 TEST_F(Products, ChangeOnHandTakesAnyValueAndRecordsTheDifference)

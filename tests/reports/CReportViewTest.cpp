@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
 
@@ -140,12 +141,44 @@ private slots:
         QVERIFY(!window.calendar->isVisible());
         QCOMPARE(window.Controls(), (QStringList{"kinds", "1/5/26", "To", "Report", "Save", "Chart"}));
 
+        // The summary has no days; passing through it keeps the picked ones.
         window.kinds->setCurrentIndex(static_cast<int>(ReportKind::ValuationSummary));
         QCOMPARE(window.Controls(), (QStringList{"kinds", "Report", "Save", "Chart"}));
         window.kinds->setCurrentIndex(static_cast<int>(ReportKind::SalesByItem));
-        QCOMPARE(window.Controls(), (QStringList{"kinds", "From", "To", "Report", "Save", "Chart"}));
+        QCOMPARE(window.Controls(), (QStringList{"kinds", "1/5/26", "To", "Report", "Save", "Chart"}));
         Click(window.view, "reportButton");
-        QCOMPARE(book.Prompter().Messages(), QStringList{"Select From Date"});
+        QCOMPARE(book.Prompter().Messages(), QStringList{"Select To Date"});
+    }
+
+    // Another kind empties the list, so nothing is shown, charted or saved under the wrong title;
+    // a new report starts at its left edge with its header over its columns.
+    void anotherKindClearsTheListAndANewReportStartsAtTheLeft()
+    {
+        CTestBook book;
+        CReportWindow window(book);
+        auto* save = Child<QPushButton>(window.view, "saveButton");
+        auto* chart = Child<QPushButton>(window.view, "chartButton");
+        QVERIFY(!save->isEnabled() && !chart->isEnabled());
+        window.BuildJanuary(ReportKind::SalesSummary);
+        QCOMPARE(window.list->model()->rowCount(), 9);
+        QVERIFY(save->isEnabled() && chart->isEnabled());
+        window.frame.resize(Scaled(240), window.frame.height());
+        QScrollBar* sideways = window.list->horizontalScrollBar();
+        QTRY_VERIFY(sideways->maximum() > 0);
+        sideways->setValue(sideways->maximum());
+
+        window.kinds->setCurrentIndex(static_cast<int>(ReportKind::SalesByItem));
+        QCOMPARE(window.list->model()->rowCount(), 0);
+        QCOMPARE(window.list->model()->columnCount(), 0);
+        QVERIFY(!save->isEnabled() && !chart->isEnabled());
+        QCOMPARE(window.Controls(), (QStringList{"kinds", "1/1/26", "1/31/26", "Report", "Save", "Chart"}));
+
+        Click(window.view, "reportButton");
+        QVERIFY(window.list->model()->rowCount() > 0);
+        QVERIFY(save->isEnabled() && !chart->isEnabled());
+        QCOMPARE(sideways->value(), 0);
+        QCOMPARE(window.list->horizontalHeader()->offset(), 0);
+        QCOMPARE(book.Prompter().Messages(), QStringList{});
     }
 
     void theListShowsTheReportInItsColumnsAndColours()

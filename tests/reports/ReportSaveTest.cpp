@@ -127,40 +127,41 @@ TEST_F(ReportForm, RangeKindsWantBothDaysAndKeepTheReportShown)
     ASSERT_TRUE(m_form.BuildReport());
     const QStringList summary = ReportLines(*m_form.Report());
 
+    // A refused build keeps the report; another kind drops it.
+    EXPECT_EQ(ReportLines(*m_form.Report()), summary);
     m_form.SelectKind(static_cast<int>(ReportKind::SalesByItem));
+    EXPECT_FALSE(m_form.Report().has_value());
     EXPECT_EQ(m_form.FromCaption(), "From");
     EXPECT_FALSE(m_form.BuildReport());
     m_form.PickDate(CReportForm::DateTarget::From, QDate(2026, 1, 1));
     EXPECT_EQ(m_form.FromCaption(), "1/1/26");
     EXPECT_FALSE(m_form.BuildReport());
     EXPECT_EQ(Prompter().Messages(), (QStringList{"Select From Date", "Select To Date"}));
-    EXPECT_EQ(ReportLines(*m_form.Report()), summary);
+    EXPECT_FALSE(m_form.Report().has_value());
 
     m_form.PickDate(CReportForm::DateTarget::To, QDate(2026, 1, 31));
     EXPECT_EQ(m_form.ToCaption(), "1/31/26");
     ASSERT_TRUE(m_form.BuildReport());
     EXPECT_EQ(m_form.Report()->Kind(), ReportKind::SalesByItem);
 
-    // The summary has no range: choosing it clears the picked days.
+    // The summary has no range; the picked days stay for the next kind that has one.
     m_form.SelectKind(static_cast<int>(ReportKind::ValuationSummary));
     EXPECT_FALSE(m_form.ShowsDateButtons());
-    EXPECT_EQ(m_form.FromCaption(), "From");
-    EXPECT_EQ(m_form.ToCaption(), "To");
     m_form.SelectKind(static_cast<int>(ReportKind::ValuationDetail));
     EXPECT_TRUE(m_form.ShowsDateButtons());
+    EXPECT_EQ(m_form.FromCaption(), "1/1/26");
+    EXPECT_EQ(m_form.ToCaption(), "1/31/26");
     Prompter().Clear();
-    EXPECT_FALSE(m_form.BuildReport());
-    EXPECT_EQ(Prompter().Messages(), QStringList{"Select From Date"});
+    EXPECT_TRUE(m_form.BuildReport());
+    EXPECT_EQ(Prompter().Messages(), QStringList{});
 }
 
-// The name offered is the one of the report the list shows, even after a refused "Report"
-// for another kind.
+// The name offered is the one of the report the list shows; after another kind is chosen the
+// list shows none, so nothing is saved under either name.
 TEST_F(ReportForm, SaveOffersTheShownReportsNameInTheDocumentsFolder)
 {
     m_form.SelectKind(static_cast<int>(ReportKind::ValuationSummary));
     ASSERT_TRUE(m_form.BuildReport());
-    m_form.SelectKind(static_cast<int>(ReportKind::SalesSummary));
-    EXPECT_FALSE(m_form.BuildReport());
     const QString path = m_scenario.Book().FolderPath("chosen.csv");
     Prompter().AnswerFile(path);
     ASSERT_TRUE(m_form.SaveReport());
@@ -171,7 +172,11 @@ TEST_F(ReportForm, SaveOffersTheShownReportsNameInTheDocumentsFolder)
     EXPECT_TRUE(choice.confirmOverwrite);
     EXPECT_TRUE(ReadAll(path).startsWith("\xEF\xBB\xBFProduct,On Hand,Avg Cost,Value,Price,Retail Value\r\n"
                                          ",,,,,\r\nHardware,,,,,\r\n"));
-    EXPECT_EQ(Prompter().Messages(), QStringList{"Select From Date"});
+    m_form.SelectKind(static_cast<int>(ReportKind::SalesSummary));
+    EXPECT_FALSE(m_form.BuildReport());
+    EXPECT_FALSE(m_form.SaveReport());
+    EXPECT_EQ(Prompter().Messages(), (QStringList{"Select From Date", "No Report to Save"}));
+    EXPECT_EQ(Prompter().FileChoices().size(), 1);
 }
 
 TEST_F(ReportForm, SaveRefusesAnEmptyListAndReportsAFileItCannotWrite)

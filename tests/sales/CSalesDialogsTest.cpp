@@ -59,7 +59,7 @@ private slots:
         CTransItemDlg dialog(book.Doc(), form.NewLineForm());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Varuz Uzedovazu"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Sale Item"));
         auto* product = Child<QComboBox>(&dialog, "productCombo");
         auto* tax = Child<QComboBox>(&dialog, "taxCombo");
         QCOMPARE(product->count(), 2);
@@ -81,7 +81,7 @@ private slots:
         QTest::mouseClick(Child<QWidget>(&dialog, "quantityEdit"), Qt::LeftButton);
         QTRY_COMPARE(Text(&dialog, "quantityEdit"), QStringLiteral("12"));
         QCOMPARE(Text(&dialog, "onHandEdit"), QStringLiteral("88"));
-        QCOMPARE(QApplication::focusWidget(), product);
+        QCOMPARE(QApplication::focusWidget(), Child<QWidget>(&dialog, "quantityEdit"));
         book.Prompter().AnswerNumber(8.25);
         QTest::mouseClick(Child<QWidget>(&dialog, "priceEdit"), Qt::LeftButton);
         QTRY_COMPARE(Text(&dialog, "priceEdit"), QStringLiteral("8.25"));
@@ -90,6 +90,85 @@ private slots:
         Click(&dialog, "okButton");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Form().Line().ItemTotal, 99.0);
+    }
+
+    // Tab reaches every field without opening the pad; typed digits are the quantity, the stock
+    // question included.
+    void theLineDialogIsDrivenByTheKeyboard()
+    {
+        CSalesBook book;
+        Fill(book);
+        const CTransactionForm form(book.Doc(), kTransSale);
+        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        Choose(Child<QComboBox>(&dialog, "productCombo"), "Bolt");
+        QStringList chain;
+        for (int step = 0; step < 9; ++step) {
+            chain << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(chain, (QStringList{"productCombo", "descEdit", "priceEdit", "quantityEdit", "onHandEdit", "taxCombo",
+                                     "okButton", "cancelButton", "productCombo"}));
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("quantityEdit"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("120"));
+        book.Prompter().AnswerNo();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(Text(&dialog, "quantityEdit"), QStringLiteral("1"));
+        QCOMPARE(book.Prompter().Questions(), QStringList{"There is not enough QTY on hand, force it through?"});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("20"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(Text(&dialog, "quantityEdit"), QStringLiteral("20"));
+        QCOMPARE(Text(&dialog, "onHandEdit"), QStringLiteral("80"));
+        QVERIFY(dialog.isVisible());
+    }
+
+    // A scanned code picks only its own product, letter case aside; Enter after the scan takes
+    // the line when its price and quantity are complete.
+    void aScannedCodePicksOnlyItsOwnProduct()
+    {
+        CSalesBook book;
+        Fill(book);
+        book.AddProduct({"9958494609453", "Tape measure", 5, 4.25, 2, 2});
+        book.AddProduct({"SAMPLE-1", "Free sample", 10, 0, 0, 0});
+        book.Reload();
+        const CTransactionForm form(book.Doc(), kTransSale);
+        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* product = Child<QComboBox>(&dialog, "productCombo");
+        QCOMPARE(QApplication::focusWidget(), product);
+
+        for (const QString& code : {QStringLiteral("9999999999999"), QStringLiteral("995")}) {
+            QTest::keyClicks(product, code);
+            QTest::keyClick(product, Qt::Key_Return);
+            QCOMPARE(book.Prompter().Messages().last(), QStringLiteral("No product has the code \"%1\".").arg(code));
+            QCOMPARE(product->currentIndex(), -1);
+            QCOMPARE(dialog.Form().ProductID(), QString());
+            QVERIFY(dialog.isVisible());
+        }
+        // The unknown code stays, so OK refuses it rather than taking an earlier choice.
+        Click(&dialog, "okButton");
+        QVERIFY(dialog.isVisible());
+
+        // A product without a price waits for it.
+        QTest::keyClicks(product, QStringLiteral("sample-1"));
+        QTest::keyClick(product, Qt::Key_Return);
+        QCOMPARE(dialog.Form().ProductID(), QStringLiteral("SAMPLE-1"));
+        QCOMPARE(Text(&dialog, "descEdit"), QStringLiteral("Free sample"));
+        QVERIFY(dialog.isVisible());
+
+        product->lineEdit()->selectAll();
+        QTest::keyClicks(product, QStringLiteral("9958494609453"));
+        QTest::keyClick(product, Qt::Key_Enter);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Form().Line().ProductID, QStringLiteral("9958494609453"));
+        QCOMPARE(dialog.Form().Line().ItemTotal, 4.25);
     }
 
     void aPurchaseLineHasNoTaxAndAnEditedLineShowsItsOwn()
@@ -165,6 +244,77 @@ private slots:
         QCOMPARE(view.result(), int(QDialog::Accepted));
         QCOMPARE(book.Book().Rows("SELECT TransDate,CompanyName,ProductID FROM TransItem"),
                  QStringList{"1/18/26 3:45 PM|Acme Supply|Rope"});
+    }
+
+    // Escape, the cross and the close box would lose the lines: each asks first, and No keeps them.
+    void closingAFormWithLinesAsksFirst()
+    {
+        CSalesBook book;
+        Fill(book);
+        CInventoryView view(book.Doc(), CTransactionForm(book.Doc(), kTransSale));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(book.Prompter().Shown(), QStringList{});
+
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        WhenModalOpens([](QWidget* dialog) {
+            Choose(Child<QComboBox>(dialog, "productCombo"), "Bolt");
+            Click(dialog, "okButton");
+        });
+        Click(&view, "newItemButton");
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.close());
+        Click(&view, "closeButton");
+        QVERIFY(view.isVisible());
+        QCOMPARE(book.Prompter().Questions(), QStringList(3, "Discard the unsaved sale with 1 line?"));
+        QCOMPARE(book.Prompter().QuestionIcons(), QList<CPrompter::Icon>(3, CPrompter::Icon::Warning));
+        QCOMPARE(view.Form().Lines().size(), 1);
+
+        book.Prompter().AnswerYes();
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QVERIFY(!view.isVisible());
+        QCOMPARE(view.result(), int(QDialog::Rejected));
+        QCOMPARE(book.Book().Rows("SELECT count(*) FROM TransItem"), QStringList{"0"});
+    }
+
+    // The arrow keys select a line; Enter or a double click edits it.
+    void theLinesAreEditedFromTheKeyboard()
+    {
+        CSalesBook book;
+        Fill(book);
+        CInventoryView view(book.Doc(), CTransactionForm(book.Doc(), kTransSale));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        for (const char* product : {"Bolt", "Rope"}) {
+            WhenModalOpens([product](QWidget* dialog) {
+                Choose(Child<QComboBox>(dialog, "productCombo"), product);
+                Click(dialog, "okButton");
+            });
+            Click(&view, "newItemButton");
+        }
+        auto* list = Child<QTableView>(&view, "lineList");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(view.Form().Selection(), 1);
+        QStringList edited;
+        const auto cancelLine = [&edited](QWidget* dialog) {
+            edited << Child<QComboBox>(dialog, "productCombo")->currentText();
+            Click(dialog, "cancelButton");
+        };
+        QTest::keyClick(list, Qt::Key_Return);
+        WhenModalOpens(cancelLine);
+        QTRY_COMPARE(edited, QStringList{"Rope"});
+        const QPoint first = list->visualRect(list->model()->index(0, 1)).center();
+        // A person's double click: the first click's press and release, then the second's.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+        WhenModalOpens(cancelLine);
+        QTRY_COMPARE(edited, (QStringList{"Rope", "Bolt"}));
+        QVERIFY(view.isVisible());
     }
 
     void newCreatesACustomerThatBecomesTheParty()

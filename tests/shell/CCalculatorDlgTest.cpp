@@ -21,6 +21,20 @@ private slots:
         QCOMPARE(dialog.DisplayText(), QStringLiteral("12."));
     }
 
+    // A long title or subject widens the pad instead of being cut; the keys stay centred.
+    void aLongSubjectWidensThePad()
+    {
+        CCalculatorDlg narrow(QStringLiteral("Qty"), QStringLiteral("Bolt"), 0);
+        const QString code(40, QLatin1Char('W'));
+        CCalculatorDlg wide(QStringLiteral("Qty +/-"), code, 0);
+        QVERIFY(wide.width() > narrow.width());
+        const auto* line = wide.findChild<QLabel*>(QStringLiteral("topLine"));
+        QVERIFY(line->contentsRect().width() >= line->fontMetrics().horizontalAdvance(code));
+        QVERIFY(line->geometry().right() < wide.width());
+        const auto* key = wide.findChild<QPushButton*>(QStringLiteral("key6"));
+        QVERIFY(qAbs(key->geometry().center().x() - wide.width() / 2) <= 2);
+    }
+
     void keysAndTypedCharactersDriveTheDisplay()
     {
         CCalculatorDlg dialog(QStringLiteral("Calculator"), QStringLiteral("Pocket Quillet"), 0);

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -93,7 +94,7 @@ int CountPaints(QWidget* widget, const std::function<void()>& action)
 QAction* MenuAction(CMainFrame& frame, const QString& text)
 {
     for (QAction* action : frame.menuBar()->findChildren<QAction*>()) {
-        if (action->text() == text) {
+        if (QString(action->text()).remove(QLatin1Char('&')) == text) {
             return action;
         }
     }
@@ -296,6 +297,50 @@ private slots:
         QCOMPARE(enabled().size(), 3);
     }
 
+    // The daily commands have the usual shortcuts, shown in the menus, and the menus open by
+    // their mnemonics.
+    void theKeyboardReachesTheMenusAndTheDailyCommands()
+    {
+        CTestBook book;
+        CMainFrame frame(book.Doc());
+        QStringList calls;
+        frame.RegisterScreen(TestScreen(CommandId::kProductList, QStringLiteral("Product List"), true, calls));
+        frame.RegisterScreen(TestScreen(CommandId::kInventoryAssets, QStringLiteral("Inventory Assets"), true, calls));
+        frame.RegisterScreen(TestScreen(CommandId::kReports, QStringLiteral("Reports"), false, calls));
+        QVERIFY(ShowAndLoad(frame));
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        const QList<std::pair<const char*, QKeySequence>> shortcuts{
+            {"Sell", QKeySequence(Qt::CTRL | Qt::Key_N)},
+            {"Purchase", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)},
+            {"Products List", QKeySequence(Qt::CTRL | Qt::Key_I)},
+            {"Inventory Assets", QKeySequence(Qt::CTRL | Qt::Key_G)},
+            {"Reports", QKeySequence(Qt::CTRL | Qt::Key_R)},
+            {"Exit", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+        for (const auto& [entry, keys] : shortcuts) {
+            QCOMPARE(MenuAction(frame, QString::fromLatin1(entry))->shortcut(), keys);
+        }
+        const QAction* help = frame.menuBar()->actions().last()->menu()->actions().last();
+        QCOMPARE(help->text(), QStringLiteral("&Help"));
+        QCOMPARE(help->shortcut(), QKeySequence(Qt::Key_F1));
+        QStringList titles;
+        for (const QAction* menu : frame.menuBar()->actions()) {
+            titles << menu->text();
+        }
+        QCOMPARE(titles, (QStringList{"&File", "&Tools", "&Help"}));
+
+        QTest::keyClick(&frame, Qt::Key_I, Qt::ControlModifier);
+        QCOMPARE(frame.CurrentScreen(), CommandId::kProductList);
+        QTest::keyClick(&frame, Qt::Key_G, Qt::ControlModifier);
+        QCOMPARE(frame.CurrentScreen(), CommandId::kInventoryAssets);
+        QTest::keyClick(&frame, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(frame.CurrentScreen(), CommandId::kReports);
+
+        QTest::keyClick(&frame, Qt::Key_T, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+        QCOMPARE(qobject_cast<QMenu*>(QApplication::activePopupWidget())->title(), QStringLiteral("&Tools"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
     void commandsWaitForTheirFeatureToRegister()
     {
         CTestBook book;
@@ -400,7 +445,7 @@ private slots:
         CTestBook book;
         CMainFrame frame(book.Doc());
         frame.RunCommand(CommandId::kCalculator);
-        QCOMPARE(book.Prompter().Shown(), QStringList{"# Calculator | Pocket Quillet | 0"});
+        QCOMPARE(book.Prompter().Shown(), QStringList{"# Calculator | Calculator | 0"});
     }
 
     void fileCommandsReleaseTheScreensFirstAndRefreshThemAfter()

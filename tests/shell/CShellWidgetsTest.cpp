@@ -94,6 +94,24 @@ private slots:
         QCOMPARE(text, QStringLiteral("Close the Program?"));
     }
 
+    // Enter answers the default: No for a warning (a question that destroys), Yes otherwise.
+    void aWarningQuestionDefaultsToNo()
+    {
+        CWidgetPrompter prompter(QStringLiteral("Quillet"));
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        OnNextModal([&shown](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box != nullptr);
+            shown = box->icon();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QVERIFY(!prompter.AskYesNo(QStringLiteral("Delete the product 'Tape Measure'?"), CPrompter::Icon::Warning));
+        QCOMPARE(shown, QMessageBox::Warning);
+
+        OnNextModal([](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Return); });
+        QVERIFY(prompter.AskYesNo(QStringLiteral("Close the Program?"), CPrompter::Icon::Question));
+    }
+
     void promptersNumberPadIsTheCalculator()
     {
         CWidgetPrompter prompter(QStringLiteral("Pocket Quillet"));

@@ -69,6 +69,8 @@ TEST(WholeFileCommands, ResetAsksThenRebuildsAfterLettingGoOfTheFile)
     EXPECT_EQ(book.Prompter().Shown(),
               (QStringList{"? Reset database will erase all records,continue?",
                            "? Reset database will erase all records,continue?", "The new database has been created"}));
+    // Enter must not wipe the book: the question warns, and its default is No.
+    EXPECT_EQ(book.Prompter().QuestionIcons(), QList<CPrompter::Icon>(2, CPrompter::Icon::Warning));
     EXPECT_EQ(book.Rows("SELECT count(*) FROM Customer"), QStringList{"0"});
     EXPECT_EQ(book.Rows("SELECT * FROM AutoNumber"), QStringList{"110|0|0|0|0|0"});
     EXPECT_EQ(book.Rows("SELECT * FROM Version"), QStringList{"1|1|[#Empty#]"});

@@ -22,9 +22,10 @@ QStringList CScriptedPrompter::Questions() const
     return questions;
 }
 
-bool CScriptedPrompter::AskYesNo(const QString& question, Icon)
+bool CScriptedPrompter::AskYesNo(const QString& question, Icon icon)
 {
     m_shown << QStringLiteral("? ") + question;
+    m_questionIcons << icon;
     if (m_answers.empty()) {
         return false;
     }

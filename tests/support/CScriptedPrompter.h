@@ -22,7 +22,13 @@ public:
     // The message boxes alone.
     QStringList Messages() const;
     QStringList Questions() const;
-    void Clear() { m_shown.clear(); }
+    // The icon of each question, in order.
+    const QList<Icon>& QuestionIcons() const { return m_questionIcons; }
+    void Clear()
+    {
+        m_shown.clear();
+        m_questionIcons.clear();
+    }
     int WaitDepth() const { return m_waitDepth; }
     const QList<CFileChoice>& FileChoices() const { return m_fileChoices; }
 
@@ -46,6 +52,7 @@ private:
     QString NextFile(const CFileChoice& choice);
 
     QStringList m_shown;
+    QList<Icon> m_questionIcons;
     std::deque<bool> m_answers;
     std::deque<QString> m_files;
     std::deque<std::optional<double>> m_numbers;
