@@ -152,7 +152,8 @@ TEST(UserNumber, TypedNumbersAreReadExactlyInTheLocaleAndBounded)
     EXPECT_EQ(value("1.234,5"), 1234.5);
     EXPECT_EQ(value("7,5"), 7.5);
     EXPECT_FALSE(value("7.5"));
-    QLocale::setDefault(QLocale::c());
+    // The locale every other test of this program expects.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
     // Scripts write plain numbers whatever the locale.
     EXPECT_EQ(ParsePlainNumberText("-12.5").value, -12.5);
