@@ -2,7 +2,8 @@
 // producing the cell texts of its last screen, and producing one screen afresh at the start, the
 // end and the middle of the rows (a jump of the scroll bar). Each beside its floor in plain
 // SQLite: for the open, the count and the last screen's rows read by one statement; for a screen,
-// its rows fetched by LIMIT and OFFSET from the nearer end.
+// its rows fetched by LIMIT and OFFSET from the nearer end. The *OnServer ones do the same on a
+// copy of the book on a PostgreSQL server, beside the same statements sent by plain libpq.
 
 #include "CBenchBook.h"
 #include "CDbConnection.h"
@@ -10,7 +11,11 @@
 #include "FloorReads.h"
 
 #include <benchmark/benchmark.h>
+#include <libpq-fe.h>
 #include <sqlite3.h>
+
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -118,9 +123,118 @@ void RegisterScreenFloor(benchmark::State& state)
     state.SetLabel(std::string(ScreenName(state)) + " floor");
 }
 
+// --- the same on a server book (QUILLET_BENCH_SERVER, a server URI without a database) ----------
+
+// Copying a book to the server takes a while; the benchmarks only read, so they share one per size.
+CBenchBook* ServerBook(benchmark::State& state)
+{
+    const QString server = qEnvironmentVariable("QUILLET_BENCH_SERVER");
+    if (server.isEmpty()) {
+        state.SkipWithError("set QUILLET_BENCH_SERVER to a server URI such as postgresql://USER@127.0.0.1:PORT/");
+        return nullptr;
+    }
+    static std::map<int, std::unique_ptr<CBenchBook>> books;
+    std::unique_ptr<CBenchBook>& book = books[static_cast<int>(state.range(0))];
+    if (!book) {
+        book = std::make_unique<CBenchBook>(static_cast<int>(state.range(0)), server);
+    }
+    return book.get();
+}
+
+void RegisterOpenLastScreenOnServer(benchmark::State& state)
+{
+    CBenchBook* book = ServerBook(state);
+    if (book == nullptr) {
+        return;
+    }
+    CRegisterRows rows(book->Connection());
+    for (auto _ : state) {
+        rows.Open();
+        benchmark::DoNotOptimize(ShowScreen(rows, rows.Count() - kScreenRows));
+    }
+    state.SetItemsProcessed(state.iterations() * kScreenRows);
+}
+
+void RegisterScreenOnServer(benchmark::State& state)
+{
+    CBenchBook* book = ServerBook(state);
+    if (book == nullptr) {
+        return;
+    }
+    CRegisterRows rows(book->Connection());
+    rows.Open();
+    const long first = FirstRowOfScreen(state, rows.Count());
+    for (auto _ : state) {
+        state.PauseTiming();
+        rows.Open();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(ShowScreen(rows, first));
+    }
+    state.SetItemsProcessed(state.iterations() * kScreenRows);
+    state.SetLabel(ScreenName(state));
+}
+
+// The floor on the server: the same statements sent by libpq on a connection of its own, every
+// value of the result touched.
+double ReadResult(PGconn* conn, const QByteArray& sql)
+{
+    PGresult* result = PQexec(conn, sql.constData());
+    double sum = 0;
+    for (int row = 0; row < PQntuples(result); ++row) {
+        for (int column = 0; column < PQnfields(result); ++column) {
+            sum += PQgetlength(result, row, column);
+        }
+    }
+    PQclear(result);
+    return sum;
+}
+
+const char kPgColumns[] = "SELECT \"TransactionID\", \"TransDate\", \"TransType\", \"InvoiceNum\", \"ProductID\", "
+                          "\"CompanyName\", \"UnitCost\", \"Quantity\", \"LineTotal\", \"Split\", \"ItemOrder\", rowid "
+                          "FROM \"TransItem\" ";
+const char kPgForward[] = "ORDER BY \"TransDate\" NULLS FIRST, \"ItemOrder\" NULLS FIRST, \"TransactionID\" NULLS "
+                          "FIRST, rowid NULLS FIRST";
+const char kPgBackward[] = "ORDER BY \"TransDate\" DESC NULLS LAST, \"ItemOrder\" DESC NULLS LAST, \"TransactionID\" "
+                           "DESC NULLS LAST, rowid DESC NULLS LAST";
+
+void RegisterOnServerFloor(benchmark::State& state)
+{
+    CBenchBook* book = ServerBook(state);
+    if (book == nullptr) {
+        return;
+    }
+    PGconn* conn = PQconnectdb(book->Path().toUtf8().constData());
+    const long count = book->Movements();
+    QByteArray screen;
+    if (state.range(1) < 0) {
+        state.SetLabel("open floor");
+    } else {
+        const long first = FirstRowOfScreen(state, count);
+        const bool fromEnd = count - first < first;
+        screen = QByteArray(kPgColumns) + (fromEnd ? kPgBackward : kPgForward) + " LIMIT " +
+                 QByteArray::number(kScreenRows) + " OFFSET " +
+                 QByteArray::number(fromEnd ? count - first - kScreenRows : first);
+        state.SetLabel(std::string(ScreenName(state)) + " floor");
+    }
+    const QByteArray last = QByteArray(kPgColumns) + kPgBackward + " LIMIT " + QByteArray::number(kScreenRows);
+    for (auto _ : state) {
+        if (state.range(1) < 0) {
+            benchmark::DoNotOptimize(ReadResult(conn, "SELECT count(*) FROM \"TransItem\"") + ReadResult(conn, last));
+        } else {
+            benchmark::DoNotOptimize(ReadResult(conn, screen));
+        }
+    }
+    PQfinish(conn);
+    state.SetItemsProcessed(state.iterations() * kScreenRows);
+}
+
 } // namespace
 
 BENCHMARK(RegisterOpenLastScreen)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterOpenLastScreenFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScreen)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScreenFloor)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(RegisterOpenLastScreenOnServer)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(RegisterScreenOnServer)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+// range(1): -1 the open, else the screen as above.
+BENCHMARK(RegisterOnServerFloor)->ArgsProduct({{100000, 1000000}, {-1, 0, 1, 2}})->Unit(benchmark::kMillisecond);
