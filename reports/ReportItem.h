@@ -22,7 +22,6 @@ struct ReportItem
     double avgCost = 0.0; // the product's average cost after the movement
     double price = 0.0;   // 0 when the statement does not select it
     double value = 0.0;   // onHand * avgCost
-    QString category;     // empty when the statement does not select it
 
     // Both are local times: comparing them as read keeps reading the rows free of time zone work.
     bool IsBefore(const QDateTime& bound) const
