@@ -1,8 +1,10 @@
 #include "CBookScenario.h"
+#include "CDbStatement.h"
 #include "CRegister.h"
 #include "CSecondProgram.h"
 #include "CStockAdjustment.h"
 #include "RegisterRow.h"
+#include "TestBooks.h"
 #include "TransactionTypes.h"
 
 #include <QLocale>
@@ -386,6 +388,27 @@ TEST_F(RegisterTest, EditAndDeleteActOnTheSelectedRowWhereverItMoved)
     EXPECT_FALSE(m_register.EditSelected());
     EXPECT_FALSE(m_register.DeleteSelected());
     EXPECT_EQ(Script().Shown(), (QStringList{"Please Select Item First", "Please Select Item First"}));
+}
+
+// A book made before the register read by pages has the date index without the transaction; once
+// opened again it reads through the full register order and no longer keeps the old index.
+TEST_F(RegisterTest, AnOlderBookGainsTheRegisterOrderIndexWhenOpened)
+{
+    CDbConnection& connection = m_book.Book().Connection();
+    ASSERT_TRUE(CDbStatement(connection, "DROP INDEX \"TransItem_RegisterOrder\"").Run());
+    ASSERT_TRUE(
+        CDbStatement(connection, "CREATE INDEX \"TransItem_DateOrder\" ON TransItem (TransDate, ItemOrder)").Run());
+    connection.NoteSchemaChange();
+    connection.Close();
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    ASSERT_TRUE(m_register.Refill());
+    EXPECT_EQ(m_register.Rows().Read(0)->Quantity, 10);
+    EXPECT_EQ(m_book.Book().Rows(BooksOnServer()
+                                     ? "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND "
+                                       "indexname LIKE 'TransItem%' AND indexname NOT LIKE '%rowid%' ORDER BY indexname"
+                                     : "SELECT name FROM sqlite_master WHERE type = 'index' AND name LIKE 'TransItem%' "
+                                       "ORDER BY name"),
+              (QStringList{"TransItem_ProductDate", "TransItem_RegisterOrder"}));
 }
 
 TEST_F(RegisterTest, AClosedConnectionClosesTheRows)
