@@ -80,11 +80,21 @@ CReport CReportBuilder::Build(ReportKind kind, const ReportRange& range)
         return kind == ReportKind::SalesSummary ? CSalesSummaryBuilder::Build(read)
                                                 : CPurchasesSummaryBuilder::Build(read);
     }
-    const std::optional<QList<ReportItem>> read = ReadItems(kind, range);
-    if (!read) {
+    // The movements of the range, read one at a time as the report takes them.
+    CDbStatement rows(m_doc.Connection(), Statement(kind));
+    if (!rows.IsValid()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Report)"));
+    } else {
+        rows.Bind(1, range.FromText()).Bind(2, range.ToText());
     }
-    const QList<ReportItem> items = read.value_or(QList<ReportItem>());
+    const int fieldCount = rows.ColumnCount();
+    const ReportItemSource items = [&rows, fieldCount](ReportItem& item) {
+        if (!rows.Next()) {
+            return false;
+        }
+        item = ReadItem(rows, fieldCount);
+        return true;
+    };
     switch (kind) {
     case ReportKind::ValuationDetail:
         return CValuationDetailBuilder::Build(items, range.to);
@@ -105,21 +115,6 @@ QString CReportBuilder::Statement(ReportKind kind)
     default:
         return CByItemReportBuilder::Statement(kind);
     }
-}
-
-std::optional<QList<ReportItem>> CReportBuilder::ReadItems(ReportKind kind, const ReportRange& range)
-{
-    CDbStatement rows(m_doc.Connection(), Statement(kind));
-    if (!rows.IsValid()) {
-        return std::nullopt;
-    }
-    rows.Bind(1, range.FromText()).Bind(2, range.ToText());
-    const int fieldCount = rows.ColumnCount();
-    QList<ReportItem> items;
-    while (rows.Next()) {
-        items.append(ReadItem(rows, fieldCount));
-    }
-    return items;
 }
 
 std::optional<QList<CCategorySummaryBuilder::ProductSums>> CReportBuilder::ReadSums(ReportKind kind,

@@ -25,9 +25,6 @@ public:
 
 private:
     static QString Statement(ReportKind kind);
-    // The movements of the kind's statement over the range, in reading order; nothing when the
-    // statement does not run.
-    std::optional<QList<ReportItem>> ReadItems(ReportKind kind, const ReportRange& range);
     // The per-product sums of a summary kind over the range; nothing when the statement does not run.
     std::optional<QList<CCategorySummaryBuilder::ProductSums>> ReadSums(ReportKind kind, const ReportRange& range);
 

@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <cstdint>
+#include <functional>
 
 // One TransItem row read for a report. Sales count as negative quantities.
 struct ReportItem
@@ -29,3 +30,7 @@ struct ReportItem
         return day < bound.date() || (day == bound.date() && time < bound.time());
     }
 };
+
+// Gives the next item read (a report of a decade reads a million, one at a time rather than all
+// held at once); false after the last.
+using ReportItemSource = std::function<bool(ReportItem& item)>;
