@@ -10,7 +10,8 @@
 #include <memory>
 
 // A generated book for the benchmarks: 1,000 products and a given number of movements (TransItem
-// rows, one to five per transaction) spread over 2025 and 2026, fully derived. Each size is built
+// rows, one to five per transaction) spread evenly from FirstDay to LastDay (2025 and 2026; a
+// decade for a million movements, a busy shop's), fully derived. Each size is built
 // once per machine (in the temporary folder) and copied for every benchmark that changes it. Given
 // a server (the URI of a PostgreSQL server without a database), the copy goes into a new database
 // there, so the same operations are measured on a shared book.
@@ -29,6 +30,8 @@ public:
     int32_t TransactionAt(double fraction);
 
     static constexpr int kProducts = 1000;
+    static QDate FirstDay(int movements);
+    static QDate LastDay();
 
 private:
     static QString Template(int movements);

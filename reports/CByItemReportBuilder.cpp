@@ -40,10 +40,11 @@ CByItemReportBuilder::CByItemReportBuilder(ReportKind kind)
     : m_report(kind, Columns(kind == ReportKind::SalesByItem)), m_sales(kind == ReportKind::SalesByItem)
 {}
 
-CReport CByItemReportBuilder::Build(ReportKind kind, const QList<ReportItem>& items, const QDateTime& toBound)
+CReport CByItemReportBuilder::Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound)
 {
     CByItemReportBuilder builder(kind);
-    for (const ReportItem& item : items) {
+    ReportItem item;
+    while (items(item)) {
         if (builder.Takes(item, toBound)) {
             builder.Add(item);
         }

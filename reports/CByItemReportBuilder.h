@@ -4,7 +4,6 @@
 #include "ReportItem.h"
 
 #include <QDateTime>
-#include <QList>
 
 // "Sales Report by Item" and "Purchases Report by Item": every sale (or purchase) line of the
 // range grouped by product, with quantity and amount totals per product and the total amount.
@@ -15,7 +14,7 @@ public:
     // lines of a range (its bounds bound to ?1 and ?2) by product and date.
     static QString Statement(ReportKind kind);
     // Only sales (or purchases) dated before toBound are taken.
-    static CReport Build(ReportKind kind, const QList<ReportItem>& items, const QDateTime& toBound);
+    static CReport Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound);
 
 private:
     explicit CByItemReportBuilder(ReportKind kind);

@@ -2,24 +2,25 @@
 
 #include "AsciiFold.h"
 
-CCategorySummaryBuilder::CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns, int32_t transType)
-    : m_report(kind, std::move(columns)), m_transType(transType)
+CCategorySummaryBuilder::CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns)
+    : m_report(kind, std::move(columns))
 {}
 
 QString CCategorySummaryBuilder::Statement(int32_t transType)
 {
-    return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                          "UnitsOnHand,Price,CategoryName FROM TransItem "
-                          "where TransDate>=?1 and  TransDate<?2 and TransType=%1 order by CategoryName,ProductID")
+    // Each line rounded as RoundToCents rounds it (the same double operations), so the sums are
+    // those of adding the lines one by one.
+    return QStringLiteral("SELECT ProductID,CategoryName,sum(floor(Quantity*100+0.5)/100),"
+                          "sum(floor(Price*Quantity*100+0.5)/100),sum(AvgCost*Quantity) FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 and TransType=%1 "
+                          "group by CategoryName,ProductID order by CategoryName,ProductID")
         .arg(transType);
 }
 
-CReport CCategorySummaryBuilder::BuildFrom(const QList<ReportItem>& items, const QDateTime& toBound)
+CReport CCategorySummaryBuilder::BuildFrom(const QList<ProductSums>& sums)
 {
-    for (const ReportItem& item : items) {
-        if (item.IsBefore(toBound) && item.type == m_transType) {
-            Add(item);
-        }
+    for (const ProductSums& product : sums) {
+        Add(product);
     }
     Finish();
     return m_report;
@@ -27,7 +28,7 @@ CReport CCategorySummaryBuilder::BuildFrom(const QList<ReportItem>& items, const
 
 // A product of another category is another product row, even under the same name: a product
 // moved to another category keeps its earlier lines in the old one.
-void CCategorySummaryBuilder::Add(const ReportItem& item)
+void CCategorySummaryBuilder::Add(const ProductSums& item)
 {
     const bool newCategory = !m_started || !AsciiEqualIgnoringCase(item.category, m_category);
     const bool newProduct = newCategory || !AsciiEqualIgnoringCase(item.product, m_product);

@@ -1,30 +1,40 @@
 #pragma once
 
 #include "CReport.h"
-#include "ReportItem.h"
 
-#include <QDateTime>
 #include <QList>
 
 // What the two summary reports share: sales (or purchases) of a range summed per product and
-// grouped by category. Items arrive ordered by category, then product; a product row closes
-// when the product or the category changes, a category total when the category does. The
-// reports fill in the sums and the rows.
+// grouped by category. The store sums the lines of each product (a book of a decade has a
+// million); the sums arrive ordered by category, then product, and a product row closes when the
+// product or the category changes (without regard to case), a category total when the category
+// does. The reports fill in the sums and the rows.
 class CCategorySummaryBuilder
 {
 public:
     virtual ~CCategorySummaryBuilder() = default;
 
+    // The lines of one product and category in the range, each rounded to cents as a line is
+    // before it is added; the cost (average cost times quantity) is not rounded.
+    struct ProductSums
+    {
+        QString product;
+        QString category;
+        double quantity = 0.0;
+        double amount = 0.0;
+        double cost = 0.0;
+    };
+
 protected:
-    // transType: kTransSale or kTransPurchase, the only lines taken.
-    CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns, int32_t transType);
+    CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns);
 
-    // The lines of one type in a range (its bounds bound to ?1 and ?2), by category and product.
+    // The sums of the lines of one type (kTransSale or kTransPurchase) in a range (its bounds
+    // bound to ?1 and ?2), by category and product, in the fields of ProductSums.
     static QString Statement(int32_t transType);
-    CReport BuildFrom(const QList<ReportItem>& items, const QDateTime& toBound);
+    CReport BuildFrom(const QList<ProductSums>& sums);
 
-    // A line of the current product; its sums start at zero after each CloseProduct.
-    virtual void AddToProduct(const ReportItem& item) = 0;
+    // Sums of the current product; they start at zero after each CloseProduct.
+    virtual void AddToProduct(const ProductSums& sums) = 0;
     // Writes the product's row, adds its sums into the category's, clears them.
     virtual void CloseProduct(const QString& product) = 0;
     // Writes the category's total row, adds its sums into the grand sums, clears them.
@@ -34,10 +44,9 @@ protected:
     CReport m_report;
 
 private:
-    void Add(const ReportItem& item);
+    void Add(const ProductSums& sums);
     void Finish();
 
-    int32_t m_transType;
     bool m_started = false;
     QString m_category;
     QString m_product;

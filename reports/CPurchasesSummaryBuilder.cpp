@@ -17,8 +17,7 @@ QList<ReportColumn> Columns()
 
 } // namespace
 
-CPurchasesSummaryBuilder::CPurchasesSummaryBuilder()
-    : CCategorySummaryBuilder(ReportKind::PurchasesSummary, Columns(), kTransPurchase)
+CPurchasesSummaryBuilder::CPurchasesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::PurchasesSummary, Columns())
 {}
 
 QString CPurchasesSummaryBuilder::Statement()
@@ -26,15 +25,15 @@ QString CPurchasesSummaryBuilder::Statement()
     return CCategorySummaryBuilder::Statement(kTransPurchase);
 }
 
-CReport CPurchasesSummaryBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)
+CReport CPurchasesSummaryBuilder::Build(const QList<ProductSums>& sums)
 {
-    return CPurchasesSummaryBuilder().BuildFrom(items, toBound);
+    return CPurchasesSummaryBuilder().BuildFrom(sums);
 }
 
-void CPurchasesSummaryBuilder::AddToProduct(const ReportItem& item)
+void CPurchasesSummaryBuilder::AddToProduct(const ProductSums& sums)
 {
-    m_productQuantity += RoundToCents(item.quantity);
-    m_productAmount += RoundToCents(item.price * item.quantity);
+    m_productQuantity += sums.quantity;
+    m_productAmount += sums.amount;
 }
 
 void CPurchasesSummaryBuilder::CloseProduct(const QString& product)

@@ -8,13 +8,12 @@ class CPurchasesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
     static QString Statement();
-    // Only purchases dated before toBound are taken.
-    static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
+    static CReport Build(const QList<ProductSums>& sums);
 
 private:
     CPurchasesSummaryBuilder();
 
-    void AddToProduct(const ReportItem& item) override;
+    void AddToProduct(const ProductSums& sums) override;
     void CloseProduct(const QString& product) override;
     void CloseCategory(const QString& category) override;
     void AddGrandTotal() override;

@@ -22,6 +22,7 @@ bool CRegister::Refill()
 {
     m_selected = -1;
     m_selectedType = -1;
+    m_selectedRowId = -1;
     if (!m_rows.Open()) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Register Activate)"));
         return false;
@@ -39,6 +40,7 @@ void CRegister::Select(long index)
     const std::optional<RegisterRow> row = m_rows.Read(index);
     m_selected = row ? index : -1;
     m_selectedType = row ? row->TransType : -1;
+    m_selectedRowId = row ? row->RowId : -1;
 }
 
 bool CRegister::CanEditSelected() const
@@ -48,7 +50,8 @@ bool CRegister::CanEditSelected() const
 
 std::optional<RegisterRow> CRegister::SelectedRow()
 {
-    std::optional<RegisterRow> row = m_rows.Read(m_selected);
+    // By its identity: rows another program wrote or deleted since may have moved it.
+    std::optional<RegisterRow> row = m_selected >= 0 ? m_rows.ReadRowId(m_selectedRowId) : std::nullopt;
     if (!row) {
         m_doc.Prompter().ShowMessage(QStringLiteral("Please Select Item First"));
     }

@@ -47,7 +47,7 @@ public:
     bool DeleteSelected();
 
 private:
-    // The selected row, read at its index; "Please Select Item First" when there is none.
+    // The selected row as it is now; "Please Select Item First" when there is none (or it is gone).
     std::optional<RegisterRow> SelectedRow();
     bool ChangeAdjustment(const RegisterRow& row);
     bool OpenEntryForm(int32_t transType, int32_t transactionID);
@@ -57,4 +57,5 @@ private:
     CRegisterRows m_rows;
     long m_selected = -1;
     int32_t m_selectedType = -1;
+    qint64 m_selectedRowId = -1;
 };

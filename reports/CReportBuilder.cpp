@@ -14,7 +14,7 @@
 
 namespace {
 
-// Positions in every report statement; Price and CategoryName only where selected.
+// Positions in every line-by-line report statement; Price only where selected.
 enum Field
 {
     kProduct,
@@ -26,8 +26,7 @@ enum Field
     kUnitCost,
     kAvgCost,
     kOnHand,
-    kPrice,
-    kCategory
+    kPrice
 };
 
 // The store keeps date-times as "YYYY-MM-DD HH:MM:SS"; that form is read directly, any other
@@ -61,9 +60,6 @@ ReportItem ReadItem(const CDbStatement& rows, int fieldCount)
     if (fieldCount > kPrice) {
         item.price = rows.Double(kPrice);
     }
-    if (fieldCount > kCategory) {
-        item.category = rows.Text(kCategory);
-    }
     return item;
 }
 
@@ -74,18 +70,34 @@ CReport CReportBuilder::Build(ReportKind kind, const ReportRange& range)
     if (kind == ReportKind::ValuationSummary) {
         return CValuationSummaryBuilder::Build(m_doc.Products());
     }
-    const std::optional<QList<ReportItem>> read = ReadItems(kind, range);
-    if (!read) {
-        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Report)"));
+    if (kind == ReportKind::SalesSummary || kind == ReportKind::PurchasesSummary) {
+        const std::optional<QList<CCategorySummaryBuilder::ProductSums>> sums = ReadSums(kind, range);
+        if (!sums) {
+            m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Report)"));
+        }
+        const QList<CCategorySummaryBuilder::ProductSums> read =
+            sums.value_or(QList<CCategorySummaryBuilder::ProductSums>());
+        return kind == ReportKind::SalesSummary ? CSalesSummaryBuilder::Build(read)
+                                                : CPurchasesSummaryBuilder::Build(read);
     }
-    const QList<ReportItem> items = read.value_or(QList<ReportItem>());
+    // The movements of the range, read one at a time as the report takes them.
+    CDbStatement rows(m_doc.Connection(), Statement(kind));
+    if (!rows.IsValid()) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("Unable to execute command(Report)"));
+    } else {
+        rows.Bind(1, range.FromText()).Bind(2, range.ToText());
+    }
+    const int fieldCount = rows.ColumnCount();
+    const ReportItemSource items = [&rows, fieldCount](ReportItem& item) {
+        if (!rows.Next()) {
+            return false;
+        }
+        item = ReadItem(rows, fieldCount);
+        return true;
+    };
     switch (kind) {
     case ReportKind::ValuationDetail:
         return CValuationDetailBuilder::Build(items, range.to);
-    case ReportKind::SalesSummary:
-        return CSalesSummaryBuilder::Build(items, range.to);
-    case ReportKind::PurchasesSummary:
-        return CPurchasesSummaryBuilder::Build(items, range.to);
     default:
         return CByItemReportBuilder::Build(kind, items, range.to);
     }
@@ -105,17 +117,17 @@ QString CReportBuilder::Statement(ReportKind kind)
     }
 }
 
-std::optional<QList<ReportItem>> CReportBuilder::ReadItems(ReportKind kind, const ReportRange& range)
+std::optional<QList<CCategorySummaryBuilder::ProductSums>> CReportBuilder::ReadSums(ReportKind kind,
+                                                                                    const ReportRange& range)
 {
     CDbStatement rows(m_doc.Connection(), Statement(kind));
     if (!rows.IsValid()) {
         return std::nullopt;
     }
     rows.Bind(1, range.FromText()).Bind(2, range.ToText());
-    const int fieldCount = rows.ColumnCount();
-    QList<ReportItem> items;
+    QList<CCategorySummaryBuilder::ProductSums> sums;
     while (rows.Next()) {
-        items.append(ReadItem(rows, fieldCount));
+        sums.append({rows.Text(0), rows.Text(1), rows.Double(2), rows.Double(3), rows.Double(4)});
     }
-    return items;
+    return sums;
 }

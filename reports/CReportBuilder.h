@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CCategorySummaryBuilder.h"
 #include "CReport.h"
 #include "ReportItem.h"
 #include "ReportKind.h"
@@ -24,9 +25,8 @@ public:
 
 private:
     static QString Statement(ReportKind kind);
-    // The movements of the kind's statement over the range, in reading order; nothing when the
-    // statement does not run.
-    std::optional<QList<ReportItem>> ReadItems(ReportKind kind, const ReportRange& range);
+    // The per-product sums of a summary kind over the range; nothing when the statement does not run.
+    std::optional<QList<CCategorySummaryBuilder::ProductSums>> ReadSums(ReportKind kind, const ReportRange& range);
 
     CInventoryDoc& m_doc;
 };

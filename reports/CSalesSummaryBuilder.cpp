@@ -32,26 +32,23 @@ QString MarginPercentText(double amount, double cost)
 
 } // namespace
 
-CSalesSummaryBuilder::CSalesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::SalesSummary, Columns(), kTransSale)
-{}
+CSalesSummaryBuilder::CSalesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::SalesSummary, Columns()) {}
 
 QString CSalesSummaryBuilder::Statement()
 {
     return CCategorySummaryBuilder::Statement(kTransSale);
 }
 
-CReport CSalesSummaryBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)
+CReport CSalesSummaryBuilder::Build(const QList<ProductSums>& sums)
 {
-    return CSalesSummaryBuilder().BuildFrom(items, toBound);
+    return CSalesSummaryBuilder().BuildFrom(sums);
 }
 
-void CSalesSummaryBuilder::AddToProduct(const ReportItem& item)
+void CSalesSummaryBuilder::AddToProduct(const ProductSums& sums)
 {
-    // Sales were read as negative quantities.
-    const double sold = -item.quantity;
-    m_product.quantity += RoundToCents(sold);
-    m_product.amount += RoundToCents(item.price * sold);
-    m_product.cost += item.avgCost * sold;
+    m_product.quantity += sums.quantity;
+    m_product.amount += sums.amount;
+    m_product.cost += sums.cost;
 }
 
 void CSalesSummaryBuilder::CloseProduct(const QString& product)

@@ -9,8 +9,7 @@ class CSalesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
     static QString Statement();
-    // Only sales dated before toBound are taken.
-    static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
+    static CReport Build(const QList<ProductSums>& sums);
 
 private:
     struct Sums
@@ -22,7 +21,7 @@ private:
 
     CSalesSummaryBuilder();
 
-    void AddToProduct(const ReportItem& item) override;
+    void AddToProduct(const ProductSums& sums) override;
     void CloseProduct(const QString& product) override;
     void CloseCategory(const QString& category) override;
     void AddGrandTotal() override;

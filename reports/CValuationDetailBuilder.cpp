@@ -53,10 +53,11 @@ CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)
     : m_report(ReportKind::ValuationDetail, Columns()), m_toBound(toBound)
 {}
 
-CReport CValuationDetailBuilder::Build(const QList<ReportItem>& items, const QDateTime& toBound)
+CReport CValuationDetailBuilder::Build(const ReportItemSource& items, const QDateTime& toBound)
 {
     CValuationDetailBuilder builder(toBound);
-    for (const ReportItem& item : items) {
+    ReportItem item;
+    while (items(item)) {
         builder.Add(item);
     }
     builder.Finish();

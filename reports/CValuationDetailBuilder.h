@@ -4,7 +4,6 @@
 #include "ReportItem.h"
 
 #include <QDateTime>
-#include <QList>
 
 // "Inventory Valuation Item Detail Report": every movement of the range grouped by product, with
 // the stock and its value after each, a total per product and the total value of all products.
@@ -15,7 +14,7 @@ public:
     // product and date.
     static QString Statement();
     // Items dated at or after toBound are left out.
-    static CReport Build(const QList<ReportItem>& items, const QDateTime& toBound);
+    static CReport Build(const ReportItemSource& items, const QDateTime& toBound);
 
 private:
     explicit CValuationDetailBuilder(const QDateTime& toBound);

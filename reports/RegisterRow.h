@@ -18,6 +18,7 @@ struct RegisterRow
     double Quantity = 0.0;
     double LineTotal = 0.0; // the running inventory value after the row
     int32_t Split = 0;      // the number of items of its sale or purchase
+    qint64 RowId = 0;       // the row's identity in the store
 
     struct Texts
     {

@@ -6,6 +6,7 @@
 #include <QTime>
 
 #include <cstdint>
+#include <functional>
 
 // One TransItem row read for a report. Sales count as negative quantities.
 struct ReportItem
@@ -22,7 +23,6 @@ struct ReportItem
     double avgCost = 0.0; // the product's average cost after the movement
     double price = 0.0;   // 0 when the statement does not select it
     double value = 0.0;   // onHand * avgCost
-    QString category;     // empty when the statement does not select it
 
     // Both are local times: comparing them as read keeps reading the rows free of time zone work.
     bool IsBefore(const QDateTime& bound) const
@@ -30,3 +30,7 @@ struct ReportItem
         return day < bound.date() || (day == bound.date() && time < bound.time());
     }
 };
+
+// Gives the next item read (a report of a decade reads a million, one at a time rather than all
+// held at once); false after the last.
+using ReportItemSource = std::function<bool(ReportItem& item)>;

@@ -62,6 +62,11 @@ CDbVariant CDbStatement::GetFieldValue(int column) const
     return m_query->Value(column, m_query->Kind(column));
 }
 
+CDbVariant CDbStatement::StoredValue(int column) const
+{
+    return m_query->Value(column, ColumnKind::Any);
+}
+
 bool CDbStatement::IsNull(int column) const
 {
     return m_query->IsNull(column);

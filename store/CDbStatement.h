@@ -37,6 +37,9 @@ public:
     int ColumnCount() const;
     // The value of a result column, typed by the column's declared type as a cursor reads it.
     CDbVariant GetFieldValue(int column) const;
+    // The value as the store holds it, not read by the column's declared type (a date stays the
+    // stored text): bound again, it matches the same rows.
+    CDbVariant StoredValue(int column) const;
     bool IsNull(int column) const;
     double Double(int column) const;
     int32_t Int(int column) const;

@@ -71,12 +71,14 @@ const char* const kFlagType = "quillet_bit";
 
 // Indexes beyond each table's PrimaryKey, as on the file; nulls first, as the queries order.
 const char* const kExtraIndexes[][2] = {
-    {"TransItem_DateOrder",
-     "CREATE INDEX \"TransItem_DateOrder\" ON \"TransItem\" (\"TransDate\" NULLS FIRST, \"ItemOrder\" NULLS FIRST, "
-     "rowid)"},
+    {"TransItem_RegisterOrder",
+     "CREATE INDEX \"TransItem_RegisterOrder\" ON \"TransItem\" (\"TransDate\" NULLS FIRST, \"ItemOrder\" NULLS "
+     "FIRST, \"TransactionID\" NULLS FIRST, rowid NULLS FIRST)"},
     {"TransItem_ProductDate",
      "CREATE INDEX \"TransItem_ProductDate\" ON \"TransItem\" (\"ProductID\", \"TransDate\" NULLS FIRST, rowid)"},
 };
+// Indexes an index above replaced: dropped once their successor exists, so writes stop paying for them.
+const char* const kRetiredIndexes[] = {"TransItem_DateOrder"};
 
 bool AllSucceeded(const std::vector<PgResult>& results)
 {
@@ -295,13 +297,18 @@ void CPgEngine::EnsureExtraIndexes()
     if (!m_catalog.HasTable(QStringLiteral("TransItem"))) {
         return;
     }
-    bool created = false;
+    bool changed = false;
     for (const auto& [name, sql] : kExtraIndexes) {
         if (!m_catalog.HasIndex(QString::fromLatin1(name))) {
-            created = RunNative(sql, {}) != nullptr || created;
+            changed = RunNative(sql, {}) != nullptr || changed;
         }
     }
-    if (created) {
+    for (const char* name : kRetiredIndexes) {
+        if (m_catalog.HasIndex(QString::fromLatin1(name))) {
+            changed = RunNative(QByteArray("DROP INDEX IF EXISTS \"") + name + '"', {}) != nullptr || changed;
+        }
+    }
+    if (changed) {
         LoadCatalog();
     }
 }

@@ -16,7 +16,10 @@ constexpr int kMaxPooledStatements = 64;
 // Indexes beyond each table's PrimaryKey that the register, the reports and the recomputations
 // read through. Created on every open so that older files gain them too.
 const char* const kExtraIndexes[] = {
-    "CREATE INDEX IF NOT EXISTS [TransItem_DateOrder] ON [TransItem] ([TransDate], [ItemOrder])",
+    "CREATE INDEX IF NOT EXISTS [TransItem_RegisterOrder] ON [TransItem] ([TransDate], [ItemOrder], "
+    "[TransactionID])",
+    // Its forerunner without TransactionID; the index above serves everything it served.
+    "DROP INDEX IF EXISTS [TransItem_DateOrder]",
     "CREATE INDEX IF NOT EXISTS [TransItem_ProductDate] ON [TransItem] ([ProductID], [TransDate])",
 };
 

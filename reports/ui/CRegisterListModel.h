@@ -8,9 +8,10 @@
 
 class CRegisterRows;
 
-// The register's rows for the list: each row read from the register's cursor when it is drawn,
-// in three columns of two lines (date and product over payee, amount over invoice, balance).
-// The model holds no rows of its own, only the count taken at the last fill.
+// The register's rows for the list: each row asked of the register's rows when it is drawn (they
+// read the book a page at a time), in three columns of two lines (date and product over payee,
+// amount over invoice, balance). The model holds no rows of its own, only the count taken at the
+// last fill.
 class CRegisterListModel final : public QAbstractTableModel
 {
     Q_OBJECT
@@ -30,9 +31,9 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // Takes the cursor's row count afresh (a reset of the model).
+    // Takes the rows' count afresh (a reset of the model).
     void Fill();
-    // The texts of a row; nothing when the cursor is closed or has no such row.
+    // The texts of a row; nothing when the rows are closed or have no such row.
     std::optional<RegisterRow::Texts> RowTexts(int row) const;
 
 private:

@@ -1,11 +1,15 @@
 #include "CBookScenario.h"
+#include "CDbStatement.h"
 #include "CRegister.h"
 #include "CSecondProgram.h"
 #include "CStockAdjustment.h"
 #include "RegisterRow.h"
+#include "TestBooks.h"
 #include "TransactionTypes.h"
 
 #include <QLocale>
+
+#include <random>
 
 #include <gtest/gtest.h>
 
@@ -312,6 +316,99 @@ TEST_F(RegisterTest, AfterAChangeEditAndDeleteActOnTheRowSelectedOrOnNone)
     EXPECT_FALSE(m_register.DeleteSelected());
     EXPECT_EQ(Script().Shown(), QStringList{"Please Select Item First"});
     EXPECT_EQ(m_register.Rows().Count(), 3);
+}
+
+// Enough rows for more pages than are kept, with many equal dates, item orders and transactions
+// and null parts of the order, read in any order: each index gives the row a full ordered read puts
+// there.
+TEST_F(RegisterTest, RowsReadInAnyOrderAreThoseOfTheFullRegisterOrder)
+{
+    constexpr int kRows = CRegisterRows::kPageRows * (CRegisterRows::kCachedPages + 3) + 17;
+    QStringList values;
+    for (int i = 0; i < kRows; ++i) {
+        const QString date =
+            i % 7 == 0 ? QStringLiteral("NULL")
+                       : QStringLiteral("'2026-01-%1 10:00:00'").arg(1 + (i * 37) % 9, 2, 10, QLatin1Char('0'));
+        const QString order = i % 5 == 0 ? QStringLiteral("NULL") : QString::number(i % 3);
+        const QString id = i % 11 == 0 ? QStringLiteral("NULL") : QString::number(i % 4);
+        values << QStringLiteral("(%1, %2, 0, 'Gear', 1, 2, %3, 1, %4)").arg(id, date).arg(i).arg(order);
+    }
+    ASSERT_TRUE(m_book.Book().Exec("INSERT INTO TransItem (TransactionID, TransDate, TransType, ProductID, Quantity, "
+                                   "UnitCost, LineTotal, Split, ItemOrder) values " +
+                                   values.join(',')));
+    const QStringList expected =
+        m_book.Book().Rows("SELECT LineTotal FROM TransItem order by TransDate,ItemOrder,TransactionID,rowid");
+    ASSERT_EQ(expected.size(), kRows);
+    ASSERT_TRUE(m_register.Refill());
+    ASSERT_EQ(m_register.Rows().Count(), kRows);
+    const auto lineAt = [this](long index) {
+        const std::optional<RegisterRow> row = m_register.Rows().Read(index);
+        return row ? QString::number(row->LineTotal) : QStringLiteral("none");
+    };
+    // The last screen first, as the window opens, then back to the start, jumps both ways, and
+    // page edges.
+    std::vector<long> order = {kRows - 1,  kRows - 12, 0,   1,   kRows / 2, kRows / 2 - 1, 63,  64,  65, 127, 128,
+                               kRows - 65, 200,        130, 700, 5,         kRows - 1,     400, 399, 401};
+    std::mt19937 random(7);
+    for (int i = 0; i < 60; ++i) {
+        order.push_back(std::uniform_int_distribution<long>(0, kRows - 1)(random));
+    }
+    for (long i = kRows - 1; i >= 0; --i) {
+        order.push_back(i);
+    }
+    for (long i = 0; i < kRows; ++i) {
+        order.push_back(i);
+    }
+    for (const long index : order) {
+        ASSERT_EQ(lineAt(index), expected[index]) << index;
+    }
+    EXPECT_EQ(lineAt(kRows), "none");
+}
+
+// What was selected is acted on by its identity: rows written elsewhere meanwhile may move it, and
+// a row deleted elsewhere is no longer there to act on.
+TEST_F(RegisterTest, EditAndDeleteActOnTheSelectedRowWhereverItMoved)
+{
+    m_book.Purchase(Day::Day(2), {{"Gear", 10, 2}});
+    const int32_t sale = m_book.Sale(Day::Day(3), {{"Gear", 1, 5}});
+    PostAdjustment("Belt", 3, CInventoryDoc::kAdjustment);
+    ASSERT_TRUE(m_register.Refill());
+    m_register.Select(1);
+    ASSERT_EQ(IdAt(1), sale);
+
+    // Another window enters a purchase before it; this register has not read the rows again.
+    ASSERT_GE(m_book.Purchase(Day::Day(1), {{"Belt", 1, 1}}), 0);
+    m_save = [] { return true; };
+    EXPECT_TRUE(m_register.EditSelected());
+    EXPECT_EQ(m_opened, QStringList{QStringLiteral("1:%1").arg(sale)});
+
+    m_register.Select(3);
+    ASSERT_EQ(m_register.Rows().Read(3)->TransType, kTransAdjustment);
+    ASSERT_TRUE(m_book.Book().Exec(QStringLiteral("DELETE FROM TransItem WHERE TransType = %1").arg(kTransAdjustment)));
+    EXPECT_FALSE(m_register.EditSelected());
+    EXPECT_FALSE(m_register.DeleteSelected());
+    EXPECT_EQ(Script().Shown(), (QStringList{"Please Select Item First", "Please Select Item First"}));
+}
+
+// A book made before the register read by pages has the date index without the transaction; once
+// opened again it reads through the full register order and no longer keeps the old index.
+TEST_F(RegisterTest, AnOlderBookGainsTheRegisterOrderIndexWhenOpened)
+{
+    CDbConnection& connection = m_book.Book().Connection();
+    ASSERT_TRUE(CDbStatement(connection, "DROP INDEX \"TransItem_RegisterOrder\"").Run());
+    ASSERT_TRUE(
+        CDbStatement(connection, "CREATE INDEX \"TransItem_DateOrder\" ON TransItem (TransDate, ItemOrder)").Run());
+    connection.NoteSchemaChange();
+    connection.Close();
+    m_book.Purchase(Day::Day(1), {{"Gear", 10, 2}});
+    ASSERT_TRUE(m_register.Refill());
+    EXPECT_EQ(m_register.Rows().Read(0)->Quantity, 10);
+    EXPECT_EQ(m_book.Book().Rows(BooksOnServer()
+                                     ? "SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() AND "
+                                       "indexname LIKE 'TransItem%' AND indexname NOT LIKE '%rowid%' ORDER BY indexname"
+                                     : "SELECT name FROM sqlite_master WHERE type = 'index' AND name LIKE 'TransItem%' "
+                                       "ORDER BY name"),
+              (QStringList{"TransItem_ProductDate", "TransItem_RegisterOrder"}));
 }
 
 TEST_F(RegisterTest, AClosedConnectionClosesTheRows)

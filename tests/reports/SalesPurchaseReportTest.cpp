@@ -113,6 +113,30 @@ TEST_F(ReportFixture, SalesSummaryGroupsByCategoryThenProduct)
                                                }));
 }
 
+// Each line is rounded to cents before it counts: three lines of 0.125 are 0.39, not the 0.38 of
+// their rounded sum; quantities likewise, and the cost of goods stays unrounded.
+TEST_F(ReportFixture, SummariesRoundEachLineBeforeSumming)
+{
+    for (int day = 3; day <= 5; ++day) {
+        Insert({"Pin", Day::Day(day), kTransSale, "Bob", 0.125, 1, 0.3333, 9, 1, "Hardware"});
+        Insert({"Pin", Day::Day(day), kTransPurchase, "Acme", 0.125, 1, 1, 9, 1, "Hardware"});
+    }
+    EXPECT_EQ(Lines(ReportKind::SalesSummary), (QStringList{
+                                                   "Hardware|||||||",
+                                                   " Pin|0.39|0.39|1.00|0.12|0.32|0.27|67.95%",
+                                                   "Total Hardware||0.39||0.12||0.27|67.95%",
+                                                   "|||||||",
+                                                   "Total||0.39||0.12||0.27|67.95%",
+                                               }));
+    EXPECT_EQ(Lines(ReportKind::PurchasesSummary), (QStringList{
+                                                       "Hardware||",
+                                                       " Pin|0.39|0.39",
+                                                       "Total Hardware||0.39",
+                                                       "||",
+                                                       "Total||0.39",
+                                                   }));
+}
+
 TEST_F(ReportFixture, PurchasesSummarySumsPerProductAndCategory)
 {
     Insert({"Bolt", Day::Day(3), kTransPurchase, "Acme", 10, 0.35, 0.35, 10, 0.35, "Hardware"});
