@@ -1,6 +1,7 @@
-// Posting and re-derivation on generated books of 10,000 and 100,000 movements, each beside the
+// Posting and re-derivation on generated books of 10,000, 100,000 and 1,000,000 movements, each beside the
 // same row writes done by plain prepared SQLite statements in one transaction (the floor).
 
+#include "BenchServer.h"
 #include "CBenchBook.h"
 #include "CDbConnection.h"
 #include "CDbTransaction.h"
@@ -145,17 +146,6 @@ SalePurchasePosting FiveLineSale(CInventoryDoc& doc, std::mt19937& random)
     return sale;
 }
 
-// The URI of the PostgreSQL server the *OnServer benchmarks use (without a database), from
-// QUILLET_BENCH_SERVER; they skip without one.
-QString BenchServer(benchmark::State& state)
-{
-    const QString server = qEnvironmentVariable("QUILLET_BENCH_SERVER");
-    if (server.isEmpty()) {
-        state.SkipWithError("set QUILLET_BENCH_SERVER to a server URI such as postgresql://USER@127.0.0.1:PORT/");
-    }
-    return server;
-}
-
 void PostSaleOn(benchmark::State& state, const QString& server)
 {
     CBenchBook book(static_cast<int>(state.range(0)), server);
@@ -270,9 +260,9 @@ void ResaveFirstTransactionFloor(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * book.Movements());
 }
 
-void DeleteMidBookTransaction(benchmark::State& state)
+void DeleteMidBookTransactionOn(benchmark::State& state, const QString& server)
 {
-    CBenchBook book(static_cast<int>(state.range(0)));
+    CBenchBook book(static_cast<int>(state.range(0)), server);
     for (auto _ : state) {
         state.PauseTiming();
         const int32_t id = book.TransactionAt(0.5);
@@ -282,6 +272,19 @@ void DeleteMidBookTransaction(benchmark::State& state)
         benchmark::DoNotOptimize(book.Doc().DeleteTransaction(id, stored.TransDate()));
     }
     state.SetItemsProcessed(state.iterations() * book.Movements() / 2);
+}
+
+void DeleteMidBookTransaction(benchmark::State& state)
+{
+    DeleteMidBookTransactionOn(state, QString());
+}
+
+void DeleteMidBookTransactionOnServer(benchmark::State& state)
+{
+    const QString server = BenchServer(state);
+    if (!server.isEmpty()) {
+        DeleteMidBookTransactionOn(state, server);
+    }
 }
 
 void DeleteMidBookTransactionFloor(benchmark::State& state)
@@ -313,11 +316,12 @@ void DeleteMidBookTransactionFloor(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(PostSale)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(PostSaleFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(PostSaleOnServer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(ResaveFirstTransaction)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(ResaveFirstTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(ResaveFirstTransactionOnServer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(DeleteMidBookTransaction)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(DeleteMidBookTransactionFloor)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PostSale)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PostSaleFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(PostSaleOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransaction)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransactionFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransactionOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteMidBookTransaction)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteMidBookTransactionFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(DeleteMidBookTransactionOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);

@@ -5,6 +5,7 @@
 // its rows fetched by LIMIT and OFFSET from the nearer end. The *OnServer ones do the same on a
 // copy of the book on a PostgreSQL server, beside the same statements sent by plain libpq.
 
+#include "BenchServer.h"
 #include "CBenchBook.h"
 #include "CDbConnection.h"
 #include "CRegisterRows.h"
@@ -128,9 +129,8 @@ void RegisterScreenFloor(benchmark::State& state)
 // Copying a book to the server takes a while; the benchmarks only read, so they share one per size.
 CBenchBook* ServerBook(benchmark::State& state)
 {
-    const QString server = qEnvironmentVariable("QUILLET_BENCH_SERVER");
+    const QString server = BenchServer(state);
     if (server.isEmpty()) {
-        state.SkipWithError("set QUILLET_BENCH_SERVER to a server URI such as postgresql://USER@127.0.0.1:PORT/");
         return nullptr;
     }
     static std::map<int, std::unique_ptr<CBenchBook>> books;
