@@ -4,6 +4,7 @@
 #include "BenchServer.h"
 #include "CBenchBook.h"
 #include "CDbConnection.h"
+#include "CDbRecordset.h"
 #include "CDbTransaction.h"
 #include "CStoredTransaction.h"
 #include "DateText.h"
@@ -260,6 +261,43 @@ void ResaveFirstTransactionFloor(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * book.Movements());
 }
 
+// The floor a re-save of the earliest transaction is held to: one UPDATE that writes the running
+// value of every row from its date, in one transaction, through the store's own connection.
+void ResaveFirstTransactionUpdateFloorOn(benchmark::State& state, const QString& server)
+{
+    CBenchBook book(static_cast<int>(state.range(0)), server);
+    const int32_t id = book.TransactionAt(0);
+    CStoredTransaction stored(book.Doc());
+    stored.Load(id);
+    const QString date = StoreDateText(stored.TransDate());
+    double shift = 0;
+    for (auto _ : state) {
+        shift += 1;
+        book.Connection().BeginOperation();
+        benchmark::DoNotOptimize(
+            Execute(book.Connection(), QStringLiteral("UPDATE TransItem SET LineTotal = LineTotal + %1 WHERE "
+                                                      "TransDate >= '%2'")
+                                           .arg(shift)
+                                           .arg(date)));
+        book.Connection().CommitOperation();
+    }
+    state.SetItemsProcessed(state.iterations() * book.Movements());
+    state.SetLabel("floor: one UPDATE");
+}
+
+void ResaveFirstTransactionUpdateFloor(benchmark::State& state)
+{
+    ResaveFirstTransactionUpdateFloorOn(state, QString());
+}
+
+void ResaveFirstTransactionUpdateFloorOnServer(benchmark::State& state)
+{
+    const QString server = BenchServer(state);
+    if (!server.isEmpty()) {
+        ResaveFirstTransactionUpdateFloorOn(state, server);
+    }
+}
+
 void DeleteMidBookTransactionOn(benchmark::State& state, const QString& server)
 {
     CBenchBook book(static_cast<int>(state.range(0)), server);
@@ -322,6 +360,12 @@ BENCHMARK(PostSaleOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchma
 BENCHMARK(ResaveFirstTransaction)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResaveFirstTransactionFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ResaveFirstTransactionOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransactionUpdateFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ResaveFirstTransactionUpdateFloorOnServer)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransaction)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransactionFloor)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(DeleteMidBookTransactionOnServer)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
