@@ -91,9 +91,8 @@ const char* ScreenName(const benchmark::State& state)
 }
 
 // A screen no page of which was read before: the register just opened (the count is not timed).
-void RegisterScreen(benchmark::State& state)
+void RegisterScreenOf(benchmark::State& state, CBenchBook& book)
 {
-    CBenchBook book(static_cast<int>(state.range(0)));
     CRegisterRows rows(book.Connection());
     rows.Open();
     const long first = FirstRowOfScreen(state, rows.Count());
@@ -105,6 +104,12 @@ void RegisterScreen(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * kScreenRows);
     state.SetLabel(ScreenName(state));
+}
+
+void RegisterScreen(benchmark::State& state)
+{
+    CBenchBook book(static_cast<int>(state.range(0)));
+    RegisterScreenOf(state, book);
 }
 
 void RegisterScreenFloor(benchmark::State& state)
@@ -158,20 +163,9 @@ void RegisterOpenLastScreenOnServer(benchmark::State& state)
 void RegisterScreenOnServer(benchmark::State& state)
 {
     CBenchBook* book = ServerBook(state);
-    if (book == nullptr) {
-        return;
+    if (book != nullptr) {
+        RegisterScreenOf(state, *book);
     }
-    CRegisterRows rows(book->Connection());
-    rows.Open();
-    const long first = FirstRowOfScreen(state, rows.Count());
-    for (auto _ : state) {
-        state.PauseTiming();
-        rows.Open();
-        state.ResumeTiming();
-        benchmark::DoNotOptimize(ShowScreen(rows, first));
-    }
-    state.SetItemsProcessed(state.iterations() * kScreenRows);
-    state.SetLabel(ScreenName(state));
 }
 
 // The floor on the server: the same statements sent by libpq on a connection of its own, every
