@@ -2,8 +2,10 @@
 
 #include "PresslingImages.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -46,4 +48,37 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     ok->setGeometry(128, 240, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Without a window manager to place it, a window opens at the screen's corner.
+void TAboutForm::CentreOver(const QWidget* window)
+{
+    m_anchor = window;
+    m_centred = true;
+    Centre();
+}
+
+// Once shown the frame's size is known, and the box is centred again by it.
+void TAboutForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_centred) {
+        Centre();
+    }
+}
+
+void TAboutForm::Centre()
+{
+    const QWidget* window = m_anchor;
+    QRect area;
+    if (window != nullptr && window->isVisible()) {
+        area = window->frameGeometry();
+    } else if (const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isValid()) {
+        QRect box = frameGeometry();
+        box.moveCenter(area.center());
+        move(box.topLeft());
+    }
 }
