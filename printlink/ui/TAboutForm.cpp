@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 
 // The designed window is 281 x 326 with its frame; this is its client area.
@@ -67,18 +69,21 @@ void TAboutForm::showEvent(QShowEvent* event)
     }
 }
 
+// Over a window near the screen's edge the box is kept whole on the screen.
 void TAboutForm::Centre()
 {
     const QWidget* window = m_anchor;
-    QRect area;
-    if (window != nullptr && window->isVisible()) {
-        area = window->frameGeometry();
-    } else if (const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen()) {
-        area = screen->availableGeometry();
+    const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
     }
-    if (area.isValid()) {
-        QRect box = frameGeometry();
-        box.moveCenter(area.center());
-        move(box.topLeft());
-    }
+    const QRect available = screen->availableGeometry();
+    const QRect area = window != nullptr && window->isVisible() ? window->frameGeometry() : available;
+    QRect box = frameGeometry();
+    box.moveCenter(area.center());
+    box.moveLeft(
+        std::clamp(box.left(), available.left(), std::max(available.left(), available.right() - box.width() + 1)));
+    box.moveTop(
+        std::clamp(box.top(), available.top(), std::max(available.top(), available.bottom() - box.height() + 1)));
+    move(box.topLeft());
 }

@@ -120,8 +120,15 @@ private slots:
         QVERIFY(shown.isValid());
         QVERIFY((shown.center() - control.frameGeometry().center()).manhattanLength() <= 1);
 
-        control.hide();
+        // Over a window at the screen's corner it is moved onto the screen, as centred as it fits.
+        control.move(0, 0);
+        OnNextModal([&](QWidget* modal) { shown = modal->frameGeometry(); });
+        QTest::mouseClick(Button(control, QStringLiteral("About")), Qt::LeftButton);
         const QRect screen = control.screen()->availableGeometry();
+        QCOMPARE(shown.top(), screen.top());
+        QVERIFY(qAbs(shown.center().x() - control.frameGeometry().center().x()) <= 1);
+
+        control.hide();
         for (const QWidget* over : {static_cast<const QWidget*>(&control), static_cast<const QWidget*>(nullptr)}) {
             about.CentreOver(over);
             about.show();
