@@ -116,6 +116,22 @@ QString FormatLocaleNumber(const char* format, double value)
     return LocaleNumberForm(printed).value_or(printed);
 }
 
+QString LocaleFormOfPlainNumber(const QString& text)
+{
+    static const QRegularExpression plain(QStringLiteral(R"(^(-?)(\d+)(?:\.(\d+))?(%?)$)"));
+    const QRegularExpressionMatch match = plain.match(text);
+    if (!match.hasMatch()) {
+        return text;
+    }
+    const QLocale locale;
+    QString shown = match.capturedLength(1) > 0 ? locale.negativeSign() : QString();
+    shown += GroupDigits(match.captured(2), locale.groupSeparator());
+    if (match.capturedLength(3) > 0) {
+        shown += locale.decimalPoint() + match.captured(3);
+    }
+    return shown + match.captured(4);
+}
+
 QString FormatRate(double rate)
 {
     const QString thousandths = QString::asprintf("%.3f", rate);
@@ -138,6 +154,12 @@ bool IsWholeNumber(double value)
 QString FormatQuantity(double value)
 {
     return FormatLocaleNumber(IsWholeNumber(value) ? "%.0lf" : "%.2lf", value);
+}
+
+QString FormatGroupedQuantity(double value)
+{
+    const QString text = FormatQuantity(value);
+    return IsWholeNumber(value) ? LocaleFormOfPlainNumber(text) : text;
 }
 
 int32_t TextToLong(const QString& text)

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+namespace {
+// The least of column 0 that the number columns may leave it, in handheld pixels.
+constexpr int kLeastNameColumn = 90;
+} // namespace
+
 CProductRowLayout::CProductRowLayout(const Metrics& metrics, const QRect& row, int blank, int clientRight)
     : m_metrics(metrics), m_row(row), m_blank(blank), m_clientRight(clientRight), m_middle(row.top() + row.height() / 2)
 {}
@@ -17,7 +22,8 @@ CProductRowLayout::Metrics CProductRowLayout::Fitted(int scale, int amountWidth,
     metrics.costWidth = std::max(handheld.costWidth * scale, needed);
     const int rowWidth =
         (handheld.nameWidth + handheld.categoryWidth + handheld.priceWidth + handheld.costWidth) * scale;
-    const int nameColumn = rowWidth - metrics.priceWidth - metrics.costWidth;
+    // Past this the row grows instead, and the list scrolls sideways.
+    const int nameColumn = std::max(rowWidth - metrics.priceWidth - metrics.costWidth, kLeastNameColumn * scale);
     metrics.nameWidth = nameColumn * handheld.nameWidth / (handheld.nameWidth + handheld.categoryWidth);
     metrics.categoryWidth = nameColumn - metrics.nameWidth;
     return metrics;

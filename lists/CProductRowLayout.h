@@ -26,7 +26,8 @@ public:
 
     // The handheld's columns times the scale, the number columns widened where needed so that an
     // amount text amountWidth pixels wide fits between their blanks. Column 0 gives up what they
-    // gain, so the row keeps its width; its name and category parts keep their proportion.
+    // gain, so the row keeps its width, down to a least width past which the row grows; its name
+    // and category parts keep their proportion.
     static Metrics Fitted(int scale, int amountWidth, int blank);
 
     QRect UpperHalf() const;

@@ -1,10 +1,12 @@
 #include "CRegister.h"
 
+#include "CDbRecordset.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CStockAdjustment.h"
 #include "CTransactionDeletion.h"
 #include "CWaitCursor.h"
+#include "ReportCellText.h"
 #include "TransactionTypes.h"
 
 namespace {
@@ -33,6 +35,29 @@ bool CRegister::Refill()
 void CRegister::Close()
 {
     m_rows.Close();
+}
+
+QStringList CRegister::ExtremeAmountTexts()
+{
+    CDbRecordset recordset(m_doc.Connection());
+    if (!recordset.Open(QStringLiteral("SELECT MIN(Quantity*UnitCost),MAX(Quantity*UnitCost),MIN(LineTotal),"
+                                       "MAX(LineTotal) FROM TransItem"),
+                        CDbRecordset::kOpenStatic, CDbRecordset::kLockReadOnly) ||
+        recordset.IsEOF() || recordset.FieldCount() < 4) {
+        return {};
+    }
+    QStringList texts;
+    for (int field = 0; field < 4; ++field) {
+        const CDbVariant value = recordset.GetFieldValue(field);
+        if (value.IsNull()) {
+            continue;
+        }
+        texts << MoneyText(value.ToDouble());
+        if (field < 2) {
+            texts << MoneyText(-value.ToDouble());
+        }
+    }
+    return texts;
 }
 
 void CRegister::Select(long index)

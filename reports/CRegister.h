@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include <QStringList>
+
 class CInventoryDoc;
 
 // The transaction register behind "Inventory Assets": its rows, the row the user selected, and
@@ -31,6 +33,10 @@ public:
     // Activate)"; the register then has no rows.
     bool Refill();
     void Close();
+    // The amount and balance texts of the book's largest and smallest movements and running
+    // values, each amount also with a minus (a sale shows it negated): the widest texts the
+    // number columns must hold, read in one statement. None when the book cannot be read.
+    QStringList ExtremeAmountTexts();
 
     // -1 when none.
     long Selected() const { return m_selected; }

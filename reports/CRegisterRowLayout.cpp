@@ -4,6 +4,7 @@
 
 namespace {
 constexpr int kRowWidth = 243;
+constexpr int kLeastProductWidth = 60;
 } // namespace
 
 CRegisterRowLayout::Metrics CRegisterRowLayout::Fitted(int scale, int dateTextWidth, int amountTextWidth, int blank)
@@ -13,7 +14,9 @@ CRegisterRowLayout::Metrics CRegisterRowLayout::Fitted(int scale, int dateTextWi
     metrics.dateWidth = std::max(handheld.dateWidth * scale, dateTextWidth + blank);
     metrics.amountWidth = std::max(handheld.amountWidth * scale, amountTextWidth + blank);
     metrics.balanceWidth = std::max(handheld.balanceWidth * scale, amountTextWidth + blank);
-    metrics.productWidth = kRowWidth * scale - metrics.dateWidth - metrics.amountWidth - metrics.balanceWidth;
+    // Past its least width the product part stops giving way: the row grows and scrolls sideways.
+    metrics.productWidth = std::max(kRowWidth * scale - metrics.dateWidth - metrics.amountWidth - metrics.balanceWidth,
+                                    kLeastProductWidth * scale);
     return metrics;
 }
 

@@ -21,7 +21,8 @@ public:
 
     // The handheld's columns times the scale within a row of the product list's width (what the
     // window holds beside a scroll bar), the date part widened to hold dateTextWidth and the
-    // number columns amountTextWidth between half blanks. The product part gives up what they gain.
+    // number columns amountTextWidth between half blanks. The product part gives up what they gain,
+    // down to a least width past which the row grows.
     static Metrics Fitted(int scale, int dateTextWidth, int amountTextWidth, int blank);
     static int ColumnWidth(const Metrics& metrics, int column);
     static int RowWidth(const Metrics& metrics);

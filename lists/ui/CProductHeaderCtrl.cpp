@@ -15,6 +15,12 @@ CProductHeaderCtrl::CProductHeaderCtrl(int nameWidth, QWidget* parent, const QCo
     : CListHeaderCtrl(background, kHeaderFontHeight, CProductRowDelegate::ListFont(), parent), m_nameWidth(nameWidth)
 {}
 
+void CProductHeaderCtrl::SetNameWidth(int nameWidth)
+{
+    m_nameWidth = nameWidth;
+    viewport()->update();
+}
+
 void CProductHeaderCtrl::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     const QRect area = rect.adjusted(-1, -2, 1, 0);

@@ -15,6 +15,8 @@ public:
 
     // nameWidth: where the category part of column 0 begins.
     CProductHeaderCtrl(int nameWidth, QWidget* parent = nullptr, const QColor& background = kBackground);
+    // The rows' name part changed width (their number columns were fitted to new amounts).
+    void SetNameWidth(int nameWidth);
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;

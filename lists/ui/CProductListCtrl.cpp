@@ -13,7 +13,14 @@ CProductListCtrl::CProductListCtrl(CProductListModel* model, QWidget* parent)
 // The header draws its rule where the delegate's name part ends.
 CProductListCtrl::CProductListCtrl(CProductListModel* model, CProductRowDelegate* delegate, QWidget* parent)
     : COwnerDrawnListCtrl(model, delegate, new CProductHeaderCtrl(delegate->NameWidth()), parent), m_delegate(delegate)
-{}
+{
+    // After the columns were fitted to the refilled rows (connected first, so called first).
+    const auto followRule = [this] {
+        static_cast<CProductHeaderCtrl*>(horizontalHeader())->SetNameWidth(m_delegate->NameWidth());
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, followRule);
+    followRule();
+}
 
 QRect CProductListCtrl::RowBounds(int row) const
 {

@@ -32,6 +32,11 @@ std::optional<ProductRowTexts> CProductListModel::RowTexts(int row) const
     return ProductRowTexts::Of(m_doc.Products()[row]);
 }
 
+ProductRowTexts::NumberExtremes CProductListModel::NumberExtremes() const
+{
+    return ProductRowTexts::ExtremesOf(m_doc.Products());
+}
+
 QVariant CProductListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) {

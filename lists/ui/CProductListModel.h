@@ -35,6 +35,8 @@ public:
     void Fill();
     // The texts of a row; nothing for a row the catalogue no longer has.
     std::optional<ProductRowTexts> RowTexts(int row) const;
+    // The widest number texts of the catalogue's products.
+    ProductRowTexts::NumberExtremes NumberExtremes() const;
 
 private:
     const CInventoryDoc& m_doc;

@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 constexpr int kRowFontHeight = 12;
 constexpr int kListFontStretch = 90;
@@ -30,9 +32,32 @@ QString CProductRowDelegate::WidestAmount()
 
 CProductRowDelegate::CProductRowDelegate(QObject* parent)
     : CListRowDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
-      m_metrics(CProductRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(WidestAmount()), m_blank))
+      m_metrics(MetricsFor({}, {}))
 {
     m_onHandIcon = CIconFactory::Icon(CIconFactory::Kind::OnHand).pixmap(m_metrics.iconSize, m_metrics.iconSize);
+}
+
+// The quantity shares its column with the on-hand icon: it takes half a row less.
+CProductRowLayout::Metrics CProductRowDelegate::MetricsFor(const QStringList& amounts,
+                                                           const QStringList& quantities) const
+{
+    const QFontMetrics metrics(m_font);
+    int widest = metrics.horizontalAdvance(WidestAmount());
+    for (const QString& amount : amounts) {
+        widest = std::max(widest, metrics.horizontalAdvance(amount));
+    }
+    for (const QString& quantity : quantities) {
+        widest = std::max(widest, metrics.horizontalAdvance(quantity) + RowHeight() / 2);
+    }
+    return CProductRowLayout::Fitted(UiScale(), widest, m_blank);
+}
+
+void CProductRowDelegate::FitToRows(const QAbstractItemModel& model)
+{
+    if (const auto* products = qobject_cast<const CProductListModel*>(&model)) {
+        const ProductRowTexts::NumberExtremes extremes = products->NumberExtremes();
+        m_metrics = MetricsFor(extremes.amounts, extremes.quantities);
+    }
 }
 
 int CProductRowDelegate::RowHeight() const

@@ -12,8 +12,8 @@ struct ProductRowTexts;
 // Paints the product list: each cell of a two-line row with its colours, rules and texts, and the
 // bands that fill the list below its last row. It reads the texts from CProductListModel.
 // Names, categories and descriptions too long for their place end in "…"; an amount is never
-// cut: the number columns hold WidestAmount() in the row font, and a longer amount is drawn in a
-// smaller font.
+// cut: the number columns hold WidestAmount() and the widest amount and quantity of the rows in
+// the row font (the row grows wider than the list, which scrolls sideways, when it must).
 class CProductRowDelegate final : public CListRowDelegate
 {
     Q_OBJECT
@@ -36,6 +36,7 @@ public:
     // Two lines of the row font.
     int RowHeight() const override;
     int ColumnWidth(int column) const override;
+    void FitToRows(const QAbstractItemModel& model) override;
     // The name part of column 0, before the category.
     int NameWidth() const { return m_metrics.nameWidth; }
     int RowWidth() const;
@@ -65,6 +66,7 @@ private:
     void Label(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const;
     void Amount(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const;
     static void VerticalRule(QPainter& painter, int x, int top, int bottom);
+    CProductRowLayout::Metrics MetricsFor(const QStringList& amounts, const QStringList& quantities) const;
 
     QFont m_font;
     int m_blank;

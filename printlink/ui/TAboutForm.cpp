@@ -2,8 +2,12 @@
 
 #include "PresslingImages.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace {
 
@@ -46,4 +50,40 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent)
     ok->setGeometry(128, 240, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Without a window manager to place it, a window opens at the screen's corner.
+void TAboutForm::CentreOver(const QWidget* window)
+{
+    m_anchor = window;
+    m_centred = true;
+    Centre();
+}
+
+// Once shown the frame's size is known, and the box is centred again by it.
+void TAboutForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_centred) {
+        Centre();
+    }
+}
+
+// Over a window near the screen's edge the box is kept whole on the screen.
+void TAboutForm::Centre()
+{
+    const QWidget* window = m_anchor;
+    const QScreen* screen = window != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QRect area = window != nullptr && window->isVisible() ? window->frameGeometry() : available;
+    QRect box = frameGeometry();
+    box.moveCenter(area.center());
+    box.moveLeft(
+        std::clamp(box.left(), available.left(), std::max(available.left(), available.right() - box.width() + 1)));
+    box.moveTop(
+        std::clamp(box.top(), available.top(), std::max(available.top(), available.bottom() - box.height() + 1)));
+    move(box.topLeft());
 }

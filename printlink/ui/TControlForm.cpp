@@ -77,7 +77,10 @@ TControlForm::TControlForm(TAboutForm& about, QWidget* parent)
 
     auto* aboutButton = new QPushButton(QStringLiteral("About"), this);
     aboutButton->setGeometry(10, 117, 81, 33);
-    connect(aboutButton, &QPushButton::clicked, &m_about, &QDialog::exec);
+    connect(aboutButton, &QPushButton::clicked, this, [this] {
+        m_about.CentreOver(this);
+        m_about.exec();
+    });
     auto* hideButton = new QPushButton(QStringLiteral("Hide"), this);
     hideButton->setGeometry(94, 117, 81, 33);
     connect(hideButton, &QPushButton::clicked, this, &QWidget::hide);

@@ -12,3 +12,8 @@ CRegisterListCtrl::CRegisterListCtrl(CRegisterListModel* model, QWidget* parent)
 CRegisterListCtrl::CRegisterListCtrl(CRegisterListModel* model, CRegisterRowDelegate* delegate, QWidget* parent)
     : COwnerDrawnListCtrl(model, delegate, new CRegisterHeaderCtrl(*delegate), parent), m_delegate(delegate)
 {}
+
+void CRegisterListCtrl::FitAmounts(const QStringList& amounts)
+{
+    m_delegate->FitAmounts(amounts);
+}

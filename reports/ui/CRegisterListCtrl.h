@@ -15,6 +15,8 @@ public:
     explicit CRegisterListCtrl(CRegisterListModel* model, QWidget* parent = nullptr);
 
     const CRegisterRowDelegate& Delegate() const { return *m_delegate; }
+    // The number columns hold these amount texts from the next fill of the rows on.
+    void FitAmounts(const QStringList& amounts);
 
 private:
     CRegisterListCtrl(CRegisterListModel* model, CRegisterRowDelegate* delegate, QWidget* parent);

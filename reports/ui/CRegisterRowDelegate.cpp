@@ -1,11 +1,14 @@
 #include "CRegisterRowDelegate.h"
 
 #include "CRegisterListModel.h"
+#include "LocaleNumber.h"
 #include "ReportCellText.h"
 #include "UiScale.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 constexpr int kRowFontHeight = 12;
@@ -15,6 +18,16 @@ const QColor kTextColor(0, 0, 0);
 // What the date and number columns are made wide enough for.
 const QDate kWidestDate(2028, 12, 28);
 const QString kWidestAmount = QStringLiteral("-999999.99");
+
+int WidestAdvance(const QFont& font, const QStringList& amounts)
+{
+    const QFontMetrics metrics(font);
+    int widest = metrics.horizontalAdvance(LocaleFormOfPlainNumber(kWidestAmount));
+    for (const QString& amount : amounts) {
+        widest = std::max(widest, metrics.horizontalAdvance(LocaleFormOfPlainNumber(amount)));
+    }
+    return widest;
+}
 } // namespace
 
 // Slightly condensed, as the other lists, so that the texts fit the handheld's narrow columns.
@@ -28,8 +41,14 @@ QFont CRegisterRowDelegate::ListFont()
 CRegisterRowDelegate::CRegisterRowDelegate(QObject* parent)
     : CListRowDelegate(parent), m_font(ListFont()), m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))),
       m_metrics(CRegisterRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(DateCellText(kWidestDate)),
-                                           QFontMetrics(m_font).horizontalAdvance(kWidestAmount), m_blank))
+                                           WidestAdvance(m_font, {}), m_blank))
 {}
+
+void CRegisterRowDelegate::FitAmounts(const QStringList& amounts)
+{
+    m_metrics = CRegisterRowLayout::Fitted(UiScale(), QFontMetrics(m_font).horizontalAdvance(DateCellText(kWidestDate)),
+                                           WidestAdvance(m_font, amounts), m_blank);
+}
 
 int CRegisterRowDelegate::RowHeight() const
 {
@@ -63,11 +82,13 @@ void CRegisterRowDelegate::Label(QPainter& painter, const QRect& box, const QStr
                      QFontMetrics(m_font).elidedText(text, Qt::ElideRight, box.width()));
 }
 
+// The row keeps plain texts; a person reads the locale's grouping.
 void CRegisterRowDelegate::Amount(QPainter& painter, const QRect& box, const QString& text, const QColor& color) const
 {
-    painter.setFont(FontFittingWidth(m_font, text, box.width()));
+    const QString shown = LocaleFormOfPlainNumber(text);
+    painter.setFont(FontFittingWidth(m_font, shown, box.width()));
     painter.setPen(color);
-    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     painter.setFont(m_font);
 }
 

@@ -6,10 +6,13 @@
 #include "RegisterRow.h"
 
 #include <QFont>
+#include <QStringList>
 
 // Paints the register: each cell of a two-line row on its white and tan bands (grey when the row
 // is selected) with its rules and texts, and the bands that carry the rows on below the last one.
-// Amounts and balances are never cut: a text wider than its column is drawn in a smaller font.
+// Amounts and balances show in the locale's grouping, in the row font: the number columns hold the
+// widest amounts the register was fitted to (the row grows and scrolls sideways when it must).
+// Only an amount that came after the fit and is wider is drawn smaller rather than cut.
 class CRegisterRowDelegate final : public CListRowDelegate
 {
     Q_OBJECT
@@ -32,6 +35,8 @@ public:
     int RowHeight() const override;
     int ColumnWidth(int column) const override;
     int RowWidth() const;
+    // Fits the number columns to these amount texts (plain, as the rows hold them).
+    void FitAmounts(const QStringList& amounts);
     // Where the parts of the row with these bounds go.
     CRegisterRowLayout Layout(const QRect& row) const;
 

@@ -95,6 +95,7 @@ void CRegisterView::ShowRows(Scroll scroll)
 {
     const int position = m_list->verticalScrollBar()->value();
     m_changesShown = m_doc.Connection().TotalChanges();
+    m_list->FitAmounts(m_register.ExtremeAmountTexts());
     m_model->Fill();
     m_list->LayOutRows();
     ShowSelection();

@@ -4,7 +4,10 @@
 #include "CReportRowDelegate.h"
 #include "UiScale.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+
+#include <algorithm>
 
 CReportListCtrl::CReportListCtrl(CReportListModel* model, QWidget* parent) : QTableView(parent), m_model(model)
 {
@@ -29,9 +32,18 @@ CReportListCtrl::CReportListCtrl(CReportListModel* model, QWidget* parent) : QTa
     connect(model, &QAbstractItemModel::modelReset, this, &CReportListCtrl::SetColumnWidths);
 }
 
+// The report's widths at the current scale, widened to the widest caption or cell so that no
+// date, invoice number or amount is cut; the list scrolls sideways instead.
 void CReportListCtrl::SetColumnWidths()
 {
+    const QFontMetrics metrics(CReportRowDelegate::ListFont());
+    const int captionMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 1;
     for (int column = 0; column < m_model->columnCount(); ++column) {
-        horizontalHeader()->resizeSection(column, Scaled(m_model->ColumnWidth(column)));
+        int widest = metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + captionMargins;
+        for (int row = 0; row < m_model->rowCount(); ++row) {
+            widest = std::max(widest, metrics.horizontalAdvance(m_model->index(row, column).data().toString()) +
+                                          CReportRowDelegate::TextInsets());
+        }
+        horizontalHeader()->resizeSection(column, std::max(Scaled(m_model->ColumnWidth(column)), widest));
     }
 }

@@ -1,5 +1,7 @@
 #include "CReportListModel.h"
 
+#include "LocaleNumber.h"
+
 void CReportListModel::SetReport(const std::optional<CReport>& report)
 {
     beginResetModel();
@@ -35,7 +37,10 @@ QVariant CReportListModel::data(const QModelIndex& index, int role) const
     const ReportRow& row = m_report->Rows()[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return row.cells[index.column()];
+        // The report keeps plain texts for its saved file; a person reads the locale's grouping.
+        return m_report->Columns()[index.column()].align == ReportColumn::Align::Right
+                   ? LocaleFormOfPlainNumber(row.cells[index.column()])
+                   : row.cells[index.column()];
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(m_report->Columns()[index.column()]));
     case ShadeRole:

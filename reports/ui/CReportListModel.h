@@ -7,7 +7,8 @@
 #include <optional>
 
 // The report list's rows: the cells of the report shown, one line each, with the column
-// captions and alignments as the header. Empty (no columns) until a report is shown.
+// captions and alignments as the header. Number cells show in the locale's form. Empty (no columns) until a report is
+// shown.
 class CReportListModel final : public QAbstractTableModel
 {
     Q_OBJECT

@@ -10,12 +10,22 @@ namespace {
 constexpr int kFontHeight = 12;
 constexpr int kFontStretch = 90;
 const QColor kTextColor(0, 0, 0);
+
+// Half a blank.
+int InsetOf(const QFont& font)
+{
+    return QFontMetrics(font).horizontalAdvance(QLatin1Char(' ')) / 2;
+}
 } // namespace
 
 CReportRowDelegate::CReportRowDelegate(QObject* parent)
-    : QStyledItemDelegate(parent), m_font(ListFont()),
-      m_inset(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' ')) / 2)
+    : QStyledItemDelegate(parent), m_font(ListFont()), m_inset(InsetOf(m_font))
 {}
+
+int CReportRowDelegate::TextInsets()
+{
+    return 2 * InsetOf(ListFont()) + 1;
+}
 
 QColor CReportRowDelegate::ShadeColor(ReportRow::Shade shade)
 {

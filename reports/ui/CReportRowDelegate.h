@@ -25,6 +25,8 @@ public:
     static QFont ListFont();
     // One line of the list font.
     static int RowHeight();
+    // What a cell takes beside its text: the insets at both edges, and a pixel to spare.
+    static int TextInsets();
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -183,9 +183,18 @@ QTableView* CInventoryView::CreateLineList()
     m_lines->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_lines->verticalHeader()->setMinimumSectionSize(1);
     m_lines->verticalHeader()->setDefaultSectionSize(delegate->RowHeight());
-    for (int column = 0; column < CTransLineModel::kColumnCount; ++column) {
-        m_lines->horizontalHeader()->resizeSection(column, delegate->ColumnWidth(column));
-    }
+    // Columns follow the widest number of the lines, whenever lines come, go or change.
+    const auto fitColumns = [this, delegate] {
+        delegate->FitTo(*m_model);
+        for (int column = 0; column < CTransLineModel::kColumnCount; ++column) {
+            m_lines->horizontalHeader()->resizeSection(column, delegate->ColumnWidth(column));
+        }
+    };
+    connect(m_model, &QAbstractItemModel::modelReset, this, fitColumns);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, fitColumns);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, fitColumns);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, fitColumns);
+    fitColumns();
     connect(m_lines->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CInventoryView::SelectionChanged);
     // Enter or a double click on a line edits it, once the list is done with the event.
     connect(m_lines, &QAbstractItemView::activated, this, &CInventoryView::EditItem, Qt::QueuedConnection);

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 constexpr int kRowFontHeight = 12;
 // Column widths and the code part of column 0, in handheld pixels.
@@ -16,8 +18,26 @@ constexpr int kNameWidth = 80;
 
 CTransLineDelegate::CTransLineDelegate(QObject* parent)
     : QStyledItemDelegate(parent), m_font(CProductRowDelegate::ListFont()),
-      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' ')))
+      m_blank(QFontMetrics(m_font).horizontalAdvance(QLatin1Char(' '))), m_widths{Scaled(kColumnWidths[0]),
+                                                                                  Scaled(kColumnWidths[1]),
+                                                                                  Scaled(kColumnWidths[2])}
 {}
+
+void CTransLineDelegate::FitTo(const QAbstractItemModel& model)
+{
+    const QFontMetrics metrics(m_font);
+    // Beside its text a cell holds a blank at each edge; the quantity stands past the code part.
+    const int margins = 2 * m_blank + 1;
+    m_widths = {Scaled(kColumnWidths[0]), Scaled(kColumnWidths[1]), Scaled(kColumnWidths[2])};
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const QString quantity = model.index(row, 0).data(CProductListModel::CategoryRole).toString();
+        m_widths[0] = std::max(m_widths[0], NameWidth() + metrics.horizontalAdvance(quantity) + margins);
+        for (int column = 1; column < 3; ++column) {
+            const QString number = model.index(row, column).data().toString();
+            m_widths[column] = std::max(m_widths[column], metrics.horizontalAdvance(number) + margins);
+        }
+    }
+}
 
 int CTransLineDelegate::RowHeight() const
 {
@@ -26,7 +46,7 @@ int CTransLineDelegate::RowHeight() const
 
 int CTransLineDelegate::ColumnWidth(int column) const
 {
-    return Scaled(kColumnWidths[column]);
+    return m_widths[column];
 }
 
 int CTransLineDelegate::NameWidth() const

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QStyledItemDelegate>
 
+#include <array>
+
 // Paints the entry form's lines: each cell two text lines high, the price in red, the tax in blue,
 // a selected row in the highlight colours. It reads the texts from CTransLineModel.
 class CTransLineDelegate final : public QStyledItemDelegate
@@ -19,6 +21,9 @@ public:
     const QFont& RowFont() const { return m_font; }
     int RowHeight() const;
     int ColumnWidth(int column) const;
+    // Widens the columns, from the handheld's widths, to the widest quantity, price and amount
+    // of the model's lines, so that no number is cut; the list scrolls sideways instead.
+    void FitTo(const QAbstractItemModel& model);
     // The code part of column 0, before the quantity.
     int NameWidth() const;
 
@@ -30,4 +35,5 @@ private:
 
     QFont m_font;
     int m_blank;
+    std::array<int, 3> m_widths;
 };

@@ -2,6 +2,7 @@
 
 #include "CProductListModel.h"
 #include "CTransactionForm.h"
+#include "LocaleNumber.h"
 #include "TransLineTexts.h"
 
 CTransLineModel::CTransLineModel(const CTransactionForm& form, QObject* parent)
@@ -37,13 +38,16 @@ QVariant CTransLineModel::data(const QModelIndex& index, int role) const
         return QVariant();
     }
     const TransLineTexts texts = TransLineTexts::Of(m_form.Lines()[index.row()], m_form.IsSale());
+    // The form keeps printf texts; a person reads the locale's grouping.
     switch (role) {
     case Qt::DisplayRole:
-        return index.column() == 0 ? texts.productID : index.column() == 1 ? texts.price : texts.amount;
+        return index.column() == 0   ? texts.productID
+               : index.column() == 1 ? LocaleFormOfPlainNumber(texts.price)
+                                     : LocaleFormOfPlainNumber(texts.amount);
     case CProductListModel::LowerTextRole:
         return index.column() == 0 ? texts.description : index.column() == 1 ? texts.taxName : QString();
     case CProductListModel::CategoryRole:
-        return index.column() == 0 ? QVariant(texts.quantity) : QVariant();
+        return index.column() == 0 ? QVariant(LocaleFormOfPlainNumber(texts.quantity)) : QVariant();
     default:
         return QVariant();
     }

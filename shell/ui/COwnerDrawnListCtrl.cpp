@@ -37,6 +37,7 @@ COwnerDrawnListCtrl::COwnerDrawnListCtrl(QAbstractItemModel* model, CListRowDele
 
 void COwnerDrawnListCtrl::SetColumnWidths()
 {
+    m_rowDelegate->FitToRows(*model());
     for (int column = 0; column < model()->columnCount(); ++column) {
         horizontalHeader()->resizeSection(column, m_rowDelegate->ColumnWidth(column));
     }

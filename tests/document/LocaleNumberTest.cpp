@@ -83,6 +83,23 @@ TEST(LocaleNumber, WholeNumbersReachTheBooksBound)
     EXPECT_EQ(CStockAdjustment::OpeningBalanceMemo(-3e9), "Open Balance (-3000000000)");
 }
 
+TEST(LocaleNumber, PlainNumberTextsTakeTheLocalesGroupingAndOtherTextsStay)
+{
+    EXPECT_EQ(LocaleFormOfPlainNumber("3000000000"), "3,000,000,000");
+    EXPECT_EQ(LocaleFormOfPlainNumber("-15000000.00"), "-15,000,000.00");
+    EXPECT_EQ(LocaleFormOfPlainNumber("1234.5678"), "1,234.5678");
+    EXPECT_EQ(LocaleFormOfPlainNumber("999"), "999");
+    EXPECT_EQ(LocaleFormOfPlainNumber("1234.50%"), "1,234.50%");
+    for (const char* other : {"", "#1234", "1/9/26", "Total Drill", "1e5", "12.", ".5", "--1", "1 234"}) {
+        EXPECT_EQ(LocaleFormOfPlainNumber(other), other);
+    }
+}
+
+TEST_F(GermanLocale, PlainNumberTextsTakeTheLocalesSeparators)
+{
+    EXPECT_EQ(LocaleFormOfPlainNumber("-3000000000.25"), "-3.000.000.000,25");
+}
+
 TEST(LocaleNumber, RatesShowTwoDecimalsOrThreeWhenTheyHaveThem)
 {
     EXPECT_EQ(FormatRate(8.875), "8.875");

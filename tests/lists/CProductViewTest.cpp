@@ -178,7 +178,7 @@ private slots:
             }
             return texts.join(QLatin1Char('|'));
         };
-        QCOMPARE(row(0), QStringLiteral("Bolt||0.35|1234|0.10|123.40"));
+        QCOMPARE(row(0), QStringLiteral("Bolt||0.35|1,234|0.10|123.40"));
         QCOMPARE(row(1), QStringLiteral("Drill||1,234.50|3|640.00|1,920.00"));
         QCOMPARE(row(2), QStringLiteral("Nut||0.20|4|2.50|10.00"));
         QCOMPARE(row(3), QStringLiteral("Washer||0.05|2.50|0.02|0.05"));
@@ -254,6 +254,43 @@ private slots:
         SetUiScale(2);
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(CProductRowDelegate::WidestAmount(), QStringLiteral("9.999.999,00"));
+    }
+
+    // Three billion on hand at fifteen million: the number columns widen to the widest amount
+    // and quantity of the rows, which keep the list's font; the header's rule follows.
+    void bigNumbersWidenTheColumnsInsteadOfShrinking()
+    {
+        for (int scale : {1, 2}) {
+            SetUiScale(scale);
+            CTestBook book;
+            Stock(book);
+            CreateProduct(book.Doc(), QStringLiteral("Anvil"), 15000000, 3e9, 0.005);
+            CListWindow window(book);
+            const QAbstractItemModel& model = *window.list->model();
+            const int anvil = 0;
+            QCOMPARE(Text(model, anvil, 0, Qt::DisplayRole), QStringLiteral("Anvil"));
+            QCOMPARE(Text(model, anvil, 1, Qt::DisplayRole), QStringLiteral("15,000,000.00"));
+            QCOMPARE(Text(model, anvil, 1, CProductListModel::LowerTextRole), QStringLiteral("3,000,000,000"));
+            QCOMPARE(Text(model, anvil, 2, CProductListModel::LowerTextRole), QStringLiteral("15,000,000.00"));
+
+            const CProductRowDelegate& delegate = window.list->Delegate();
+            const CProductRowLayout layout = delegate.Layout(window.Bounds(anvil), window.list->viewport()->width());
+            const QFontMetrics metrics(delegate.RowFont());
+            const std::pair<int, QRect> boxes[] = {{Qt::DisplayRole, layout.PriceText()},
+                                                   {CProductListModel::LowerTextRole, layout.OnHandText()},
+                                                   {Qt::DisplayRole, layout.AvgCostText()},
+                                                   {CProductListModel::LowerTextRole, layout.ValueText()}};
+            for (int i = 0; i < 4; ++i) {
+                const QString text = Text(model, anvil, i < 2 ? 1 : 2, boxes[i].first);
+                QVERIFY2(metrics.horizontalAdvance(text) <= boxes[i].second.width(), qPrintable(text));
+                QCOMPARE(delegate.AmountFont(text, boxes[i].second.width()), delegate.RowFont());
+            }
+            QVERIFY(delegate.RowWidth() >= Scaled(243));
+            auto* header = qobject_cast<CProductHeaderCtrl*>(window.list->horizontalHeader());
+            QCOMPARE(header->sectionSize(1), delegate.ColumnWidth(1));
+            QCOMPARE(header->sectionSize(0), delegate.ColumnWidth(0));
+        }
+        SetUiScale(2);
     }
 
     void tapsSelectAndTheOnHandIconChangesTheQuantity()

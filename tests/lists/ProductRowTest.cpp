@@ -26,9 +26,29 @@ TEST(ProductRow, TextsFollowTheLocale)
     item.UnitsOnHand = 1234;
     item.SalePrice = 3;
     texts = ProductRowTexts::Of(item);
-    EXPECT_EQ(texts.onHand, "1234");
+    EXPECT_EQ(texts.onHand, "1,234");
     EXPECT_EQ(texts.salePrice, "3.00");
     EXPECT_EQ(texts.value, "3,085.00");
+}
+
+// The number columns are fitted to these texts: a minus sign, a fraction or more digits make
+// a text wider, so each kind's extremes are there.
+TEST(ProductRow, ExtremesAreTheWidestNumberTextsOfTheItems)
+{
+    EXPECT_TRUE(ProductRowTexts::ExtremesOf({}).amounts.isEmpty());
+    ItemRecord big;
+    big.SalePrice = 15000000;
+    big.UnitsOnHand = 3e9;
+    big.AvgCost = 0.005;
+    ItemRecord owed;
+    owed.SalePrice = 1;
+    owed.UnitsOnHand = -12.5;
+    owed.AvgCost = 2;
+    ItemRecord small;
+    small.UnitsOnHand = 7;
+    const ProductRowTexts::NumberExtremes extremes = ProductRowTexts::ExtremesOf({small, big, owed});
+    EXPECT_EQ(extremes.amounts, (QStringList{"0.00", "15,000,000.00", "0.00", "2.00", "-25.00", "15,000,000.00"}));
+    EXPECT_EQ(extremes.quantities, (QStringList{"7", "3,000,000,000", "-12.50", "-12.50"}));
 }
 
 TEST(ProductRow, GeometryAtHandheldSize)

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTcpSocket>
 #include <QTemporaryDir>
@@ -103,6 +104,38 @@ private slots:
             QVERIFY2(shown.contains(QString::fromLatin1(text)), text);
         }
         QVERIFY(Button(about, QStringLiteral("OK")) != nullptr);
+    }
+
+    // Over the control window wherever it stands, on the screen when the box opens without it.
+    void theAboutBoxOpensCentredOverTheControlWindow()
+    {
+        TAboutForm about;
+        TControlForm control(about);
+        control.move(317, 129);
+        control.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&control));
+        QRect shown;
+        OnNextModal([&](QWidget* modal) { shown = modal->frameGeometry(); });
+        QTest::mouseClick(Button(control, QStringLiteral("About")), Qt::LeftButton);
+        QVERIFY(shown.isValid());
+        QVERIFY((shown.center() - control.frameGeometry().center()).manhattanLength() <= 1);
+
+        // Over a window at the screen's corner it is moved onto the screen, as centred as it fits.
+        control.move(0, 0);
+        OnNextModal([&](QWidget* modal) { shown = modal->frameGeometry(); });
+        QTest::mouseClick(Button(control, QStringLiteral("About")), Qt::LeftButton);
+        const QRect screen = control.screen()->availableGeometry();
+        QCOMPARE(shown.top(), screen.top());
+        QVERIFY(qAbs(shown.center().x() - control.frameGeometry().center().x()) <= 1);
+
+        control.hide();
+        for (const QWidget* over : {static_cast<const QWidget*>(&control), static_cast<const QWidget*>(nullptr)}) {
+            about.CentreOver(over);
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QVERIFY((about.frameGeometry().center() - screen.center()).manhattanLength() <= 1);
+            about.hide();
+        }
     }
 
     void aWebAddressThatCannotBeOpenedSaysSo()

@@ -9,6 +9,7 @@
 #include "CRegisterRowDelegate.h"
 #include "CSecondProgram.h"
 #include "CommandIds.h"
+#include "LocaleNumber.h"
 #include "ModalDriver.h"
 #include "ReportFeatures.h"
 #include "TransactionTypes.h"
@@ -199,6 +200,39 @@ private slots:
             const QFont smaller =
                 FontFittingWidth(delegate.RowFont(), QStringLiteral("-123456789.00"), layout.AmountText().width());
             QVERIFY(smaller.pixelSize() < delegate.RowFont().pixelSize());
+        }
+        SetUiScale(2);
+    }
+
+    // Three billion bought and sold at half a cent: the amounts show grouped, whole and in the row
+    // font, the number columns widened for them (the row scrolls sideways), at both scales.
+    void bigAmountsShowGroupedWholeAndInTheRowFont()
+    {
+        for (int scale : {1, 2}) {
+            SetUiScale(scale);
+            CBookScenario book;
+            book.AddProduct("Anvil");
+            book.Purchase(Day::Day(1), {{"Anvil", 3e9, 0.005}});
+            book.Sale(Day::Day(2), {{"Anvil", 3e9, 0.01}});
+            CRegisterWindow window(book, {});
+            QCOMPARE(window.Rows(), 2);
+            const CRegisterRowDelegate& delegate = window.list->Delegate();
+            const QFontMetrics metrics(delegate.RowFont());
+            const auto* model = qobject_cast<const CRegisterListModel*>(window.list->model());
+            const std::pair<int, QString> shown[] = {{0, "15,000,000.00"}, {1, "-15,000,000.00"}};
+            for (const auto& [row, amount] : shown) {
+                const RegisterRow::Texts texts = model->RowTexts(row).value();
+                QCOMPARE(LocaleFormOfPlainNumber(texts.amount), amount);
+                const CRegisterRowLayout layout = delegate.Layout(window.Bounds(row));
+                for (const auto& [text, box] :
+                     {std::pair(texts.amount, layout.AmountText()), std::pair(texts.balance, layout.BalanceText())}) {
+                    const QString grouped = LocaleFormOfPlainNumber(text);
+                    QVERIFY2(metrics.horizontalAdvance(grouped) <= box.width(), qPrintable(grouped));
+                    QCOMPARE(FontFittingWidth(delegate.RowFont(), grouped, box.width()), delegate.RowFont());
+                }
+                QVERIFY(metrics.horizontalAdvance(texts.date) <= layout.DateText().width());
+            }
+            QCOMPARE(window.list->horizontalHeader()->sectionSize(1), delegate.ColumnWidth(1));
         }
         SetUiScale(2);
     }

@@ -13,13 +13,17 @@
 #include <QAbstractItemModelTester>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
+
+#include <algorithm>
 
 namespace {
 
@@ -208,6 +212,59 @@ private slots:
         QCOMPARE(colour(1), CReportRowDelegate::kGrey);  // product
         QCOMPARE(colour(2), CReportRowDelegate::kTint);  // category total
         QCOMPARE(colour(3), CReportRowDelegate::kWhite); // separator
+    }
+
+    void bigNumbersShowWholeAndGroupedAtEveryScale_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("scale 1") << 1;
+        QTest::newRow("scale 2") << 2;
+    }
+    // Three billion at half a cent: every column is as wide as its widest text in the list font,
+    // so no amount, date or invoice number loses characters.
+    void bigNumbersShowWholeAndGroupedAtEveryScale()
+    {
+        QFETCH(int, scale);
+        const auto restore = qScopeGuard([before = UiScale()] { SetUiScale(before); });
+        SetUiScale(scale);
+        CTestBook book;
+        CReportWindow::Sell(book, "Anvil", "Hardware", 3e9, 0.005, 0.001);
+        CReportWindow window(book);
+        const QFontMetrics metrics(CReportRowDelegate::ListFont());
+        const auto wholeRow = [&](std::initializer_list<std::pair<int, const char*>> cells) {
+            const QAbstractItemModel& model = *window.list->model();
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const bool all = std::all_of(cells.begin(), cells.end(), [&](const auto& cell) {
+                    return model.index(row, cell.first).data().toString() == QLatin1String(cell.second);
+                });
+                if (all) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const auto everyCellFits = [&] {
+            const QAbstractItemModel& model = *window.list->model();
+            for (int column = 0; column < model.columnCount(); ++column) {
+                for (int row = 0; row < model.rowCount(); ++row) {
+                    const QString text = model.index(row, column).data().toString();
+                    if (window.list->columnWidth(column) < metrics.horizontalAdvance(text) + 2) {
+                        qWarning() << "cut:" << text << window.list->columnWidth(column);
+                        return false;
+                    }
+                }
+            }
+            return true;
+        };
+
+        window.BuildJanuary(ReportKind::SalesByItem);
+        QVERIFY(wholeRow({{4, "3,000,000,000"}, {5, "0.01"}, {6, "15,000,000.00"}}));
+        QVERIFY(wholeRow({{1, "1/9/26"}}));
+        QVERIFY(everyCellFits());
+
+        window.BuildJanuary(ReportKind::SalesSummary);
+        QVERIFY(wholeRow({{1, "3,000,000,000"}, {2, "15,000,000.00"}}));
+        QVERIFY(everyCellFits());
     }
 
     void saveWritesTheListAndTheChartSavesAPicture()

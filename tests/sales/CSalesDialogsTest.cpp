@@ -1,16 +1,21 @@
 #include "CHomeView.h"
 #include "CInventoryView.h"
 #include "CMainFrame.h"
+#include "CProductListModel.h"
 #include "CSalesBook.h"
 #include "CTransItemDlg.h"
+#include "CTransLineDelegate.h"
+#include "CTransLineLayout.h"
 #include "CommandIds.h"
 #include "ModalDriver.h"
 #include "SalesFeatures.h"
 #include "TransactionTypes.h"
+#include "UiScale.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -244,6 +249,50 @@ private slots:
         QCOMPARE(view.result(), int(QDialog::Accepted));
         QCOMPARE(book.Book().Rows("SELECT TransDate,CompanyName,ProductID FROM TransItem"),
                  QStringList{"1/18/26 3:45 PM|Acme Supply|Rope"});
+    }
+
+    // Three billion at half a cent, and one at fifteen million: each number shows whole and
+    // grouped in the list font, its column widened for it, at both scales.
+    void bigNumbersInTheLinesAreNeverCut()
+    {
+        for (int scale : {1, 2}) {
+            SetUiScale(scale);
+            CSalesBook book;
+            Fill(book);
+            CTransactionForm form(book.Doc(), kTransPurchase);
+            const auto line = [](const char* product, double quantity, double price) {
+                TransactionLine line;
+                line.ProductID = QLatin1String(product);
+                line.Quantity = quantity;
+                line.Price = price;
+                line.ItemTotal = 15e6;
+                return line;
+            };
+            form.AddLine(line("Bolt", 3e9, 0.005), -1);
+            form.AddLine(line("Rope", 1, 15e6), -1);
+            CInventoryView view(book.Doc(), form);
+            view.show();
+            auto* list = Child<QTableView>(&view, "lineList");
+            const auto* delegate = qobject_cast<const CTransLineDelegate*>(list->itemDelegate());
+            QVERIFY(delegate != nullptr);
+            const QFontMetrics metrics(delegate->RowFont());
+            const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
+            const QAbstractItemModel& model = *list->model();
+            const auto box = [&](int row, int column) {
+                return CTransLineLayout(list->visualRect(model.index(row, column)), blank, delegate->NameWidth());
+            };
+            const auto fits = [&](const QString& text, const QRect& place) {
+                return metrics.horizontalAdvance(text) <= place.width();
+            };
+            QCOMPARE(model.index(0, 0).data(CProductListModel::CategoryRole).toString(),
+                     QStringLiteral("3,000,000,000"));
+            QCOMPARE(model.index(0, 2).data().toString(), QStringLiteral("15,000,000.00"));
+            QCOMPARE(model.index(1, 1).data().toString(), QStringLiteral("15,000,000.00"));
+            QVERIFY(fits(QStringLiteral("3,000,000,000"), box(0, 0).Quantity()));
+            QVERIFY(fits(QStringLiteral("15,000,000.00"), box(0, 2).Upper()));
+            QVERIFY(fits(QStringLiteral("15,000,000.00"), box(1, 1).Upper()));
+        }
+        SetUiScale(2);
     }
 
     // Escape, the cross and the close box would lose the lines: each asks first, and No keeps them.
