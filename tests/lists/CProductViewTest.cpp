@@ -423,6 +423,66 @@ private slots:
         QCOMPARE(prompter.Shown(), QStringList{"Please Select Item First"});
     }
 
+    // The search keeps the products holding the typed text anywhere, letter case aside; the bar
+    // acts on the product shown, however far it stands from its place in the whole catalogue.
+    void theSearchFindsProductsAsTypedAndTheBarActsOnTheOneShown()
+    {
+        CTestBook book;
+        Stock(book);
+        CreateProduct(book.Doc(), QStringLiteral("Anchor bolt"), 1, 0, 1);
+        CreateProduct(book.Doc(), QStringLiteral("Zinc anchor"), 1, 0, 1);
+        CListWindow window(book);
+        auto& prompter = book.Prompter();
+        auto* search = Child<QLineEdit>(window.view, "productSearch");
+        window.TapRow(3);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+
+        // A selected product the search hides is no longer selected.
+        QTest::mouseClick(search, Qt::LeftButton);
+        QTest::keyClicks(search, QStringLiteral("ER"));
+        QCOMPARE(window.list->model()->rowCount(), 1);
+        QCOMPARE(Text(*window.list->model(), 0, 0, Qt::DisplayRole), QStringLiteral("Washer"));
+        QCOMPARE(window.view->SelectedProductID(), QString());
+        QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
+
+        // Down goes to the matches and chooses the first; Enter edits it.
+        QTest::keyClick(search, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), window.list);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+        QString edited;
+        QTest::keyClick(window.list, Qt::Key_Return);
+        WhenModalOpens([&edited](QWidget* dialog) {
+            edited = Child<QLineEdit>(dialog, "nameEdit")->text();
+            Click(dialog, "cancelButton");
+        });
+        QTRY_COMPARE(edited, QStringLiteral("Washer"));
+
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(search, QStringLiteral("xyz"));
+        QCOMPARE(window.list->model()->rowCount(), 0);
+        QCOMPARE(window.list->ShownHint(), QStringLiteral("No product matches \"xyz\""));
+
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(search, QStringLiteral("anch"));
+        QCOMPARE(window.list->model()->rowCount(), 2);
+        window.TapRow(1);
+        QCOMPARE(window.Highlighted(), QStringList{"Zinc anchor"});
+        prompter.Clear();
+        prompter.AnswerYes();
+        Click(&window.frame, "deleteButton");
+        QCOMPARE(prompter.Shown(), QStringList{"? Delete the product 'Zinc anchor'?"});
+        QCOMPARE(book.Doc().FindProduct(QStringLiteral("Anchor bolt"), Qt::CaseSensitive), 0);
+        QCOMPARE(book.Doc().FindProduct(QStringLiteral("Zinc anchor"), Qt::CaseSensitive), -1);
+        QCOMPARE(window.list->model()->rowCount(), 1);
+        QCOMPARE(window.Highlighted(), QStringList{});
+
+        // Emptied, the search lists every product again.
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(search, Qt::Key_Backspace);
+        QCOMPARE(window.list->model()->rowCount(), 5);
+        QCOMPARE(window.list->ShownHint(), QString());
+    }
+
     void theItemSetupKeepsItsProductWhenACategoryRenameReordersTheList()
     {
         CTestBook book;
