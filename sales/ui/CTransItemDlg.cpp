@@ -144,6 +144,15 @@ void CTransItemDlg::CreateControls()
     auto* percent = new QLabel(QStringLiteral("%"), this);
     grid->addWidget(percent, 7, 2);
     layout->addLayout(grid);
+    // Each caption names its field, for screen readers.
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QLayoutItem* caption = grid->itemAtPosition(row, 0);
+        QLayoutItem* field = grid->itemAtPosition(row, 1);
+        if (auto* label = caption != nullptr ? qobject_cast<QLabel*>(caption->widget()) : nullptr;
+            label != nullptr && field != nullptr) {
+            label->setBuddy(field->widget());
+        }
+    }
     m_taxControls = {taxLabel, m_tax, rateLabel, m_taxRate, percent};
 
     auto* buttons = new QHBoxLayout;

@@ -12,6 +12,7 @@
 #include "ListFeatures.h"
 #include "ModalDriver.h"
 #include "UiScale.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -481,6 +482,36 @@ private slots:
         QTest::keyClick(search, Qt::Key_Backspace);
         QCOMPARE(window.list->model()->rowCount(), 5);
         QCOMPARE(window.list->ShownHint(), QString());
+    }
+
+    // Every control of the home screen, the product list and the product's dialog has a name a
+    // screen reader announces.
+    void everyControlHasAnAccessibleName()
+    {
+        CTestBook book;
+        Stock(book);
+        CListWindow window(book);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+        window.frame.RunCommand(CommandId::kHome);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+        window.frame.RunCommand(CommandId::kProductList);
+        window.TapRow(0);
+        QStringList unnamed{"none"};
+        QString title;
+        QAccessible::Role role = QAccessible::NoRole;
+        WhenModalOpens([&](QWidget* dialog) {
+            unnamed = UnnamedControls(dialog);
+            for (const char* field : {"nameEdit", "quantityEdit", "avgCostEdit", "vendorCombo", "noteEdit"}) {
+                unnamed << Child<QWidget>(dialog, field)->accessibleName();
+            }
+            title = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
+            role = QAccessible::queryAccessibleInterface(dialog)->role();
+            Click(dialog, "cancelButton");
+        });
+        Click(&window.frame, "editButton");
+        QCOMPARE(role, QAccessible::Dialog);
+        QVERIFY(!title.isEmpty());
+        QCOMPARE(unnamed.join(", "), QStringLiteral("Name, Qty on Hand, Avg Cost, Vendor, Note"));
     }
 
     void theItemSetupKeepsItsProductWhenACategoryRenameReordersTheList()

@@ -7,6 +7,7 @@
 #include "ModalDriver.h"
 #include "SalesFeatures.h"
 #include "TransactionTypes.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -60,6 +61,7 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sale Item"));
+        QCOMPARE(UnnamedControls(&dialog).join(", "), QString());
         auto* product = Child<QComboBox>(&dialog, "productCombo");
         auto* tax = Child<QComboBox>(&dialog, "taxCombo");
         // Both products under their category's heading.
@@ -271,6 +273,7 @@ private slots:
         QVERIFY(Child<QWidget>(&view, "taxText")->isHidden());
         QCOMPARE(Text(&view, "invoiceEdit"), QStringLiteral("0"));
         QCOMPARE(Child<QDateEdit>(&view, "dateEdit")->text(), QStringLiteral("1/20/26"));
+        QCOMPARE(UnnamedControls(&view).join(", "), QString());
         auto* list = Child<QTableView>(&view, "lineList");
         QAbstractItemModelTester tester(list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* edit = Child<QPushButton>(&view, "editItemButton");
