@@ -106,7 +106,7 @@ void CTransItemDlg::CreateControls()
     AddLabel(grid, 0, QStringLiteral("Find:"));
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("productSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Name, code or description"));
+    m_search->setPlaceholderText(QStringLiteral("Code or description"));
     m_search->setAccessibleName(QStringLiteral("Search products"));
     m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
