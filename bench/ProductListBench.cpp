@@ -1,12 +1,14 @@
 // The product list over 10,000 products: the catalogue's product load beside the same rows read by
 // a plain prepared SQLite statement, a fill of the list (one model reset, with the relayout and
-// repaint it brings), and the paint of one screen of rows beside the same texts drawn plainly.
+// repaint it brings), and the paint of one screen of rows beside the same texts drawn plainly;
+// a search typed key by key, through the filter alone and through the list's search field.
 
 #include "CBenchPrompter.h"
 #include "CDbConnection.h"
 #include "CDbStatement.h"
 #include "CDbTransaction.h"
 #include "CInventoryDoc.h"
+#include "CProductFilter.h"
 #include "CProductListCtrl.h"
 #include "CProductRowDelegate.h"
 #include "CProductView.h"
@@ -17,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -210,8 +213,49 @@ void PaintProductScreenFloor(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * rows);
 }
 
+// The texts of a search as typed, one key at a time: from one letter that finds almost every
+// product to a code that finds one, and back to none.
+const QStringList& Keystrokes()
+{
+    static const QStringList texts = [] {
+        QStringList typed;
+        const QString whole = QStringLiteral("Number 1234");
+        for (int length = 1; length <= whole.size(); ++length) {
+            typed << whole.left(length);
+        }
+        typed << QStringLiteral("p0") << QStringLiteral("p01") << QString();
+        return typed;
+    }();
+    return texts;
+}
+
+void FilterProducts(benchmark::State& state)
+{
+    const QList<ItemRecord>& products = Book().Doc().Products();
+    qsizetype key = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CProductFilter(Keystrokes()[key++ % Keystrokes().size()]).MatchingRows(products));
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// One key in the list's search field, with the list's relayout and repaint.
+void SearchProductList(benchmark::State& state)
+{
+    const std::unique_ptr<CProductView> view = ShownList();
+    auto* search = view->findChild<QLineEdit*>(QStringLiteral("productSearch"));
+    qsizetype key = 0;
+    for (auto _ : state) {
+        search->setText(Keystrokes()[key++ % Keystrokes().size()]);
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 } // namespace
 
+BENCHMARK(FilterProducts)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchProductList)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadProducts)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadProductsFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(FillProductList)->Unit(benchmark::kMillisecond);

@@ -37,7 +37,9 @@ CItemSetupDlg::CItemSetupDlg(CInventoryDoc& doc, const QString& productID, QWidg
 {
     setObjectName(QStringLiteral("itemSetupDialog"));
     setWindowTitle(CMainFrame::kApplicationTitle);
-    CreateControls(AddScrollingPage(*this, kFormWidth, kFormHeight));
+    QWidget* page = AddScrollingPage(*this, kFormWidth, kFormHeight);
+    CreateControls(page);
+    NameFieldsByTheirCaptions(page);
     ShowForm();
 }
 

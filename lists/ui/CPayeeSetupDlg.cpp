@@ -87,7 +87,9 @@ CPayeeSetupDlg::CPayeeSetupDlg(CInventoryDoc& doc, CPayeeSetup::Kind kind, std::
                                                                        : Mode::Change;
     setObjectName(vendor ? QStringLiteral("vendorSetupDialog") : QStringLiteral("customerSetupDialog"));
     setWindowTitle(CMainFrame::kApplicationTitle);
-    CreateControls(AddScrollingPage(*this, kFormWidth, BottomOf(kind).height));
+    QWidget* page = AddScrollingPage(*this, kFormWidth, BottomOf(kind).height);
+    CreateControls(page);
+    NameFieldsByTheirCaptions(page);
     ShowStored();
 }
 

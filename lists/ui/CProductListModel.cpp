@@ -2,6 +2,8 @@
 
 #include "CInventoryDoc.h"
 
+#include <algorithm>
+
 CProductListModel::CProductListModel(const CInventoryDoc& doc, QObject* parent)
     : QAbstractTableModel(parent), m_doc(doc)
 {}
@@ -19,17 +21,44 @@ int CProductListModel::columnCount(const QModelIndex& parent) const
 void CProductListModel::Fill()
 {
     beginResetModel();
-    m_rows = static_cast<int>(m_doc.Products().size());
+    if (m_filter.IsBlank()) {
+        m_matches.clear();
+        m_rows = static_cast<int>(m_doc.Products().size());
+    } else {
+        m_matches = m_filter.MatchingRows(m_doc.Products());
+        m_rows = static_cast<int>(m_matches.size());
+    }
     endResetModel();
+}
+
+int CProductListModel::CatalogueRow(int row) const
+{
+    if (row < 0 || row >= m_rows) {
+        return -1;
+    }
+    return m_filter.IsBlank() ? row : m_matches[row];
+}
+
+int CProductListModel::RowOf(int catalogueRow) const
+{
+    if (catalogueRow < 0) {
+        return -1;
+    }
+    if (m_filter.IsBlank()) {
+        return catalogueRow < m_rows ? catalogueRow : -1;
+    }
+    const auto found = std::lower_bound(m_matches.cbegin(), m_matches.cend(), catalogueRow);
+    return found != m_matches.cend() && *found == catalogueRow ? static_cast<int>(found - m_matches.cbegin()) : -1;
 }
 
 // The catalogue may have been reloaded since the last fill; a row past its end reads empty.
 std::optional<ProductRowTexts> CProductListModel::RowTexts(int row) const
 {
-    if (row < 0 || row >= m_doc.Products().size()) {
+    const int product = CatalogueRow(row);
+    if (product < 0 || product >= m_doc.Products().size()) {
         return std::nullopt;
     }
-    return ProductRowTexts::Of(m_doc.Products()[row]);
+    return ProductRowTexts::Of(m_doc.Products()[product]);
 }
 
 ProductRowTexts::NumberExtremes CProductListModel::NumberExtremes() const

@@ -9,22 +9,34 @@
 #include "CommandIds.h"
 
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 CProductView::CProductView(CInventoryDoc& doc, QWidget* parent)
     : CScreenView(parent), m_doc(doc), m_model(new CProductListModel(doc, this)),
-      m_list(new CProductListCtrl(m_model, this))
+      m_list(new CProductListCtrl(m_model, this)), m_search(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("productView"));
     m_list->setObjectName(QStringLiteral("productList"));
+    m_list->setAccessibleName(QStringLiteral("Products"));
+    m_search->setObjectName(QStringLiteral("productSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Search name, code or description"));
+    m_search->setAccessibleName(QStringLiteral("Search products"));
+    m_search->setClearButtonEnabled(true);
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, this, &CProductView::Search);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_search);
     layout->addWidget(m_list);
     connect(m_list, &CProductListCtrl::Tapped, this, &CProductView::Tapped);
     connect(m_list, &CProductListCtrl::EditRequested, this, [this] { RunBarCommandIfEnabled(CommandId::kEdit); });
     setFocusProxy(m_list);
     m_list->SetEmptyHint(QStringLiteral("No products yet: New adds one"));
+    setTabOrder(m_search, m_list);
     connect(m_list, &CProductListCtrl::OnHandIconTapped, this, &CProductView::OnHandIconTapped);
 }
 
@@ -42,15 +54,42 @@ void CProductView::RefreshFromDocument()
 void CProductView::showEvent(QShowEvent* event)
 {
     CScreenView::showEvent(event);
-    if (m_model->rowCount() != m_doc.Products().size()) {
+    if (m_filledCount != m_doc.Products().size()) {
         Fill(true);
     }
+}
+
+void CProductView::Search(const QString& text)
+{
+    const CProductFilter filter(text);
+    if (filter.Text() == m_model->Filter().Text()) {
+        return;
+    }
+    m_model->SetFilter(filter);
+    m_list->SetEmptyHint(filter.IsBlank() ? QStringLiteral("No products yet: New adds one")
+                                          : QStringLiteral("No product matches \"%1\"").arg(filter.Text()));
+    Fill(false);
+}
+
+// Down from the search goes to the matches, the first one chosen when none is.
+bool CProductView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_search && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down && m_model->rowCount() > 0) {
+        if (SelectedRow() < 0) {
+            Tapped(0);
+        }
+        m_list->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return CScreenView::eventFilter(watched, event);
 }
 
 void CProductView::Fill(bool keepScroll)
 {
     const int scroll = m_list->verticalScrollBar()->value();
     m_model->Fill();
+    m_filledCount = m_doc.Products().size();
     ShowSelection();
     if (keepScroll) {
         m_list->verticalScrollBar()->setValue(scroll);
@@ -64,7 +103,7 @@ int CProductView::SelectedRow() const
     if (m_selectedID.isEmpty()) {
         return -1;
     }
-    return m_doc.FindProduct(m_selectedID, Qt::CaseSensitive);
+    return m_model->RowOf(m_doc.FindProduct(m_selectedID, Qt::CaseSensitive));
 }
 
 // A product that is gone stays unselected, even when one of the same name comes later.
@@ -83,7 +122,8 @@ void CProductView::ShowSelection()
 
 void CProductView::Tapped(int row)
 {
-    m_selectedID = row >= 0 && row < m_doc.Products().size() ? m_doc.Products()[row].ProductID : QString();
+    const int product = m_model->CatalogueRow(row);
+    m_selectedID = product >= 0 && product < m_doc.Products().size() ? m_doc.Products()[product].ProductID : QString();
     ShowSelection();
 }
 
@@ -149,7 +189,7 @@ void CProductView::RunItemSetup(const QString& productID)
         m_selectedID = dialog.SavedName();
     }
     Fill(true);
-    const int row = saved ? m_doc.FindProduct(dialog.SavedName(), Qt::CaseSensitive) : -1;
+    const int row = saved ? m_model->RowOf(m_doc.FindProduct(dialog.SavedName(), Qt::CaseSensitive)) : -1;
     if (row >= 0) {
         m_list->scrollTo(m_model->index(row, 0));
     }

@@ -5,7 +5,9 @@
 #include "CIconPushButton.h"
 #include "UiScale.h"
 
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
@@ -76,5 +78,60 @@ void ShowTextsFromStart(QWidget* parent)
 {
     for (QLineEdit* field : parent->findChildren<QLineEdit*>()) {
         field->setCursorPosition(0);
+    }
+}
+
+namespace {
+
+QString CaptionText(const QLabel* label)
+{
+    QString text = label->text();
+    text.remove(QLatin1Char('&'));
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text.trimmed();
+}
+
+// The caption left of the field on its line, nearest first; else the nearest one above it.
+const QLabel* CaptionOf(const QWidget* field, const QList<QLabel*>& labels)
+{
+    const QRect place = field->geometry();
+    const QLabel* left = nullptr;
+    const QLabel* above = nullptr;
+    for (const QLabel* label : labels) {
+        const QRect caption = label->geometry();
+        if (label->parentWidget() != field->parentWidget() || CaptionText(label).isEmpty()) {
+            continue;
+        }
+        const int middle = caption.center().y();
+        if (caption.right() <= place.left() + 2 && middle >= place.top() && middle <= place.bottom()) {
+            if (left == nullptr || caption.right() > left->geometry().right()) {
+                left = label;
+            }
+        } else if (caption.bottom() <= place.top() + 2 && caption.left() < place.right() &&
+                   caption.right() > place.left()) {
+            if (above == nullptr || caption.bottom() > above->geometry().bottom()) {
+                above = label;
+            }
+        }
+    }
+    return left != nullptr ? left : above;
+}
+
+} // namespace
+
+void NameFieldsByTheirCaptions(QWidget* page)
+{
+    const QList<QLabel*> labels = page->findChildren<QLabel*>();
+    for (QWidget* field : page->findChildren<QWidget*>()) {
+        const bool isField = qobject_cast<QLineEdit*>(field) != nullptr || qobject_cast<QComboBox*>(field) != nullptr ||
+                             field->inherits("QAbstractScrollArea");
+        if (!isField || !field->accessibleName().isEmpty() || qobject_cast<QComboBox*>(field->parentWidget())) {
+            continue;
+        }
+        if (const QLabel* caption = CaptionOf(field, labels)) {
+            field->setAccessibleName(CaptionText(caption));
+        }
     }
 }

@@ -25,6 +25,11 @@ QWidget* AddScrollingPage(QDialog& dialog, double widthUnits, double heightUnits
 // field would otherwise open scrolled to its end.
 void ShowTextsFromStart(QWidget* parent);
 
+// Every field on a page without a name of its own takes its caption's, for screen readers: the
+// caption on its left on the same line, else the one just above it. The captions stand at fixed
+// places, not beside their fields in a layout, so Qt cannot find them by itself.
+void NameFieldsByTheirCaptions(QWidget* page);
+
 // A field's caption, right-aligned, in its colours.
 CColorStatic* AddFormLabel(QWidget* page, const QString& text, const QRect& place, const QColor& background,
                            const QColor& textColor);

@@ -106,12 +106,14 @@ QWidget* CInventoryView::CreateTitleRow()
     layout->addWidget(title, 1);
     auto* confirm = AddButton(CIconFactory::Kind::Confirm, QString(), QStringLiteral("confirmButton"), row);
     confirm->setToolTip(QStringLiteral("Save"));
+    confirm->setAccessibleName(confirm->toolTip());
     confirm->SetIconSize(kImageButtonIcon);
     confirm->setFixedSize(imageButton);
     connect(confirm, &QPushButton::clicked, this, &CInventoryView::Confirm);
     layout->addWidget(confirm);
     auto* close = AddButton(CIconFactory::Kind::Cancel, QString(), QStringLiteral("closeButton"), row);
     close->setToolTip(QStringLiteral("Close without saving"));
+    close->setAccessibleName(close->toolTip());
     close->SetIconSize(kImageButtonIcon);
     close->setFixedSize(imageButton);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -159,6 +161,12 @@ QWidget* CInventoryView::CreateHeaderRows()
     grid->addWidget(newParty, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // The captions name their fields, for screen readers.
+    for (auto [caption, field] : {std::pair<const char*, QWidget*>{"dateLabel", m_date},
+                                  {"invoiceLabel", m_invoice},
+                                  {"partyLabel", m_party}}) {
+        rows->findChild<QLabel*>(QLatin1String(caption))->setBuddy(field);
+    }
     return rows;
 }
 
@@ -167,6 +175,7 @@ QTableView* CInventoryView::CreateLineList()
     m_model = new CTransLineModel(m_form, this);
     m_lines = new QTableView(this);
     m_lines->setObjectName(QStringLiteral("lineList"));
+    m_lines->setAccessibleName(QStringLiteral("Lines"));
     auto* delegate = new CTransLineDelegate(m_lines);
     m_lines->setHorizontalHeader(new CProductHeaderCtrl(delegate->NameWidth(), m_lines, kHeaderBackground));
     m_lines->setItemDelegate(delegate);

@@ -4,15 +4,19 @@
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
 #include "CPadField.h"
+#include "CProductFilter.h"
 #include "CPrompter.h"
 #include "UiScale.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,9 +80,9 @@ QComboBox* CTransItemDlg::AddCombo(QGridLayout* grid, int row, const QString& ob
 
 // A product or tax the list no longer has (an edited line's) shows as the combo's placeholder,
 // or as the typed text of the product field.
-void CTransItemDlg::ShowChoice(QComboBox* combo, const QString& text, Qt::MatchFlags match)
+void CTransItemDlg::ShowChoice(QComboBox* combo, const QString& text, int role, Qt::MatchFlags match)
 {
-    const int index = combo->findText(text, match);
+    const int index = text.isEmpty() ? -1 : combo->findData(text, role, match);
     combo->setCurrentIndex(index);
     combo->setPlaceholderText(text);
     if (index < 0 && combo->isEditable()) {
@@ -99,8 +103,17 @@ void CTransItemDlg::CreateControls()
     grid->setHorizontalSpacing(Scaled(3));
     grid->setVerticalSpacing(Scaled(2));
     grid->setColumnStretch(1, 1);
-    AddLabel(grid, 0, QStringLiteral("Name:"));
-    m_product = AddCombo(grid, 0, QStringLiteral("productCombo"));
+    AddLabel(grid, 0, QStringLiteral("Find:"));
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("productSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Code or description"));
+    m_search->setAccessibleName(QStringLiteral("Search products"));
+    m_search->setClearButtonEnabled(true);
+    m_search->installEventFilter(this);
+    connect(m_search, &QLineEdit::textChanged, this, &CTransItemDlg::FillProducts);
+    grid->addWidget(m_search, 0, 1, 1, 2);
+    AddLabel(grid, 1, QStringLiteral("Name:"));
+    m_product = AddCombo(grid, 1, QStringLiteral("productCombo"));
     // A code is typed or scanned whole; completing it inline would pick a product that merely
     // starts alike.
     m_product->setEditable(true);
@@ -109,28 +122,37 @@ void CTransItemDlg::CreateControls()
     m_product->installEventFilter(this);
     m_product->lineEdit()->installEventFilter(this);
     connect(m_product, &QComboBox::activated, this, &CTransItemDlg::ProductChosen);
-    AddLabel(grid, 1, QStringLiteral("Desc:"));
-    m_description = AddField(grid, 1, QStringLiteral("descEdit"));
-    m_priceLabel = AddLabel(grid, 2, m_form.PriceLabel());
+    AddLabel(grid, 2, QStringLiteral("Desc:"));
+    m_description = AddField(grid, 2, QStringLiteral("descEdit"));
+    m_priceLabel = AddLabel(grid, 3, m_form.PriceLabel());
     m_priceLabel->setObjectName(QStringLiteral("priceLabel"));
     m_price =
-        AddPadField(grid, 2, QStringLiteral("priceEdit"), &CTransItemForm::EnterPrice, &CTransItemForm::TakePrice);
-    AddLabel(grid, 3, QStringLiteral("Quantity:"));
-    m_quantity = AddPadField(grid, 3, QStringLiteral("quantityEdit"), &CTransItemForm::EnterQuantity,
+        AddPadField(grid, 3, QStringLiteral("priceEdit"), &CTransItemForm::EnterPrice, &CTransItemForm::TakePrice);
+    AddLabel(grid, 4, QStringLiteral("Quantity:"));
+    m_quantity = AddPadField(grid, 4, QStringLiteral("quantityEdit"), &CTransItemForm::EnterQuantity,
                              &CTransItemForm::TakeQuantity);
-    AddLabel(grid, 4, QStringLiteral("New QTY On Hand:"));
-    m_onHand = AddField(grid, 4, QStringLiteral("onHandEdit"));
-    QLabel* taxLabel = AddLabel(grid, 5, QStringLiteral("Sale Tax:"));
-    m_tax = AddCombo(grid, 5, QStringLiteral("taxCombo"));
+    AddLabel(grid, 5, QStringLiteral("New QTY On Hand:"));
+    m_onHand = AddField(grid, 5, QStringLiteral("onHandEdit"));
+    QLabel* taxLabel = AddLabel(grid, 6, QStringLiteral("Sale Tax:"));
+    m_tax = AddCombo(grid, 6, QStringLiteral("taxCombo"));
     connect(m_tax, &QComboBox::activated, this, &CTransItemDlg::TaxChosen);
-    QLabel* rateLabel = AddLabel(grid, 6, QStringLiteral("Tax Rate:"));
+    QLabel* rateLabel = AddLabel(grid, 7, QStringLiteral("Tax Rate:"));
     m_taxRate = new QLineEdit(this);
     m_taxRate->setObjectName(QStringLiteral("taxRateEdit"));
     m_taxRate->setEnabled(false);
-    grid->addWidget(m_taxRate, 6, 1);
+    grid->addWidget(m_taxRate, 7, 1);
     auto* percent = new QLabel(QStringLiteral("%"), this);
-    grid->addWidget(percent, 6, 2);
+    grid->addWidget(percent, 7, 2);
     layout->addLayout(grid);
+    // Each caption names its field, for screen readers.
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QLayoutItem* caption = grid->itemAtPosition(row, 0);
+        QLayoutItem* field = grid->itemAtPosition(row, 1);
+        if (auto* label = caption != nullptr ? qobject_cast<QLabel*>(caption->widget()) : nullptr;
+            label != nullptr && field != nullptr) {
+            label->setBuddy(field->widget());
+        }
+    }
     m_taxControls = {taxLabel, m_tax, rateLabel, m_taxRate, percent};
 
     auto* buttons = new QHBoxLayout;
@@ -157,24 +179,86 @@ void CTransItemDlg::CreateControls()
 
 void CTransItemDlg::FillCombos()
 {
-    for (const ItemRecord& product : m_doc.Products()) {
-        m_product->addItem(product.ProductID, product.ProductID);
-    }
+    FillProducts(QString());
     for (const TaxRecord& tax : m_doc.Taxes()) {
         m_tax->addItem(tax.TaxName, tax.TaxID);
     }
 }
 
+// The catalogue comes grouped by category; each group opens with its category's heading, which
+// cannot be chosen. The chosen product stays in the field when the search hides it.
+void CTransItemDlg::FillProducts(const QString& search)
+{
+    const QString typed = m_product->currentIndex() < 0 ? m_product->currentText() : QString();
+    const QSignalBlocker blocker(m_product);
+    m_product->clear();
+    auto* model = qobject_cast<QStandardItemModel*>(m_product->model());
+    const QList<ItemRecord>& products = m_doc.Products();
+    QList<QStandardItem*> items;
+    int32_t category = -1;
+    for (const int row : CProductFilter(search).MatchingRows(products)) {
+        const ItemRecord& product = products[row];
+        if (items.isEmpty() || product.CategoryID != category) {
+            category = product.CategoryID;
+            auto* heading = new QStandardItem(product.CategoryName);
+            heading->setFlags(Qt::NoItemFlags);
+            QFont font = m_product->font();
+            font.setBold(true);
+            heading->setFont(font);
+            heading->setData(QStringLiteral("Category %1").arg(product.CategoryName), Qt::AccessibleTextRole);
+            items.append(heading);
+        }
+        auto* item = new QStandardItem(product.ProductID);
+        item->setData(product.ProductID, Qt::UserRole);
+        item->setData(product.ProductID, Qt::AccessibleTextRole);
+        items.append(item);
+    }
+    model->insertColumn(0, items);
+    ShowChoice(m_product, m_form.ProductID(), Qt::UserRole, Qt::MatchFixedString);
+    if (m_form.ProductID().isEmpty() && !typed.isEmpty()) {
+        m_product->setEditText(typed);
+    }
+}
+
+// Enter takes the one product found, or the one whose code is the text; otherwise the list of
+// those found opens to choose from.
+void CTransItemDlg::SearchEntered()
+{
+    QList<int> found;
+    for (int index = 0; index < m_product->count(); ++index) {
+        const QString code = m_product->itemData(index, Qt::UserRole).toString();
+        if (code.isEmpty()) {
+            continue;
+        }
+        if (code.compare(m_search->text().trimmed(), Qt::CaseInsensitive) == 0) {
+            found = {index};
+            break;
+        }
+        found.append(index);
+    }
+    if (found.isEmpty()) {
+        m_doc.Prompter().ShowMessage(QStringLiteral("No product matches \"%1\".").arg(m_search->text().trimmed()));
+        return;
+    }
+    m_product->setFocus(Qt::TabFocusReason);
+    if (found.size() == 1) {
+        m_product->setCurrentIndex(found.first());
+        ProductChosen(found.first());
+    } else {
+        m_product->showPopup();
+    }
+}
+
 void CTransItemDlg::ShowForm()
 {
-    ShowChoice(m_product, m_form.ProductID(), Qt::MatchFixedString);
+    ShowChoice(m_product, m_form.ProductID(), Qt::UserRole, Qt::MatchFixedString);
     m_description->setText(m_form.Description());
     m_description->setCursorPosition(0);
     m_priceLabel->setText(m_form.PriceLabel());
     m_price->Edit()->setText(m_form.PriceText());
     m_quantity->Edit()->setText(m_form.QuantityText());
     m_onHand->setText(m_form.OnHandText());
-    ShowChoice(m_tax, m_form.TaxName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ShowChoice(m_tax, m_form.TaxName(), Qt::DisplayRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_taxRate->setText(m_form.TaxRateText());
 }
 
@@ -192,6 +276,18 @@ void CTransItemDlg::TaxChosen(int index)
 
 bool CTransItemDlg::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_search && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            SearchEntered();
+            return true;
+        }
+        if (key == Qt::Key_Down) {
+            m_product->setFocus(Qt::TabFocusReason);
+            m_product->showPopup();
+            return true;
+        }
+    }
     if ((watched == m_product || watched == m_product->lineEdit()) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

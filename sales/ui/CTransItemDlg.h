@@ -15,7 +15,8 @@ class QLineEdit;
 // catalogue or by typing (or scanning) its exact code, the tax (for a sale) from the list; price
 // and quantity are typed or set on the number pad (a click or Enter opens it). The stock after the line is shown as
 // "New QTY On Hand". OK takes the line when a product of the catalogue is chosen; Cancel leaves the entry form as it
-// was.
+// was. The search field above the product keeps in its list only the products whose code or
+// description holds the typed text, under their category headings.
 class CTransItemDlg final : public QDialog
 {
     Q_OBJECT
@@ -36,8 +37,10 @@ private:
     CPadField* AddPadField(QGridLayout* grid, int row, const QString& objectName, bool (CTransItemForm::*enter)(),
                            bool (CTransItemForm::*take)(double));
     QComboBox* AddCombo(QGridLayout* grid, int row, const QString& objectName);
-    static void ShowChoice(QComboBox* combo, const QString& text, Qt::MatchFlags match);
+    static void ShowChoice(QComboBox* combo, const QString& text, int role, Qt::MatchFlags match);
     void FillCombos();
+    void FillProducts(const QString& search);
+    void SearchEntered();
     void ShowForm();
     void ProductChosen(int index);
     void TaxChosen(int index);
@@ -48,6 +51,7 @@ private:
 
     CInventoryDoc& m_doc;
     CTransItemForm m_form;
+    QLineEdit* m_search = nullptr;
     QComboBox* m_product = nullptr;
     QLineEdit* m_description = nullptr;
     QLabel* m_priceLabel = nullptr;

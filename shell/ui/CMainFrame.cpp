@@ -131,6 +131,8 @@ QToolButton* CMainFrame::AddDropDown(const QString& toolTip, int commandId, QMen
     auto* button = new QToolButton(this);
     button->setObjectName(QStringLiteral("dropDown%1").arg(commandId));
     button->setToolTip(toolTip);
+    // An icon alone says nothing to a screen reader.
+    button->setAccessibleName(toolTip);
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
     m_dropDowns.append({button, menu});

@@ -12,6 +12,7 @@
 #include "ListFeatures.h"
 #include "ModalDriver.h"
 #include "UiScale.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -458,6 +459,96 @@ private slots:
         prompter.Clear();
         window.view->OnBarCommand(CommandId::kEdit);
         QCOMPARE(prompter.Shown(), QStringList{"Please Select Item First"});
+    }
+
+    // The search keeps the products holding the typed text anywhere, letter case aside; the bar
+    // acts on the product shown, however far it stands from its place in the whole catalogue.
+    void theSearchFindsProductsAsTypedAndTheBarActsOnTheOneShown()
+    {
+        CTestBook book;
+        Stock(book);
+        CreateProduct(book.Doc(), QStringLiteral("Anchor bolt"), 1, 0, 1);
+        CreateProduct(book.Doc(), QStringLiteral("Zinc anchor"), 1, 0, 1);
+        CListWindow window(book);
+        auto& prompter = book.Prompter();
+        auto* search = Child<QLineEdit>(window.view, "productSearch");
+        window.TapRow(3);
+        QCOMPARE(window.Highlighted(), QStringList{"Nut"});
+
+        // A selected product the search hides is no longer selected.
+        QTest::mouseClick(search, Qt::LeftButton);
+        QTest::keyClicks(search, QStringLiteral("ER"));
+        QCOMPARE(window.list->model()->rowCount(), 1);
+        QCOMPARE(Text(*window.list->model(), 0, 0, Qt::DisplayRole), QStringLiteral("Washer"));
+        QCOMPARE(window.view->SelectedProductID(), QString());
+        QCOMPARE(window.EnabledBarButtons(), QStringList{"newButton"});
+
+        // Down goes to the matches and chooses the first; Enter edits it.
+        QTest::keyClick(search, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), window.list);
+        QCOMPARE(window.Highlighted(), QStringList{"Washer"});
+        QString edited;
+        QTest::keyClick(window.list, Qt::Key_Return);
+        WhenModalOpens([&edited](QWidget* dialog) {
+            edited = Child<QLineEdit>(dialog, "nameEdit")->text();
+            Click(dialog, "cancelButton");
+        });
+        QTRY_COMPARE(edited, QStringLiteral("Washer"));
+
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(search, QStringLiteral("xyz"));
+        QCOMPARE(window.list->model()->rowCount(), 0);
+        QCOMPARE(window.list->ShownHint(), QStringLiteral("No product matches \"xyz\""));
+
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(search, QStringLiteral("anch"));
+        QCOMPARE(window.list->model()->rowCount(), 2);
+        window.TapRow(1);
+        QCOMPARE(window.Highlighted(), QStringList{"Zinc anchor"});
+        prompter.Clear();
+        prompter.AnswerYes();
+        Click(&window.frame, "deleteButton");
+        QCOMPARE(prompter.Shown(), QStringList{"? Delete the product 'Zinc anchor'?"});
+        QCOMPARE(book.Doc().FindProduct(QStringLiteral("Anchor bolt"), Qt::CaseSensitive), 0);
+        QCOMPARE(book.Doc().FindProduct(QStringLiteral("Zinc anchor"), Qt::CaseSensitive), -1);
+        QCOMPARE(window.list->model()->rowCount(), 1);
+        QCOMPARE(window.Highlighted(), QStringList{});
+
+        // Emptied, the search lists every product again.
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(search, Qt::Key_Backspace);
+        QCOMPARE(window.list->model()->rowCount(), 5);
+        QCOMPARE(window.list->ShownHint(), QString());
+    }
+
+    // Every control of the home screen, the product list and the product's dialog has a name a
+    // screen reader announces.
+    void everyControlHasAnAccessibleName()
+    {
+        CTestBook book;
+        Stock(book);
+        CListWindow window(book);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+        window.frame.RunCommand(CommandId::kHome);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+        window.frame.RunCommand(CommandId::kProductList);
+        window.TapRow(0);
+        QStringList unnamed{"none"};
+        QString title;
+        QAccessible::Role role = QAccessible::NoRole;
+        WhenModalOpens([&](QWidget* dialog) {
+            unnamed = UnnamedControls(dialog);
+            for (const char* field : {"nameEdit", "quantityEdit", "avgCostEdit", "vendorCombo", "noteEdit"}) {
+                unnamed << Child<QWidget>(dialog, field)->accessibleName();
+            }
+            title = QAccessible::queryAccessibleInterface(dialog)->text(QAccessible::Name);
+            role = QAccessible::queryAccessibleInterface(dialog)->role();
+            Click(dialog, "cancelButton");
+        });
+        Click(&window.frame, "editButton");
+        QCOMPARE(role, QAccessible::Dialog);
+        QVERIFY(!title.isEmpty());
+        QCOMPARE(unnamed.join(", "), QStringLiteral("Name, Qty on Hand, Avg Cost, Vendor, Note"));
     }
 
     void theItemSetupKeepsItsProductWhenACategoryRenameReordersTheList()

@@ -11,6 +11,7 @@
 #include "SalesFeatures.h"
 #include "TransactionTypes.h"
 #include "UiScale.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -65,9 +66,11 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sale Item"));
+        QCOMPARE(UnnamedControls(&dialog).join(", "), QString());
         auto* product = Child<QComboBox>(&dialog, "productCombo");
         auto* tax = Child<QComboBox>(&dialog, "taxCombo");
-        QCOMPARE(product->count(), 2);
+        // Both products under their category's heading.
+        QCOMPARE(product->count(), 3);
         QCOMPARE(product->currentIndex(), -1);
         QCOMPARE(tax->currentText(), QStringLiteral("None"));
         Click(&dialog, "okButton");
@@ -109,12 +112,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         Choose(Child<QComboBox>(&dialog, "productCombo"), "Bolt");
         QStringList chain;
-        for (int step = 0; step < 9; ++step) {
+        for (int step = 0; step < 10; ++step) {
             chain << QApplication::focusWidget()->objectName();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(chain, (QStringList{"productCombo", "descEdit", "priceEdit", "quantityEdit", "onHandEdit", "taxCombo",
-                                     "okButton", "cancelButton", "productCombo"}));
+                                     "okButton", "cancelButton", "productSearch", "productCombo"}));
         QCOMPARE(book.Prompter().Shown(), QStringList{});
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -176,6 +179,70 @@ private slots:
         QCOMPARE(dialog.Form().Line().ItemTotal, 4.25);
     }
 
+    // The search keeps the products holding the typed text anywhere, under their category's
+    // heading; Enter takes the one found, Down opens the list of several.
+    void theSearchNarrowsThePickerAsTyped()
+    {
+        CSalesBook book;
+        Fill(book);
+        book.AddProduct({"9958494609453", "Tape measure", 5, 4.25, 2, 2});
+        book.Reload();
+        const CTransactionForm form(book.Doc(), kTransSale);
+        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* search = Child<QLineEdit>(&dialog, "productSearch");
+        auto* product = Child<QComboBox>(&dialog, "productCombo");
+        const auto listed = [product] {
+            QStringList names;
+            for (int index = 0; index < product->count(); ++index) {
+                const bool heading = !(product->model()->flags(product->model()->index(index, 0)) & Qt::ItemIsEnabled);
+                names << (heading ? "# " : "") + product->itemText(index);
+            }
+            return names;
+        };
+        const QString category = listed().first();
+        QVERIFY(category.startsWith("# "));
+
+        QTest::keyClick(product, Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), search);
+        QTest::keyClicks(search, QStringLiteral("E"));
+        QCOMPARE(listed(), (QStringList{category, "9958494609453", "Bolt", "Rope"}));
+        QTest::keyClick(search, Qt::Key_Backspace);
+        QTest::keyClicks(search, QStringLiteral("p"));
+        QCOMPARE(listed(), (QStringList{category, "9958494609453", "Rope"}));
+        // The list opens on the first product, past the heading: a heading is never a choice.
+        QTest::keyClick(search, Qt::Key_Down);
+        QTRY_VERIFY(product->view()->isVisible());
+        QTest::keyClick(product->view(), Qt::Key_Return);
+        QTRY_VERIFY(!product->view()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), product);
+        QCOMPARE(dialog.Form().ProductID(), QStringLiteral("9958494609453"));
+
+        search->selectAll();
+        QTest::keyClicks(search, QStringLiteral("HEMP "));
+        QCOMPARE(listed(), (QStringList{category, "Rope"}));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(dialog.Form().ProductID(), QStringLiteral("Rope"));
+        QCOMPARE(Text(&dialog, "descEdit"), QStringLiteral("Hemp rope"));
+        QVERIFY(dialog.isVisible());
+
+        // The choice stays shown while another search hides it.
+        search->selectAll();
+        QTest::keyClicks(search, QStringLiteral("xyz"));
+        QCOMPARE(listed(), QStringList{});
+        QCOMPARE(product->currentText(), QStringLiteral("Rope"));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(book.Prompter().Messages().last(), QStringLiteral("No product matches \"xyz\"."));
+        QCOMPARE(dialog.Form().ProductID(), QStringLiteral("Rope"));
+        search->selectAll();
+        QTest::keyClicks(search, QStringLiteral("bOLT"));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(dialog.Form().ProductID(), QStringLiteral("Bolt"));
+        Click(&dialog, "okButton");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
     void aPurchaseLineHasNoTaxAndAnEditedLineShowsItsOwn()
     {
         CSalesBook book;
@@ -211,6 +278,7 @@ private slots:
         QVERIFY(Child<QWidget>(&view, "taxText")->isHidden());
         QCOMPARE(Text(&view, "invoiceEdit"), QStringLiteral("0"));
         QCOMPARE(Child<QDateEdit>(&view, "dateEdit")->text(), QStringLiteral("1/20/26"));
+        QCOMPARE(UnnamedControls(&view).join(", "), QString());
         auto* list = Child<QTableView>(&view, "lineList");
         QAbstractItemModelTester tester(list->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto* edit = Child<QPushButton>(&view, "editItemButton");
