@@ -14,7 +14,9 @@ CSaleTaxDlg::CSaleTaxDlg(CInventoryDoc& doc, QWidget* parent)
     setObjectName(QStringLiteral("saleTaxDialog"));
     m_rate = new QLineEdit(this);
     m_rate->setObjectName(QStringLiteral("rateEdit"));
-    Fields()->addWidget(new QLabel(QStringLiteral("Rate:"), this), 1, 0);
+    auto* rate = new QLabel(QStringLiteral("Rate:"), this);
+    rate->setBuddy(m_rate);
+    Fields()->addWidget(rate, 1, 0);
     Fields()->addWidget(m_rate, 1, 1);
     Fields()->addWidget(new QLabel(QStringLiteral("%"), this), 1, 2);
     connect(NameEdit(), &QLineEdit::textChanged, this, [this](const QString& name) { m_setup.SetName(name); });

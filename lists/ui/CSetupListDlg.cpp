@@ -34,9 +34,12 @@ CSetupListDlg::CSetupListDlg(const QString& heading, const QString& nameLabel, Q
 
     m_fields = new QGridLayout;
     m_fields->setHorizontalSpacing(Scaled(3));
-    m_fields->addWidget(new QLabel(nameLabel, this), 0, 0);
+    auto* name = new QLabel(nameLabel, this);
+    m_fields->addWidget(name, 0, 0);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("nameEdit"));
+    // A screen reader names each field by its caption.
+    name->setBuddy(m_name);
     m_fields->addWidget(m_name, 0, 1);
     layout->addLayout(m_fields);
 
@@ -56,6 +59,7 @@ CSetupListDlg::CSetupListDlg(const QString& heading, const QString& nameLabel, Q
 
     m_list = new QTableWidget(this);
     m_list->setObjectName(QStringLiteral("list"));
+    m_list->setAccessibleName(heading);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -71,6 +75,7 @@ CSetupListDlg::CSetupListDlg(const QString& heading, const QString& nameLabel, Q
     m_close = new CIconPushButton(CIconFactory::Kind::Cancel, QString(), this);
     m_close->setObjectName(QStringLiteral("closeButton"));
     m_close->setToolTip(QStringLiteral("Close"));
+    m_close->setAccessibleName(QStringLiteral("Close"));
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
 }

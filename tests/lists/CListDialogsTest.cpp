@@ -1,9 +1,11 @@
 #include "CCategoryDlg.h"
 #include "CColorEdit.h"
+#include "CCustomerSetupDlg.h"
 #include "CItemSetupDlg.h"
 #include "CSaleTaxDlg.h"
 #include "CTestBook.h"
 #include "ModalDriver.h"
+#include "UnnamedControls.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -101,6 +103,20 @@ private slots:
         QTest::keySequence(&edit, QKeySequence::Paste);
         QTest::keyClicks(&edit, QStringLiteral("x."));
         QCOMPARE(edit.text(), QStringLiteral("88x."));
+    }
+
+    void everyControlOfTheSetupDialogsHasAnAccessibleName()
+    {
+        CTestBook book;
+        CCategoryDlg categories(book.Doc());
+        categories.show();
+        QCOMPARE(UnnamedControls(&categories).join(", "), QString());
+        CSaleTaxDlg taxes(book.Doc());
+        taxes.show();
+        QCOMPARE(UnnamedControls(&taxes).join(", "), QString());
+        CCustomerSetupDlg customer(book.Doc(), std::nullopt);
+        customer.show();
+        QCOMPARE(UnnamedControls(&customer).join(", "), QString());
     }
 
     void theCategoryDialogAddsUpdatesAndDeletesThroughItsButtons()

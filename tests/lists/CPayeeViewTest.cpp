@@ -14,6 +14,7 @@
 #include "CommandIds.h"
 #include "ListFeatures.h"
 #include "ModalDriver.h"
+#include "UnnamedControls.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -71,6 +72,16 @@ class CPayeeViewTest : public QObject
     Q_OBJECT
 
 private slots:
+    void everyControlOfThePayeeListsHasAnAccessibleName()
+    {
+        CTestBook book;
+        AddPayee(book, CPayeeSetup::Kind::Customer, QStringLiteral("Acme"));
+        CPayeeWindow window(book, CommandId::kCustomerList);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+        window.frame.RunCommand(CommandId::kVendorList);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+    }
+
     // An empty list says how to fill it, on the line the first row will take.
     void anEmptyListShowsAHint()
     {

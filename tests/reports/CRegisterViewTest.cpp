@@ -14,6 +14,7 @@
 #include "ReportFeatures.h"
 #include "TransactionTypes.h"
 #include "UiScale.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QImage>
@@ -106,6 +107,15 @@ class CRegisterViewTest : public QObject
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void everyControlOfTheRegisterHasAnAccessibleName()
+    {
+        CBookScenario book;
+        book.AddProduct("Rope");
+        book.Purchase(CBookScenario::Day(1), {{"Rope", 2, 3}});
+        CRegisterWindow window(book, {});
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+    }
 
     void theRegisterOpensScrolledToItsLastRow()
     {

@@ -9,6 +9,7 @@
 #include "ReportFeatures.h"
 #include "TransactionTypes.h"
 #include "UiScale.h"
+#include "UnnamedControls.h"
 
 #include <QAbstractItemModelTester>
 #include <QCalendarWidget>
@@ -106,6 +107,13 @@ class CReportViewTest : public QObject
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void everyControlOfTheReportsHasAnAccessibleName()
+    {
+        CTestBook book;
+        CReportWindow window(book);
+        QCOMPARE(UnnamedControls(&window.frame).join(", "), QString());
+    }
 
     void theReportButtonsOpenTheScreenWithItsKinds()
     {

@@ -1,4 +1,5 @@
 #include "CCalculatorDlg.h"
+#include "UnnamedControls.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -12,6 +13,13 @@ class CCalculatorDlgTest : public QObject
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void everyKeyHasAnAccessibleName()
+    {
+        CCalculatorDlg dialog(QStringLiteral("Unit Cost"), QStringLiteral("Change Unit Cost "), 12);
+        dialog.show();
+        QCOMPARE(UnnamedControls(&dialog).join(", "), QString());
+    }
 
     void showsTheCallersTextsAndStartingValue()
     {
