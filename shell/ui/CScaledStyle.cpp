@@ -3,7 +3,10 @@
 #include "CIconFactory.h"
 #include "UiScale.h"
 
+#include <QPainter>
+#include <QPolygonF>
 #include <QStyleFactory>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +14,8 @@
 namespace {
 // The pixel height of the desktop font the style's metrics were made for.
 constexpr double kDesktopFontPixels = 13.0;
+// The long side of Fusion's arrows at that font.
+constexpr double kArrowPixels = 8.0;
 } // namespace
 
 CScaledStyle::CScaledStyle()
@@ -30,10 +35,59 @@ int CScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_ExclusiveIndicatorWidth:
     case PM_ExclusiveIndicatorHeight:
     case PM_ScrollBarExtent:
+    case PM_MenuButtonIndicator:
         return static_cast<int>(std::lround(base * m_factor));
     default:
         return base;
     }
+}
+
+int CScaledStyle::ArrowLength(const QRect& room) const
+{
+    return std::min({static_cast<int>(std::lround(kArrowPixels * m_factor)), room.width(), room.height()});
+}
+
+// Fusion draws its arrows (submenus, menu buttons, date and list drop-downs) at a fixed size,
+// which at a larger scale stays too small to see: they are drawn here as triangles of the scale.
+void CScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
+{
+    if (element != PE_IndicatorArrowUp && element != PE_IndicatorArrowDown && element != PE_IndicatorArrowLeft &&
+        element != PE_IndicatorArrowRight) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    const QRect room = option->rect;
+    const double length = ArrowLength(room);
+    const double depth = length / 2;
+    const QPointF centre = QRectF(room).center();
+    QPolygonF triangle;
+    switch (element) {
+    case PE_IndicatorArrowUp:
+        triangle << centre + QPointF(-depth, depth / 2) << centre + QPointF(depth, depth / 2)
+                 << centre + QPointF(0, -depth / 2);
+        break;
+    case PE_IndicatorArrowDown:
+        triangle << centre + QPointF(-depth, -depth / 2) << centre + QPointF(depth, -depth / 2)
+                 << centre + QPointF(0, depth / 2);
+        break;
+    case PE_IndicatorArrowLeft:
+        triangle << centre + QPointF(depth / 2, -depth) << centre + QPointF(depth / 2, depth)
+                 << centre + QPointF(-depth / 2, 0);
+        break;
+    default:
+        triangle << centre + QPointF(-depth / 2, -depth) << centre + QPointF(-depth / 2, depth)
+                 << centre + QPointF(depth / 2, 0);
+        break;
+    }
+    const QPalette::ColorGroup group = option->state & State_Enabled ? QPalette::Active : QPalette::Disabled;
+    const QPalette::ColorRole role = option->state & State_Selected ? QPalette::HighlightedText : QPalette::ButtonText;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(option->palette.color(group, role));
+    painter->drawPolygon(triangle);
+    painter->restore();
 }
 
 QIcon CScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const

@@ -2,8 +2,8 @@
 
 #include <QProxyStyle>
 
-// Fusion with its icons, check marks and scroll bars grown in step with the program's scaled
-// font, so message boxes, dialog buttons and lists keep the proportions of the handheld. Message
+// Fusion with its icons, check marks, arrows and scroll bars grown in step with the program's
+// scaled font, so message boxes, dialog buttons and lists keep the proportions of the handheld. Message
 // boxes and dialog buttons show the program's own icons.
 class CScaledStyle final : public QProxyStyle
 {
@@ -16,6 +16,12 @@ public:
                     const QWidget* widget = nullptr) const override;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                        const QWidget* widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget = nullptr) const override;
+
+    // The length of an arrow's long side: Fusion's 8 pixels grown with the font, never beyond
+    // the room it is given.
+    int ArrowLength(const QRect& room) const;
 
 private:
     double m_factor;

@@ -1,12 +1,16 @@
 #include "CCalculatorDlg.h"
 #include "CIconPushButton.h"
+#include "CScaledStyle.h"
 #include "CWidgetPrompter.h"
+#include "UiScale.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QStyleOption>
 #include <QTest>
 #include <QTimer>
 
@@ -28,6 +32,38 @@ class CShellWidgetsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // Arrows (submenus, menu buttons) grow with the scale like the font, drawn whole in their room.
+    void arrowsGrowWithTheScale()
+    {
+        SetUiScale(1);
+        const CScaledStyle small;
+        SetUiScale(2);
+        const CScaledStyle large;
+        const QRect room(0, 0, 100, 100);
+        QVERIFY(large.ArrowLength(room) > small.ArrowLength(room));
+        QCOMPARE(large.ArrowLength(QRect(0, 0, 6, 100)), 6);
+        QVERIFY(large.pixelMetric(QStyle::PM_MenuButtonIndicator) > small.pixelMetric(QStyle::PM_MenuButtonIndicator));
+
+        QImage image(100, 100, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        QStyleOption option;
+        option.rect = room;
+        option.state = QStyle::State_Enabled;
+        large.drawPrimitive(QStyle::PE_IndicatorArrowRight, &option, &painter);
+        painter.end();
+        int top = image.height(), bottom = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) > 128) {
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y);
+                }
+            }
+        }
+        QVERIFY(bottom - top + 1 >= large.ArrowLength(room) - 2);
+    }
+
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void checkBoxModeTogglesOnEachClick()
