@@ -90,6 +90,25 @@ void CScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     painter->restore();
 }
 
+// A drop-down list's arrow is drawn by Fusion itself at its fixed size: the list is drawn without
+// it, and the arrow of the scale goes in its place.
+void CScaledStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                                      const QWidget* widget) const
+{
+    const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+    if (control != CC_ComboBox || combo == nullptr || !(combo->subControls & SC_ComboBoxArrow)) {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        return;
+    }
+    QStyleOptionComboBox withoutArrow = *combo;
+    withoutArrow.subControls &= ~SC_ComboBoxArrow;
+    QProxyStyle::drawComplexControl(control, &withoutArrow, painter, widget);
+    QStyleOption arrow = *combo;
+    arrow.rect = subControlRect(CC_ComboBox, combo, SC_ComboBoxArrow, widget);
+    arrow.state &= ~State_Selected;
+    drawPrimitive(PE_IndicatorArrowDown, &arrow, painter, widget);
+}
+
 QIcon CScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
 {
     using Kind = CIconFactory::Kind;

@@ -18,6 +18,8 @@ public:
                        const QWidget* widget = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget = nullptr) const override;
 
     // The length of an arrow's long side: Fusion's 8 pixels grown with the font, never beyond
     // the room it is given.

@@ -5,6 +5,7 @@
 #include "UiScale.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
@@ -62,6 +63,30 @@ private slots:
             }
         }
         QVERIFY(bottom - top + 1 >= large.ArrowLength(room) - 2);
+
+        // A drop-down list's arrow too.
+        const auto arrowHeight = [](QStyle& style) {
+            QComboBox combo;
+            combo.setStyle(&style);
+            combo.addItem(QStringLiteral("A"));
+            combo.resize(200, 60);
+            const QImage shot = combo.grab().toImage();
+            int first = shot.height(), last = -1;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = shot.width() - 40; x < shot.width() - 4; ++x) {
+                    if (qGray(shot.pixel(x, y)) < 80) {
+                        first = std::min(first, y);
+                        last = std::max(last, y);
+                    }
+                }
+            }
+            return last - first + 1;
+        };
+        CScaledStyle largeList;
+        SetUiScale(1);
+        CScaledStyle smallList;
+        SetUiScale(2);
+        QVERIFY(arrowHeight(largeList) > arrowHeight(smallList));
     }
 
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
