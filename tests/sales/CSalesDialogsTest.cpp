@@ -48,6 +48,18 @@ QString Text(const QWidget* parent, const char* name)
     return Child<QLineEdit>(parent, name)->text();
 }
 
+// A new sale line's dialog over the book, shown.
+struct CSaleLineDialog
+{
+    explicit CSaleLineDialog(CSalesBook& book) : form(book.Doc(), kTransSale), dialog(book.Doc(), form.NewLineForm())
+    {
+        dialog.show();
+    }
+
+    const CTransactionForm form;
+    CTransItemDlg dialog;
+};
+
 } // namespace
 
 class CSalesDialogsTest : public QObject
@@ -61,9 +73,8 @@ private slots:
     {
         CSalesBook book;
         Fill(book);
-        const CTransactionForm form(book.Doc(), kTransSale);
-        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
-        dialog.show();
+        CSaleLineDialog line(book);
+        CTransItemDlg& dialog = line.dialog;
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Sale Item"));
         QCOMPARE(UnnamedControls(&dialog).join(", "), QString());
@@ -106,9 +117,8 @@ private slots:
     {
         CSalesBook book;
         Fill(book);
-        const CTransactionForm form(book.Doc(), kTransSale);
-        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
-        dialog.show();
+        CSaleLineDialog line(book);
+        CTransItemDlg& dialog = line.dialog;
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         Choose(Child<QComboBox>(&dialog, "productCombo"), "Bolt");
         QStringList chain;
@@ -145,9 +155,8 @@ private slots:
         book.AddProduct({"9958494609453", "Tape measure", 5, 4.25, 2, 2});
         book.AddProduct({"SAMPLE-1", "Free sample", 10, 0, 0, 0});
         book.Reload();
-        const CTransactionForm form(book.Doc(), kTransSale);
-        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
-        dialog.show();
+        CSaleLineDialog line(book);
+        CTransItemDlg& dialog = line.dialog;
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* product = Child<QComboBox>(&dialog, "productCombo");
         QCOMPARE(QApplication::focusWidget(), product);
@@ -187,9 +196,8 @@ private slots:
         Fill(book);
         book.AddProduct({"9958494609453", "Tape measure", 5, 4.25, 2, 2});
         book.Reload();
-        const CTransactionForm form(book.Doc(), kTransSale);
-        CTransItemDlg dialog(book.Doc(), form.NewLineForm());
-        dialog.show();
+        CSaleLineDialog line(book);
+        CTransItemDlg& dialog = line.dialog;
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         auto* search = Child<QLineEdit>(&dialog, "productSearch");
         auto* product = Child<QComboBox>(&dialog, "productCombo");
