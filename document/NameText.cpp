@@ -42,3 +42,8 @@ QString ControlCharacterRefusal(const QString& caption, const QString& text, Tex
     }
     return QString();
 }
+
+QString ListNameRefusal(const QString& caption, const QString& emptyRefusal, const QString& name)
+{
+    return name.isEmpty() ? emptyRefusal : ControlCharacterRefusal(caption, name, TextLines::One);
+}

@@ -24,3 +24,6 @@ enum class TextLines
 // character (C0, DEL or C1: bell, escape, ...), which lists and terminals would show raw or obey.
 // A multi-line field may hold tabs and line breaks; a one-line field may not. Empty when it can.
 QString ControlCharacterRefusal(const QString& caption, const QString& text, TextLines lines);
+// Why a list's name (a category's, a tax's) cannot be stored: emptyRefusal when it is empty, else
+// the control-character refusal of its one line. Empty when it can.
+QString ListNameRefusal(const QString& caption, const QString& emptyRefusal, const QString& name);

@@ -52,10 +52,8 @@ void CCategorySetup::Changed()
 
 bool CCategorySetup::RefusesName(const QString& name) const
 {
-    QString refusal = ControlCharacterRefusal(QStringLiteral("category name"), name, TextLines::One);
-    if (name.isEmpty()) {
-        refusal = QStringLiteral("Category Name Can not be Empty!");
-    }
+    const QString refusal =
+        ListNameRefusal(QStringLiteral("category name"), QStringLiteral("Category Name Can not be Empty!"), name);
     if (!refusal.isEmpty()) {
         m_doc.Prompter().ShowMessage(refusal);
     }

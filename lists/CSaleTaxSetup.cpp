@@ -70,10 +70,8 @@ void CSaleTaxSetup::Changed()
 
 bool CSaleTaxSetup::RefusesName(const QString& name) const
 {
-    QString refusal = ControlCharacterRefusal(QStringLiteral("tax name"), name, TextLines::One);
-    if (name.isEmpty()) {
-        refusal = QStringLiteral("Tax Name Can not be Empty!");
-    }
+    const QString refusal =
+        ListNameRefusal(QStringLiteral("tax name"), QStringLiteral("Tax Name Can not be Empty!"), name);
     if (!refusal.isEmpty()) {
         m_doc.Prompter().ShowMessage(refusal);
     }

@@ -5,6 +5,7 @@
 #include "CProductListCtrl.h"
 #include "CProductListModel.h"
 #include "CProductOperations.h"
+#include "CProductSearchEdit.h"
 #include "CPrompter.h"
 #include "CommandIds.h"
 
@@ -16,15 +17,12 @@
 
 CProductView::CProductView(CInventoryDoc& doc, QWidget* parent)
     : CScreenView(parent), m_doc(doc), m_model(new CProductListModel(doc, this)),
-      m_list(new CProductListCtrl(m_model, this)), m_search(new QLineEdit(this))
+      m_list(new CProductListCtrl(m_model, this)),
+      m_search(new CProductSearchEdit(QStringLiteral("Search name, code or description"), this))
 {
     setObjectName(QStringLiteral("productView"));
     m_list->setObjectName(QStringLiteral("productList"));
     m_list->setAccessibleName(QStringLiteral("Products"));
-    m_search->setObjectName(QStringLiteral("productSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Search name, code or description"));
-    m_search->setAccessibleName(QStringLiteral("Search products"));
-    m_search->setClearButtonEnabled(true);
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &CProductView::Search);
     auto* layout = new QVBoxLayout(this);

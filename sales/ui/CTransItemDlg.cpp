@@ -5,6 +5,7 @@
 #include "CInventoryDoc.h"
 #include "CPadField.h"
 #include "CProductFilter.h"
+#include "CProductSearchEdit.h"
 #include "CPrompter.h"
 #include "UiScale.h"
 
@@ -104,11 +105,7 @@ void CTransItemDlg::CreateControls()
     grid->setVerticalSpacing(Scaled(2));
     grid->setColumnStretch(1, 1);
     AddLabel(grid, 0, QStringLiteral("Find:"));
-    m_search = new QLineEdit(this);
-    m_search->setObjectName(QStringLiteral("productSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Code or description"));
-    m_search->setAccessibleName(QStringLiteral("Search products"));
-    m_search->setClearButtonEnabled(true);
+    m_search = new CProductSearchEdit(QStringLiteral("Code or description"), this);
     m_search->installEventFilter(this);
     connect(m_search, &QLineEdit::textChanged, this, &CTransItemDlg::FillProducts);
     grid->addWidget(m_search, 0, 1, 1, 2);
