@@ -36,6 +36,7 @@ int CScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, co
     case PM_ExclusiveIndicatorHeight:
     case PM_ScrollBarExtent:
     case PM_MenuButtonIndicator:
+    case PM_HeaderMarkSize:
         return static_cast<int>(std::lround(base * m_factor));
     default:
         return base;
@@ -52,6 +53,10 @@ int CScaledStyle::ArrowLength(const QRect& room) const
 void CScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const
 {
+    if (element == PE_IndicatorHeaderArrow) {
+        DrawHeaderArrow(option, painter, widget);
+        return;
+    }
     if (element != PE_IndicatorArrowUp && element != PE_IndicatorArrowDown && element != PE_IndicatorArrowLeft &&
         element != PE_IndicatorArrowRight) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -88,6 +93,21 @@ void CScaledStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     painter->setBrush(option->palette.color(group, role));
     painter->drawPolygon(triangle);
     painter->restore();
+}
+
+// A column header's sort mark, drawn by Fusion as a small fixed picture: an ascending column
+// (which the header calls SortDown) points down, as Fusion's does.
+void CScaledStyle::DrawHeaderArrow(const QStyleOption* option, QPainter* painter, const QWidget* widget) const
+{
+    const auto* header = qstyleoption_cast<const QStyleOptionHeader*>(option);
+    if (header == nullptr || header->sortIndicator == QStyleOptionHeader::None) {
+        QProxyStyle::drawPrimitive(PE_IndicatorHeaderArrow, option, painter, widget);
+        return;
+    }
+    QStyleOption arrow = *option;
+    arrow.state &= ~State_Selected;
+    drawPrimitive(header->sortIndicator == QStyleOptionHeader::SortUp ? PE_IndicatorArrowUp : PE_IndicatorArrowDown,
+                  &arrow, painter, widget);
 }
 
 // A drop-down list's arrow is drawn by Fusion itself at its fixed size: the list is drawn without
@@ -129,6 +149,23 @@ QIcon CScaledStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
     case SP_DialogCancelButton:
         return CIconFactory::Icon(Kind::Cancel);
     default:
-        return QProxyStyle::standardIcon(icon, option, widget);
+        return Grown(QProxyStyle::standardIcon(icon, option, widget));
     }
+}
+
+// Fusion's own pictures (the file dialog's computer, drive and folder pictures) come in few sizes,
+// and an icon never draws a picture larger than its largest one: larger copies are added, so they
+// stand as tall as the scaled text beside them.
+QIcon CScaledStyle::Grown(const QIcon& icon) const
+{
+    if (m_factor <= 1.0 || icon.isNull()) {
+        return icon;
+    }
+    QIcon grown;
+    for (const QSize& size : icon.availableSizes()) {
+        const QPixmap picture = icon.pixmap(size);
+        grown.addPixmap(picture);
+        grown.addPixmap(picture.scaled(size * m_factor, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    return grown.isNull() ? icon : grown;
 }

@@ -26,5 +26,8 @@ public:
     int ArrowLength(const QRect& room) const;
 
 private:
+    void DrawHeaderArrow(const QStyleOption* option, QPainter* painter, const QWidget* widget) const;
+    QIcon Grown(const QIcon& icon) const;
+
     double m_factor;
 };

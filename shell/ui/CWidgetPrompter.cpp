@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -13,6 +14,17 @@ namespace {
 
 // The bar's range: steps may count beyond what an int holds.
 constexpr int kProgressScale = 1000;
+
+// Qt's own file dialog is laid out for the desktop's font; with the program's larger one it opens
+// wide and tall enough to show its side bar, a few columns and a dozen files, within the screen.
+QSize FileDialogSize(const QFileDialog& dialog)
+{
+    const QFontMetrics metrics(dialog.font());
+    const QSize roomy(metrics.averageCharWidth() * 80, metrics.height() * 24);
+    const QScreen* screen = dialog.screen();
+    const QSize wanted = dialog.sizeHint().expandedTo(roomy);
+    return screen == nullptr ? wanted : wanted.boundedTo(screen->availableSize());
+}
 
 QMessageBox::Icon BoxIcon(CPrompter::Icon icon)
 {
@@ -68,6 +80,7 @@ QString CWidgetPrompter::RunFileDialog(const CFileChoice& choice, bool save)
     dialog.setFileMode(choice.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setDefaultSuffix(choice.defaultExtension);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
+    dialog.resize(FileDialogSize(dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return QString();
     }

@@ -89,6 +89,67 @@ private slots:
         QVERIFY(arrowHeight(largeList) > arrowHeight(smallList));
     }
 
+    // The file dialog's pictures, its column headers' sort marks and the dialog itself grow with
+    // the scale, so a person at scale 2 can read and aim at them.
+    void fileDialogsGrowWithTheScale()
+    {
+        const auto markHeight = [](const QStyle& style) {
+            QImage image(100, 100, QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            QStyleOptionHeader header;
+            header.rect = QRect(0, 0, 100, 100);
+            header.state = QStyle::State_Enabled;
+            header.sortIndicator = QStyleOptionHeader::SortDown;
+            style.drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &header, &painter);
+            painter.end();
+            int rows = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qAlpha(image.pixel(x, y)) > 128) {
+                        ++rows;
+                        break;
+                    }
+                }
+            }
+            return rows;
+        };
+        const auto largestPicture = [](const QStyle& style) {
+            int largest = 0;
+            for (const QSize& size : style.standardIcon(QStyle::SP_ComputerIcon).availableSizes()) {
+                largest = std::max(largest, size.height());
+            }
+            return largest;
+        };
+        const auto dialogWidth = [] {
+            QApplication::setFont(ScaledFont(10));
+            int width = 0;
+            OnNextModal([&width](QWidget* dialog) {
+                width = dialog->width();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            });
+            CWidgetPrompter prompter(QStringLiteral("Pocket Quillet"));
+            CFileChoice choice;
+            choice.title = QStringLiteral("Backup");
+            prompter.ChooseSaveFile(choice);
+            return width;
+        };
+        const QFont font = QApplication::font();
+        SetUiScale(1);
+        const CScaledStyle small;
+        const int smallDialog = dialogWidth();
+        SetUiScale(2);
+        const CScaledStyle large;
+        const int largeDialog = dialogWidth();
+        QApplication::setFont(font);
+
+        QVERIFY(markHeight(large) > markHeight(small));
+        QVERIFY(large.pixelMetric(QStyle::PM_HeaderMarkSize) > small.pixelMetric(QStyle::PM_HeaderMarkSize));
+        QVERIFY(largestPicture(large) > largestPicture(small));
+        // Bounded by the test screen's 800 pixels.
+        QVERIFY2(largeDialog > smallDialog, qPrintable(QStringLiteral("%1 vs %2").arg(largeDialog).arg(smallDialog)));
+    }
+
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
     void checkBoxModeTogglesOnEachClick()
