@@ -1,7 +1,8 @@
 // The product list over 10,000 products: the catalogue's product load beside the same rows read by
 // a plain prepared SQLite statement, a fill of the list (one model reset, with the relayout and
 // repaint it brings), and the paint of one screen of rows beside the same texts drawn plainly;
-// a search typed key by key, through the filter alone and through the list's search field.
+// a search typed key by key, through the filter alone, through the list's search field and through
+// the sale line dialog's picker.
 
 #include "CBenchPrompter.h"
 #include "CDbConnection.h"
@@ -12,6 +13,9 @@
 #include "CProductListCtrl.h"
 #include "CProductRowDelegate.h"
 #include "CProductView.h"
+#include "CTransItemDlg.h"
+#include "CTransItemForm.h"
+#include "TransactionTypes.h"
 #include "UiScale.h"
 
 #include <QApplication>
@@ -252,10 +256,28 @@ void SearchProductList(benchmark::State& state)
     state.SetItemsProcessed(state.iterations());
 }
 
+// One key in a new sale line's picker, which refills its drop-down list with the matching
+// products under their category headings.
+void SearchLinePicker(benchmark::State& state)
+{
+    const CTransItemForm form(Book().Doc(), kTransSale, {}, {});
+    CTransItemDlg dialog(Book().Doc(), form);
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* search = dialog.findChild<QLineEdit*>(QStringLiteral("productSearch"));
+    qsizetype key = 0;
+    for (auto _ : state) {
+        search->setText(Keystrokes()[key++ % Keystrokes().size()]);
+        QCoreApplication::processEvents();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 } // namespace
 
 BENCHMARK(FilterProducts)->Unit(benchmark::kMillisecond);
 BENCHMARK(SearchProductList)->Unit(benchmark::kMillisecond);
+BENCHMARK(SearchLinePicker)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadProducts)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadProductsFloor)->Unit(benchmark::kMillisecond);
 BENCHMARK(FillProductList)->Unit(benchmark::kMillisecond);

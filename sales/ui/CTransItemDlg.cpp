@@ -5,6 +5,7 @@
 #include "CInventoryDoc.h"
 #include "CPadField.h"
 #include "CProductFilter.h"
+#include "CProductPickerModel.h"
 #include "CProductSearchEdit.h"
 #include "CPrompter.h"
 #include "UiScale.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 namespace {
@@ -116,6 +116,8 @@ void CTransItemDlg::CreateControls()
     m_product->setEditable(true);
     m_product->setInsertPolicy(QComboBox::NoInsert);
     m_product->setCompleter(nullptr);
+    m_picker = new CProductPickerModel(m_doc.Products(), m_product->font(), m_product);
+    m_product->setModel(m_picker);
     m_product->installEventFilter(this);
     m_product->lineEdit()->installEventFilter(this);
     connect(m_product, &QComboBox::activated, this, &CTransItemDlg::ProductChosen);
@@ -188,29 +190,7 @@ void CTransItemDlg::FillProducts(const QString& search)
 {
     const QString typed = m_product->currentIndex() < 0 ? m_product->currentText() : QString();
     const QSignalBlocker blocker(m_product);
-    m_product->clear();
-    auto* model = qobject_cast<QStandardItemModel*>(m_product->model());
-    const QList<ItemRecord>& products = m_doc.Products();
-    QList<QStandardItem*> items;
-    int32_t category = -1;
-    for (const int row : CProductFilter(search).MatchingRows(products)) {
-        const ItemRecord& product = products[row];
-        if (items.isEmpty() || product.CategoryID != category) {
-            category = product.CategoryID;
-            auto* heading = new QStandardItem(product.CategoryName);
-            heading->setFlags(Qt::NoItemFlags);
-            QFont font = m_product->font();
-            font.setBold(true);
-            heading->setFont(font);
-            heading->setData(QStringLiteral("Category %1").arg(product.CategoryName), Qt::AccessibleTextRole);
-            items.append(heading);
-        }
-        auto* item = new QStandardItem(product.ProductID);
-        item->setData(product.ProductID, Qt::UserRole);
-        item->setData(product.ProductID, Qt::AccessibleTextRole);
-        items.append(item);
-    }
-    model->insertColumn(0, items);
+    m_picker->Show(CProductFilter(search).MatchingRows(m_doc.Products()));
     ShowChoice(m_product, m_form.ProductID(), Qt::UserRole, Qt::MatchFixedString);
     if (m_form.ProductID().isEmpty() && !typed.isEmpty()) {
         m_product->setEditText(typed);

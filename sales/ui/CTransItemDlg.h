@@ -6,6 +6,7 @@
 
 class CInventoryDoc;
 class CPadField;
+class CProductPickerModel;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -53,6 +54,7 @@ private:
     CTransItemForm m_form;
     QLineEdit* m_search = nullptr;
     QComboBox* m_product = nullptr;
+    CProductPickerModel* m_picker = nullptr;
     QLineEdit* m_description = nullptr;
     QLabel* m_priceLabel = nullptr;
     CPadField* m_price = nullptr;
