@@ -17,7 +17,7 @@ namespace {
 constexpr int kMaxPooledStatements = 64;
 // Virtual machine steps between pulses: some tens of microseconds of work, so a pulse comes
 // often while costing nothing measurable.
-constexpr int kStepsPerPulse = 2000;
+constexpr int kStepsPerPulse = 5000;
 // How often the pulse comes while a statement runs on a thread of its own.
 constexpr std::chrono::milliseconds kPulseWait(20);
 
