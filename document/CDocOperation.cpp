@@ -2,7 +2,8 @@
 
 #include "CInventoryDoc.h"
 
-CDocOperation::CDocOperation(CInventoryDoc& doc) : m_doc(doc), m_started(doc.EnterOperation()) {}
+CDocOperation::CDocOperation(CInventoryDoc& doc, const QString& text) : m_doc(doc), m_started(doc.EnterOperation(text))
+{}
 
 CDocOperation::~CDocOperation()
 {

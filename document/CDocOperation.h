@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 
 class CInventoryDoc;
@@ -17,11 +19,12 @@ class CInventoryDoc;
 //    back, the catalogue reloaded and the message shown; an operation that ends without Commit()
 //    is rolled back. Either way the book is as it was before.
 //
-// Operations nest: an inner one joins the outermost, whose Commit() decides.
+// Operations nest: an inner one joins the outermost, whose Commit() decides. An outermost one that
+// takes long shows its text (by default "Saving…") in a progress while the window keeps painting.
 class CDocOperation
 {
 public:
-    explicit CDocOperation(CInventoryDoc& doc);
+    explicit CDocOperation(CInventoryDoc& doc, const QString& text = QStringLiteral("Saving…"));
     ~CDocOperation();
     CDocOperation(const CDocOperation&) = delete;
     CDocOperation& operator=(const CDocOperation&) = delete;

@@ -6,9 +6,9 @@
 #include "CDbConnection.h"
 #include "CDbRecordset.h"
 #include "CDbStatement.h"
+#include "CDelayedProgress.h"
 #include "CDocOperation.h"
 #include "CLocaleOrder.h"
-#include "CLockWaitProgress.h"
 #include "CProductHistoryReplay.h"
 #include "CPrompter.h"
 #include "CStockAdjustment.h"
@@ -110,7 +110,7 @@ ItemRecord ReadProduct(Fields& recordset)
 } // namespace
 
 CInventoryDoc::CInventoryDoc(CDbConnection& connection, CPrompter& prompter)
-    : m_connection(connection), m_prompter(prompter)
+    : m_connection(connection), m_prompter(prompter), m_operationProgress(prompter)
 {}
 
 QDateTime CInventoryDoc::Now() const
@@ -170,10 +170,15 @@ int CInventoryDoc::FindProduct(const QString& productID, Qt::CaseSensitivity sen
     return -1;
 }
 
-bool CInventoryDoc::EnterOperation()
+bool CInventoryDoc::EnterOperation(const QString& text)
 {
-    CLockWaitProgress waiting(m_prompter);
-    if (!m_connection.BeginOperation([&waiting](qint64 waitedMs) { return waiting.StillWaiting(waitedMs); })) {
+    bool begun = false;
+    {
+        CDelayedProgress waiting(m_prompter, QStringLiteral("Waiting for another program to finish saving…"),
+                                 CDelayedProgress::kLockWaitQuietMs, CPrompter::Cancel::Offered);
+        begun = m_connection.BeginOperation([&waiting](qint64 waitedMs) { return waiting.Step(waitedMs); });
+    }
+    if (!begun) {
         m_prompter.ShowMessage(
             QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
         return false;
@@ -181,6 +186,9 @@ bool CInventoryDoc::EnterOperation()
     if (m_operationDepth++ > 0) {
         return true;
     }
+    // Long statements of the operation let the window paint; the progress shows when it takes long.
+    m_operationProgress.Start(text);
+    m_connection.SetHeartbeat([this] { m_operationProgress.Beat(); });
     m_changesAtStart = m_connection.TotalChanges();
     // Checks and new identifiers must see what other programs committed, not the copy in memory.
     if (m_connection.ChangedElsewhere()) {
@@ -203,7 +211,14 @@ bool CInventoryDoc::LeaveOperation(bool commit)
         CAssetBalanceReplay(*this).Run(*from);
     }
     const bool wrote = m_connection.TotalChanges() != m_changesAtStart || !m_changedProducts.isEmpty();
-    if (commit && m_connection.CommitOperation()) {
+    const bool committed = commit && m_connection.CommitOperation();
+    if (!commit) {
+        m_connection.RollbackOperation();
+    }
+    // Messages and reloads come after the progress is gone.
+    m_connection.SetHeartbeat({});
+    m_operationProgress.Finish();
+    if (committed) {
         RefreshProducts(std::exchange(m_changedProducts, {}));
         return true;
     }
@@ -215,8 +230,6 @@ bool CInventoryDoc::LeaveOperation(bool commit)
     } else if (commit) {
         m_prompter.ShowMessage(
             QStringLiteral("Unable to execute command(%1); nothing was saved.").arg(m_connection.LastError()));
-    } else {
-        m_connection.RollbackOperation();
     }
     m_changedProducts.clear();
     // The lists may hold what was just undone.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AutoNumberCounters.h"
+#include "COperationProgress.h"
 #include "CategoryRecord.h"
 #include "ItemRecord.h"
 #include "PayeeRecord.h"
@@ -127,10 +128,13 @@ public:
     bool DeleteTransaction(int32_t transactionID, const QDateTime& date);
 
     // Called by CDocOperation: take the write lock (false after the message when it cannot be
-    // had), and end the operation (true when its writes took effect).
-    bool EnterOperation();
+    // had), and end the operation (true when its writes took effect). The outermost operation's
+    // text is what a person sees when it takes long.
+    bool EnterOperation(const QString& text);
     bool LeaveOperation(bool commit);
     bool InOperation() const { return m_operationDepth > 0; }
+    // The progress of the running operation, for a part of it that counts its own steps.
+    COperationProgress& OperationProgress() { return m_operationProgress; }
     // A product's Item row was rewritten: its record is read again now, or at the end of the
     // running operation. A product not in the list brings a reload of the whole list.
     void ProductChanged(const QString& productID);
@@ -170,4 +174,5 @@ private:
     QSet<QString> m_changedProducts;
     bool m_deferAssetBalance = false;
     std::optional<QDateTime> m_deferredAssetBalanceFrom;
+    COperationProgress m_operationProgress;
 };

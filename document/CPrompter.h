@@ -34,14 +34,23 @@ public:
     virtual void BeginWaitCursor() = 0;
     virtual void EndWaitCursor() = 0;
 
-    // A long task's progress, with a way to cancel it: Begin with the number of steps (0 when
-    // nobody knows how many), then StepProgress(done) now and then, which returns false once the
+    // Whether a progress offers a way to stop: only where stopping leaves the book as it was or
+    // says what it kept (a write half-way through cannot be stopped).
+    enum class Cancel
+    {
+        Offered,
+        NotOffered
+    };
+
+    // A long task's progress: Begin with the number of steps (0 when nobody knows how many), then
+    // StepProgress(done) now and then, which lets the window paint and returns false once the
     // user asked to cancel, then EndProgress. A prompter that shows no progress lets the task run
     // to its end.
-    virtual void BeginProgress(const QString& text, qint64 steps)
+    virtual void BeginProgress(const QString& text, qint64 steps, Cancel cancel)
     {
         Q_UNUSED(text);
         Q_UNUSED(steps);
+        Q_UNUSED(cancel);
     }
     virtual bool StepProgress(qint64 done)
     {

@@ -101,12 +101,12 @@ CCsvImport::Result CCsvImport::RunFile(const QString& path)
     m_importer.Begin();
     const bool showProgress = reader.LineCount() > kProgressLines;
     if (showProgress) {
-        prompter.BeginProgress(m_importer.ProgressText(), reader.LineCount());
+        m_doc.OperationProgress().BeginTask(m_importer.ProgressText(), reader.LineCount());
     }
     int cancelLine = 0;
     const Outcome outcome = ReadRecords(reader, showProgress, result, cancelLine);
     if (showProgress) {
-        prompter.EndProgress();
+        m_doc.OperationProgress().EndTask();
     }
     const bool committed = operation.Commit();
     m_importer.Reload();
@@ -138,7 +138,7 @@ CCsvImport::Outcome CCsvImport::ReadRecords(CCsvLineReader& reader, bool showPro
             m_doc.Prompter().ShowMessage(FormatErrorText(reader.LineNumber()));
             return Outcome::Stopped;
         }
-        if (showProgress && records % kProgressEvery == 0 && !m_doc.Prompter().StepProgress(reader.LineNumber())) {
+        if (showProgress && records % kProgressEvery == 0 && !m_doc.OperationProgress().StepTask(reader.LineNumber())) {
             cancelLine = reader.LineNumber();
             return Outcome::Cancelled;
         }

@@ -2,6 +2,7 @@
 
 #include "CBookCopy.h"
 #include "CDbConnection.h"
+#include "CDelayedProgress.h"
 #include "CDocOperation.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
@@ -10,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -59,7 +61,16 @@ CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
         return Outcome::Refused;
     }
     ReleaseDataFile();
-    if (!BackUpBook(m_doc.Connection(), BackupWritePath(target))) {
+    bool copied = false;
+    {
+        // A large book takes seconds to copy: the window keeps painting, under a progress.
+        QElapsedTimer clock;
+        clock.start();
+        CDelayedProgress progress(m_doc.Prompter(), QStringLiteral("Backing up the database…"),
+                                  CDelayedProgress::kWriteQuietMs, CPrompter::Cancel::NotOffered);
+        copied = BackUpBook(m_doc.Connection(), BackupWritePath(target), [&] { progress.Step(clock.elapsed()); });
+    }
+    if (!copied) {
         m_doc.Prompter().ShowMessage(QStringLiteral("The database backup has been failed !!"));
         return Outcome::Failed;
     }
@@ -73,7 +84,9 @@ CWholeFileCommands::Outcome CWholeFileCommands::BackupDatabase()
 bool CWholeFileCommands::CopyBackupIntoBook(const QString& source)
 {
     CDbConnection backup(source);
-    CDocOperation operation(m_doc);
+    CDocOperation operation(m_doc, QStringLiteral("Restoring the database…"));
+    // Reading the backup takes as long as writing the book, under the same progress.
+    backup.SetHeartbeat([this] { m_doc.OperationProgress().Beat(); });
     return operation.Started() && CBookCopy(backup, m_doc.Connection()).CopyTables() && operation.Commit();
 }
 

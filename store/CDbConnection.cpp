@@ -54,12 +54,18 @@ CDbEngine& CDbConnection::Engine()
     if (m_engine == nullptr) {
         m_engine = EngineFor(m_text);
         m_engine->SetLockWait(LockAttemptMs());
+        if (m_heartbeat) {
+            m_engine->SetPulse([this] { Pulse(); });
+        }
     }
     return *m_engine;
 }
 
 void CDbConnection::Open(const QString& text)
 {
+    if (RefuseInHeartbeat()) {
+        return;
+    }
     Close();
     m_engine.reset();
     m_text = text;
@@ -88,7 +94,7 @@ sqlite3* CDbConnection::Handle()
 
 void CDbConnection::Close()
 {
-    if (!IsOpen()) {
+    if (!IsOpen() || RefuseInHeartbeat()) {
         return;
     }
     m_depth = 0;
@@ -131,6 +137,10 @@ void CDbConnection::DiscardDatabase(const QString& location)
 
 bool CDbConnection::BeginOperation(const LockWaiter& stillWaiting)
 {
+    // Joining the running operation from inside it would write in the middle of its statement.
+    if (RefuseInHeartbeat()) {
+        return false;
+    }
     if (m_depth > 0) {
         ++m_depth;
         return true;
@@ -140,7 +150,7 @@ bool CDbConnection::BeginOperation(const LockWaiter& stillWaiting)
 
 bool CDbConnection::BeginSnapshot()
 {
-    return m_depth == 0 && Begin([this] { return m_engine->BeginSnapshot(); }, {});
+    return !RefuseInHeartbeat() && m_depth == 0 && Begin([this] { return m_engine->BeginSnapshot(); }, {});
 }
 
 // Each attempt waits a short while in the engine, so the waiter is asked often enough to keep a
@@ -208,7 +218,7 @@ qint64 CDbConnection::TotalChanges()
 
 bool CDbConnection::ChangedElsewhere()
 {
-    if (!Connect()) {
+    if (m_inHeartbeat || !Connect()) {
         return false;
     }
     const std::optional<qint64> version = m_engine->DataVersion();
@@ -243,13 +253,49 @@ void CDbConnection::NoteSchemaChange()
     Engine().NoteSchemaChange();
 }
 
+void CDbConnection::SetHeartbeat(Heartbeat heartbeat)
+{
+    m_heartbeat = std::move(heartbeat);
+    m_sinceBeat.start();
+    if (m_heartbeat) {
+        Engine().SetPulse([this] { Pulse(); });
+    } else if (m_engine != nullptr) {
+        m_engine->SetPulse({});
+    }
+}
+
+// The engine pulses every few milliseconds of work; the heartbeat goes at its own pace, and never
+// into itself.
+void CDbConnection::Pulse()
+{
+    if (m_inHeartbeat || !m_heartbeat || m_sinceBeat.elapsed() < kHeartbeatMs) {
+        return;
+    }
+    m_inHeartbeat = true;
+    m_heartbeat();
+    m_inHeartbeat = false;
+    m_sinceBeat.start();
+}
+
+bool CDbConnection::RefuseInHeartbeat()
+{
+    if (m_inHeartbeat) {
+        m_waitError = QStringLiteral("the book is busy with another operation");
+    }
+    return m_inHeartbeat;
+}
+
 std::shared_ptr<CDbQuery> CDbConnection::CachedStatement(const QString& sql)
 {
-    return Connect() ? m_engine->Cached(sql) : nullptr;
+    return !m_inHeartbeat && Connect() ? m_engine->Cached(sql) : nullptr;
 }
 
 SqlMapping CDbConnection::Map(const QString& statement)
 {
+    // Finding the date columns may read the book; the statement itself is refused anyway.
+    if (m_inHeartbeat) {
+        return MapToSqlite(statement, {});
+    }
     const QSet<QString> dateColumns = Connect() ? DateTimeColumns() : QSet<QString>();
     const auto found = m_mappings.constFind(statement);
     if (found != m_mappings.constEnd()) {
@@ -268,7 +314,7 @@ SqlMapping CDbConnection::Map(const QString& statement)
 
 std::unique_ptr<CDbQuery> CDbConnection::AcquireStatement(const QString& sql)
 {
-    return Connect() ? m_engine->Acquire(sql) : nullptr;
+    return !m_inHeartbeat && Connect() ? m_engine->Acquire(sql) : nullptr;
 }
 
 void CDbConnection::ReleaseStatement(const QString& sql, std::unique_ptr<CDbQuery> query, quint64 generation)
@@ -281,11 +327,12 @@ void CDbConnection::ReleaseStatement(const QString& sql, std::unique_ptr<CDbQuer
 bool CDbConnection::UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                                const std::vector<std::vector<double>>& values)
 {
-    return rowIds.empty() || (Connect() && m_engine->UpdateRows(table, columns, rowIds, values));
+    return rowIds.empty() || (!m_inHeartbeat && Connect() && m_engine->UpdateRows(table, columns, rowIds, values));
 }
 
 bool CDbConnection::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
                                const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
 {
-    return rowIds.empty() || (Connect() && m_engine->AppendRows(table, columns, kinds, rowIds, values));
+    return rowIds.empty() ||
+           (!m_inHeartbeat && Connect() && m_engine->AppendRows(table, columns, kinds, rowIds, values));
 }

@@ -2,6 +2,7 @@
 
 #include "SqlDialect.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -106,6 +107,15 @@ public:
     static constexpr int kLockAttemptMs = 200;
     void SetBusyTimeout(int milliseconds);
 
+    // Called about every kHeartbeatMs while a statement of this connection runs (on a server: while
+    // its answer is awaited), so that a window keeps painting through a long write; empty stops
+    // it. While the heartbeat runs, the statement is unfinished: the connection refuses new
+    // statements, operations and a Close until it returns.
+    using Heartbeat = std::function<void()>;
+    void SetHeartbeat(Heartbeat heartbeat);
+    bool InHeartbeat() const { return m_inHeartbeat; }
+    static constexpr int kHeartbeatMs = 50;
+
     // Names of the date-time columns of the book (lower case), for the dialect mapping.
     QSet<QString> DateTimeColumns();
     // Called after a statement that may have changed the schema.
@@ -134,6 +144,8 @@ private:
     CDbEngine& Engine();
     int LockAttemptMs() const;
     bool Begin(const std::function<bool()>& attempt, const LockWaiter& stillWaiting);
+    void Pulse();
+    bool RefuseInHeartbeat();
 
     QString m_text;
     std::unique_ptr<CDbEngine> m_engine;
@@ -145,4 +157,7 @@ private:
     qint64 m_seenDataVersion = -1;
     bool m_wasOpen = false;
     QHash<QString, SqlMapping> m_mappings;
+    Heartbeat m_heartbeat;
+    bool m_inHeartbeat = false;
+    QElapsedTimer m_sinceBeat;
 };

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -54,6 +55,9 @@ public:
     virtual std::optional<qint64> DataVersion() = 0;
     // How long Begin (and any statement) waits for another program's lock.
     virtual void SetLockWait(int milliseconds) = 0;
+    // Called often (every few milliseconds of work) while a statement runs or its answer is
+    // awaited; empty stops it. It must not use the engine: the statement is still running.
+    virtual void SetPulse(std::function<void()> pulse) = 0;
 
     // Names (lower case) of the date-time columns of the book's tables.
     virtual QSet<QString> DateTimeColumns() = 0;

@@ -44,6 +44,7 @@ public:
     qint64 TotalChanges() override { return m_totalChanges; }
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
+    void SetPulse(std::function<void()> pulse) override { m_session.SetPulse(std::move(pulse)); }
 
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;

@@ -1,10 +1,16 @@
 #include "CPgSession.h"
 
+#include <poll.h>
+
+#include <cerrno>
+
 namespace {
 const char* const kSavepoint = "SAVEPOINT quillet_statement";
 const char* const kRelease = "RELEASE SAVEPOINT quillet_statement";
 const char* const kChangedFlag = "SELECT coalesce(current_setting('quillet.changed', true), '')";
 const char* const kConnectTimeoutSeconds = "10";
+// How long one look at the socket waits before the pulse is called.
+constexpr int kPulseWaitMs = 20;
 } // namespace
 
 bool PgSucceeded(const PGresult* result)
@@ -72,12 +78,33 @@ void CPgSession::SendPlain(const char* sql)
     PQsendQueryParams(m_conn, sql, 0, nullptr, nullptr, nullptr, nullptr, 0);
 }
 
+// Waits until the next result can be read without blocking, pulsing meanwhile. Without a pulse,
+// PQgetResult waits on its own. A connection that fails is left for PQgetResult to report.
+void CPgSession::AwaitResult()
+{
+    if (!m_pulse || m_conn == nullptr || PQflush(m_conn) != 0) {
+        return;
+    }
+    while (PQisBusy(m_conn)) {
+        pollfd socket{PQsocket(m_conn), POLLIN, 0};
+        if (socket.fd < 0) {
+            return;
+        }
+        const int ready = poll(&socket, 1, kPulseWaitMs);
+        if ((ready < 0 && errno != EINTR) || (ready > 0 && !PQconsumeInput(m_conn))) {
+            return;
+        }
+        m_pulse();
+    }
+}
+
 // The first result of each of the commands sent, up to the pipeline's sync.
 std::vector<PgResult> CPgSession::Collect(int commands)
 {
     std::vector<PgResult> results(commands);
     int command = 0;
     while (IsConnected() || command < commands) {
+        AwaitResult();
         PGresult* result = PQgetResult(m_conn);
         if (result == nullptr) {
             if (++command > commands || !IsConnected()) {
@@ -218,7 +245,7 @@ std::vector<PgResult> CPgSession::Exec(const QByteArray& sql)
     if (m_conn == nullptr || !PQsendQuery(m_conn, sql.constData())) {
         return results;
     }
-    while (PGresult* result = PQgetResult(m_conn)) {
+    for (AwaitResult(); PGresult* result = PQgetResult(m_conn); AwaitResult()) {
         results.emplace_back(result);
     }
     return results;

@@ -6,6 +6,7 @@
 
 #include <libpq-fe.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,6 +71,9 @@ public:
     // Control statements (several, separated by ";"); the result of each, in order.
     std::vector<PgResult> Exec(const QByteArray& sql);
 
+    // Called every few milliseconds while an answer of the server is awaited; empty stops it.
+    void SetPulse(std::function<void()> pulse) { m_pulse = std::move(pulse); }
+
     // Why the connection or the last statement failed, as the server or libpq put it.
     QString ErrorText(const PGresult* result) const;
 
@@ -78,8 +82,10 @@ private:
     std::vector<PgResult> Collect(int commands);
     static bool TakeFirstFailure(std::vector<PgResult>& results, Outcome& outcome);
     void UndoFailure(Wrap wrap);
+    void AwaitResult();
 
     PGconn* m_conn = nullptr;
+    std::function<void()> m_pulse;
 };
 
 // True when the result is a success of its kind.

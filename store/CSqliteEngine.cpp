@@ -9,9 +9,17 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <future>
+
 namespace {
 // Texts with literals in them vary without end; the caches start afresh when they are full.
 constexpr int kMaxPooledStatements = 64;
+// Virtual machine steps between pulses: some tens of microseconds of work, so a pulse comes
+// often while costing nothing measurable.
+constexpr int kStepsPerPulse = 5000;
+// How often the pulse comes while a statement runs on a thread of its own.
+constexpr std::chrono::milliseconds kPulseWait(20);
 
 // Indexes beyond each table's PrimaryKey that the register, the reports and the recomputations
 // read through. Created on every open so that older files gain them too.
@@ -52,6 +60,7 @@ bool CSqliteEngine::Open()
     }
     m_db = db;
     sqlite3_busy_timeout(m_db, m_lockWaitMs);
+    InstallPulse();
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
@@ -172,6 +181,50 @@ void CSqliteEngine::SetLockWait(int milliseconds)
     }
 }
 
+void CSqliteEngine::SetPulse(std::function<void()> pulse)
+{
+    m_pulse = std::move(pulse);
+    InstallPulse();
+}
+
+void CSqliteEngine::InstallPulse()
+{
+    if (m_db != nullptr) {
+        sqlite3_progress_handler(m_db, m_pulse ? kStepsPerPulse : 0, m_pulse ? &OnProgress : nullptr, this);
+    }
+}
+
+// The commit of a large operation writes thousands of pages and then copies them into the file
+// (the checkpoint), all in one step of the statement where no progress handler is called. With a
+// pulse it runs on a thread of its own while this one pulses; SQLite serializes any other use of
+// the connection meanwhile.
+int CSqliteEngine::ExecuteBesidePulse(const char* sql)
+{
+    if (!m_pulse || sqlite3_threadsafe() == 0) {
+        return ExecuteChecked(sql);
+    }
+    // The handler would call the pulse from the other thread.
+    sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+    std::future<int> done =
+        std::async(std::launch::async, [db = m_db, sql] { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr); });
+    while (done.wait_for(kPulseWait) != std::future_status::ready) {
+        m_pulse();
+    }
+    const int rc = done.get();
+    InstallPulse();
+    if (rc != SQLITE_OK) {
+        m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
+    }
+    return rc;
+}
+
+// Never interrupts: a statement stopped half-way would fail an operation nobody cancelled.
+int CSqliteEngine::OnProgress(void* engine)
+{
+    static_cast<CSqliteEngine*>(engine)->m_pulse();
+    return 0;
+}
+
 bool CSqliteEngine::Begin()
 {
     if (!Open()) {
@@ -196,7 +249,7 @@ bool CSqliteEngine::Commit()
         m_lastError = QStringLiteral("the data file was closed");
         return false;
     }
-    if (ExecuteChecked("COMMIT") == SQLITE_OK) {
+    if (ExecuteBesidePulse("COMMIT") == SQLITE_OK) {
         return true;
     }
     // A commit that failed may leave the transaction open (a full disk); end it so the file

@@ -36,6 +36,7 @@ public:
     qint64 TotalChanges() override;
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
+    void SetPulse(std::function<void()> pulse) override;
 
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;
@@ -55,6 +56,9 @@ private:
     void ConfigureDataFile();
     void ExecuteQuietly(const char* sql);
     int ExecuteChecked(const char* sql);
+    int ExecuteBesidePulse(const char* sql);
+    void InstallPulse();
+    static int OnProgress(void* engine);
 
     QString m_path;
     sqlite3* m_db = nullptr;
@@ -62,6 +66,7 @@ private:
     bool m_lockBusy = false;
     QString m_lastError;
     int m_lockWaitMs = 0;
+    std::function<void()> m_pulse;
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
     QHash<QString, std::shared_ptr<CDbQuery>> m_statements;

@@ -5,6 +5,7 @@
 #include "SchemaScripts.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
@@ -67,16 +68,32 @@ private:
     sqlite3* m_db = nullptr;
 };
 
-bool BackUp(sqlite3* source, sqlite3* destination)
+// Pages copied between two looks at the clock: a few milliseconds of work.
+constexpr int kPagesPerSlice = 256;
+
+// One step copies every page inside one read transaction of the source: a consistent snapshot.
+// With a beat the pages go in slices, all inside one read transaction held open on the source, so
+// the copy is still one snapshot and another program's commit meanwhile does not restart it.
+bool BackUp(const CSqliteHandle& source, sqlite3* destination, const std::function<void()>& beat)
 {
-    sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source, "main");
-    if (backup == nullptr) {
-        return false;
+    const bool sliced = beat && source.Exec("BEGIN") && source.Column("SELECT count(*) FROM sqlite_master");
+    sqlite3_backup* backup = sqlite3_backup_init(destination, "main", source.Get(), "main");
+    int stepped = SQLITE_ERROR;
+    if (backup != nullptr) {
+        QElapsedTimer sinceBeat;
+        sinceBeat.start();
+        while ((stepped = sqlite3_backup_step(backup, sliced ? kPagesPerSlice : -1)) == SQLITE_OK) {
+            if (sinceBeat.elapsed() >= CDbConnection::kHeartbeatMs) {
+                beat();
+                sinceBeat.start();
+            }
+        }
     }
-    // One step copies every page inside one read transaction of the source: a consistent snapshot.
-    const int stepped = sqlite3_backup_step(backup, -1);
-    const int finished = sqlite3_backup_finish(backup);
-    return stepped == SQLITE_DONE && finished == SQLITE_OK;
+    const bool finished = backup != nullptr && sqlite3_backup_finish(backup) == SQLITE_OK;
+    if (beat) {
+        source.Exec("ROLLBACK");
+    }
+    return stepped == SQLITE_DONE && finished;
 }
 
 void RemoveJournalFiles(const QString& path)
@@ -97,11 +114,11 @@ QString TemporaryFileBeside(const QString& target)
     return file.fileName();
 }
 
-bool CopyInto(const QString& source, const QString& temporary)
+bool CopyInto(const QString& source, const QString& temporary, const std::function<void()>& beat)
 {
     const CSqliteHandle from(source, SQLITE_OPEN_READONLY);
     const CSqliteHandle to(temporary, SQLITE_OPEN_READWRITE);
-    return from.Get() != nullptr && to.Get() != nullptr && BackUp(from.Get(), to.Get()) &&
+    return from.Get() != nullptr && to.Get() != nullptr && BackUp(from, to.Get(), beat) &&
            to.Exec("PRAGMA journal_mode=DELETE");
 }
 
@@ -126,7 +143,7 @@ bool ReplaceWith(const QString& temporary, const QString& target, bool copied)
 
 } // namespace
 
-bool CopyDatabaseFile(const QString& source, const QString& target)
+bool CopyDatabaseFile(const QString& source, const QString& target, const std::function<void()>& beat)
 {
     if (!QFileInfo(source).isFile()) {
         return false;
@@ -135,7 +152,7 @@ bool CopyDatabaseFile(const QString& source, const QString& target)
     if (temporary.isEmpty()) {
         return false;
     }
-    return ReplaceWith(temporary, target, CopyInto(source, temporary));
+    return ReplaceWith(temporary, target, CopyInto(source, temporary, beat));
 }
 
 bool IsQuilletDataFile(const QString& path)
@@ -222,7 +239,7 @@ namespace {
 // A server book is copied row by row into a new file beside the target, then renamed over it. The
 // book's write lock is held while it is read, so the copy is one state of the book, not tables
 // taken before and after another program's posting.
-bool CopyServerBookToFile(CDbConnection& book, const QString& target)
+bool CopyServerBookToFile(CDbConnection& book, const QString& target, const std::function<void()>& beat)
 {
     const QString temporary = TemporaryFileBeside(target);
     if (temporary.isEmpty() || !QFile::remove(temporary)) {
@@ -233,10 +250,13 @@ bool CopyServerBookToFile(CDbConnection& book, const QString& target)
         CDbConnection file;
         copied = file.CreateDatabase(temporary);
         file.Open(temporary);
+        book.SetHeartbeat(beat);
+        file.SetHeartbeat(beat);
         copied = copied && file.BeginOperation();
         copied = copied && CBookCopy(book, file).CopyTables() && file.CommitOperation();
         file.RollbackOperation();
         book.RollbackOperation();
+        book.SetHeartbeat({});
     }
     copied = copied && CSqliteHandle(temporary, SQLITE_OPEN_READWRITE).Exec("PRAGMA journal_mode=DELETE");
     return ReplaceWith(temporary, target, copied);
@@ -244,11 +264,11 @@ bool CopyServerBookToFile(CDbConnection& book, const QString& target)
 
 } // namespace
 
-bool BackUpBook(CDbConnection& book, const QString& target)
+bool BackUpBook(CDbConnection& book, const QString& target, const std::function<void()>& beat)
 {
     if (CDbConnection::NamesServer(book.ConnectionText())) {
-        return CopyServerBookToFile(book, target);
+        return CopyServerBookToFile(book, target, beat);
     }
     book.Close();
-    return CopyDatabaseFile(book.ConnectionText(), target);
+    return CopyDatabaseFile(book.ConnectionText(), target, beat);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CDbConnection;
 
 // Whole-file operations on SQLite data files and backups of a book into one. None of them shows anything; each returns
@@ -12,8 +14,10 @@ class CDbConnection;
 // built in a temporary file beside target and renamed over it: target is replaced only by a
 // complete copy. Stale "-wal", "-shm" and "-journal" files of the replaced target are removed
 // before the rename, so they cannot be replayed into the copy. The copy is left in rollback-journal
-// mode: one self-contained file. Every connection to target must be closed first.
-bool CopyDatabaseFile(const QString& source, const QString& target);
+// mode: one self-contained file. Every connection to target must be closed first. With a beat, the
+// pages go over in slices (still one snapshot) and beat is called about every
+// CDbConnection::kHeartbeatMs, so that a window keeps painting through the copy of a large file.
+bool CopyDatabaseFile(const QString& source, const QString& target, const std::function<void()>& beat = {});
 
 // True when path is a sound SQLite file holding every table the program reads with exactly the
 // columns of the schema scripts, in order; the lookup and mark tables (Version, PayeeType,
@@ -36,5 +40,6 @@ QString BackupWritePath(const QString& target);
 
 // Backs the book up into the data file target: a file book through CopyDatabaseFile (its
 // connection is closed first), a server book row by row into a new file that replaces target
-// only when complete. False when the copy fails; target is then as it was.
-bool BackUpBook(CDbConnection& book, const QString& target);
+// only when complete. False when the copy fails; target is then as it was. beat as for
+// CopyDatabaseFile.
+bool BackUpBook(CDbConnection& book, const QString& target, const std::function<void()>& beat = {});

@@ -66,8 +66,14 @@ std::optional<double> CConsolePrompter::RunNumberPad(const QString&, const QStri
     return value;
 }
 
-void CConsolePrompter::BeginProgress(const QString& text, qint64 steps)
+void CConsolePrompter::BeginProgress(const QString& text, qint64 steps, Cancel cancel)
 {
+    // A long write of the command itself is what the command was asked to do: nothing to say.
+    if (cancel == Cancel::NotOffered) {
+        m_progressShown = false;
+        m_progressSteps = 0;
+        return;
+    }
     // A wait of unknown length is said once, terminal or not, so a script's log tells why it paused.
     if (steps <= 0) {
         Err() << text << Qt::endl;

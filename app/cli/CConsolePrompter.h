@@ -27,7 +27,7 @@ public:
     void BeginWaitCursor() override {}
     void EndWaitCursor() override {}
     // A line on stderr that counts up, when stderr is a terminal; a run is never cancelled here.
-    void BeginProgress(const QString& text, qint64 steps) override;
+    void BeginProgress(const QString& text, qint64 steps, Cancel cancel) override;
     bool StepProgress(qint64 done) override;
     void EndProgress() override;
 

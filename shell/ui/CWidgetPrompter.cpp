@@ -1,6 +1,7 @@
 #include "CWidgetPrompter.h"
 
 #include "CCalculatorDlg.h"
+#include "CProgressDialog.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -112,11 +113,11 @@ void CWidgetPrompter::EndWaitCursor()
     QApplication::restoreOverrideCursor();
 }
 
-void CWidgetPrompter::BeginProgress(const QString& text, qint64 steps)
+void CWidgetPrompter::BeginProgress(const QString& text, qint64 steps, Cancel cancel)
 {
     // With no known number of steps the bar only shows that work goes on.
     m_progress =
-        std::make_unique<QProgressDialog>(text, QStringLiteral("Cancel"), 0, steps > 0 ? kProgressScale : 0, m_parent);
+        std::make_unique<CProgressDialog>(text, steps > 0 ? kProgressScale : 0, cancel == Cancel::Offered, m_parent);
     m_progress->setObjectName(QStringLiteral("progressDialog"));
     m_progress->setWindowTitle(m_title);
     m_progress->setWindowModality(Qt::WindowModal);
@@ -132,10 +133,13 @@ bool CWidgetPrompter::StepProgress(qint64 done)
     if (!m_progress) {
         return true;
     }
-    // A modal dialog's setValue also handles the events that reach it, the Cancel button's among them;
-    // a bar without steps never changes its value, so the events are handled here.
-    if (m_progressSteps > 0) {
-        m_progress->setValue(static_cast<int>(std::min(done, m_progressSteps) * kProgressScale / m_progressSteps));
+    // A modal dialog's setValue also handles the events that reach it, the Cancel button's among them,
+    // but only when the value moves; otherwise (a bar without steps among them) they are handled here.
+    const int value = m_progressSteps > 0
+                          ? static_cast<int>(std::min(done, m_progressSteps) * kProgressScale / m_progressSteps)
+                          : m_progress->value();
+    if (value != m_progress->value()) {
+        m_progress->setValue(value);
     } else {
         QCoreApplication::processEvents();
     }

@@ -28,7 +28,7 @@ public:
     std::optional<double> RunNumberPad(const QString& title, const QString& topLine, double start) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
-    void BeginProgress(const QString& text, qint64 steps) override;
+    void BeginProgress(const QString& text, qint64 steps, Cancel cancel) override;
     bool StepProgress(qint64 done) override;
     void EndProgress() override;
 

@@ -84,7 +84,7 @@ private slots:
         window.show();
         CWidgetPrompter prompter(CMainFrame::kApplicationTitle);
         prompter.SetParent(&window);
-        prompter.BeginProgress("Importing customers ....", 2000);
+        prompter.BeginProgress("Importing customers ....", 2000, CPrompter::Cancel::Offered);
         auto* dialog = Child<QProgressDialog>(&window, "progressDialog");
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->labelText(), QStringLiteral("Importing customers ...."));

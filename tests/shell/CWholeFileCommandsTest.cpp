@@ -4,9 +4,11 @@
 #include "CSecondProgram.h"
 #include "CTestBook.h"
 #include "DataFileCopy.h"
+#include "GeneratedBook.h"
 #include "TestBooks.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -165,6 +167,63 @@ TEST(WholeFileCommands, BackupTakenDuringWritesIsConsistent)
     book.Prompter().AnswerYes();
     EXPECT_EQ(CWholeFileCommands(book.Doc()).RestoreDatabase(), Outcome::Done);
     EXPECT_EQ(book.Doc().Categories().size() - 2, book.Doc().Customers().size());
+}
+
+// A large file goes over in slices between beats, so that the window keeps painting; the slices
+// are still one state of the book while another program commits meanwhile.
+TEST(WholeFileCommands, ABackupInSlicesBeatsAndIsOneStateOfTheBook)
+{
+    if (BooksOnServer()) {
+        GTEST_SKIP() << "the book is written straight into a file";
+    }
+    CTestBook book;
+    ASSERT_TRUE(WriteGeneratedMovements(book.Doc(), 100, 100000, QDateTime(QDate(2024, 1, 1), QTime(8, 0)),
+                                        QDateTime(QDate(2025, 12, 31), QTime(18, 0))));
+    const QString path = book.Path();
+    book.Connection().Close();
+    std::atomic<bool> stop = false;
+    std::atomic<int> written = 0;
+    std::thread writer([&] {
+        CDbConnection connection(path);
+        for (int id = 100; !stop; ++id) {
+            CDbTransaction transaction(connection);
+            Execute(connection,
+                    QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
+            Execute(connection, QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
+            transaction.Commit();
+            ++written;
+        }
+    });
+    while (written < 5) {
+        std::this_thread::yield();
+    }
+    const QString backup = book.FolderPath("large.bak");
+    QElapsedTimer clock;
+    clock.start();
+    qint64 longestGap = 0;
+    qint64 lastBeat = 0;
+    int beats = 0;
+    const bool copied = CopyDatabaseFile(path, backup, [&] {
+        longestGap = std::max(longestGap, clock.elapsed() - lastBeat);
+        lastBeat = clock.elapsed();
+        ++beats;
+    });
+    const qint64 took = clock.elapsed();
+    const int writtenDuring = written;
+    stop = true;
+    writer.join();
+
+    ASSERT_TRUE(copied);
+    EXPECT_GE(beats, took / 100) << took << " ms";
+    EXPECT_LE(std::max(longestGap, took - lastBeat), 200) << took << " ms";
+    CDbConnection copy(backup);
+    CDbRecordset counts(copy);
+    ASSERT_TRUE(counts.Open("SELECT (SELECT count(*) FROM Categories) - 2, (SELECT count(*) FROM Customer), "
+                            "(SELECT count(*) FROM TransItem)",
+                            CDbRecordset::kOpenForwardOnly, CDbRecordset::kLockReadOnly));
+    EXPECT_EQ(counts.GetFieldText(0), counts.GetFieldText(1));
+    EXPECT_LE(counts.GetFieldText(1).toInt(), writtenDuring);
+    EXPECT_EQ(counts.GetFieldText(2), "100000");
 }
 
 class RestoreRefusal : public testing::TestWithParam<int>

@@ -66,7 +66,7 @@ std::optional<double> CScriptedPrompter::RunNumberPad(const QString& title, cons
     return value;
 }
 
-void CScriptedPrompter::BeginProgress(const QString& text, qint64 steps)
+void CScriptedPrompter::BeginProgress(const QString& text, qint64 steps, Cancel)
 {
     m_progress << QStringLiteral("begin %1 of %2").arg(text).arg(steps);
     m_steps = 0;

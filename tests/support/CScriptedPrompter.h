@@ -44,7 +44,7 @@ public:
     const QStringList& Progress() const { return m_progress; }
     // The nth step (counting from 1) and every later one answer "cancel".
     void CancelProgressAt(int step) { m_cancelAt = step; }
-    void BeginProgress(const QString& text, qint64 steps) override;
+    void BeginProgress(const QString& text, qint64 steps, Cancel cancel) override;
     bool StepProgress(qint64 done) override;
     void EndProgress() override { m_progress << QStringLiteral("end"); }
 
