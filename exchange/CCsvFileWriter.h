@@ -30,8 +30,10 @@ public:
     void SetNumberColumns(QList<qsizetype> columns) { m_numberColumns = std::move(columns); }
     // The first row written is preceded by the byte-order mark.
     void WriteRow(const QStringList& fields);
-    // False once a write failed.
+    // False once a write failed, or the rows were abandoned.
     bool Ok() const { return m_ok; }
+    // The rows turned out incomplete: what was written is not to be kept.
+    void Abandon() { m_ok = false; }
 
     // One field as it is written, as it is (for files that scripts read, not spreadsheets).
     static QString Field(const QString& text, Quoting quoting = Quoting::WhereNeeded);

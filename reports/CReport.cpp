@@ -11,14 +11,7 @@ QStringList CReport::Captions() const
     return captions;
 }
 
-void CReport::AddRow(ReportRow::Kind kind, QStringList cells)
+void CReport::AddRow(ReportRow::Kind kind, const QStringList& cells)
 {
-    const qsizetype count = m_columns.size();
-    cells.resize(count);
-    m_rows.append({kind, std::move(cells)});
-}
-
-void CReport::AddBlankRow()
-{
-    AddRow(ReportRow::Kind::Blank, {});
+    m_rows.append(ReportRow(kind, cells, m_columns.size()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CReportRowSink.h"
 #include "ReportColumn.h"
 #include "ReportKind.h"
 #include "ReportRow.h"
@@ -9,7 +10,7 @@
 
 // A built report: its kind, its columns and its rows of cell texts, top to bottom. Every row has
 // exactly one text per column; cells a row does not fill are empty.
-class CReport
+class CReport final : public CReportRowSink
 {
 public:
     CReport(ReportKind kind, QList<ReportColumn> columns);
@@ -20,9 +21,7 @@ public:
     bool IsEmpty() const { return m_rows.isEmpty(); }
     QStringList Captions() const;
 
-    // Cells beyond the columns are dropped; missing ones are empty.
-    void AddRow(ReportRow::Kind kind, QStringList cells);
-    void AddBlankRow();
+    void AddRow(ReportRow::Kind kind, const QStringList& cells) override;
 
 private:
     ReportKind m_kind;

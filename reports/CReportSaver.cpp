@@ -4,23 +4,16 @@
 #include "CCsvFileWriter.h"
 #include "CPrompter.h"
 #include "CReport.h"
+#include "CReportCsvRows.h"
 
 namespace {
 
 void WriteRows(const CReport& report, CCsvFileWriter& csv)
 {
-    // Right-aligned columns hold the numbers; the others hold names and dates.
-    QList<qsizetype> numbers;
-    for (qsizetype i = 0; i < report.Columns().size(); ++i) {
-        if (report.Columns()[i].align == ReportColumn::Align::Right) {
-            numbers << i;
-        }
-    }
-    csv.SetNumberColumns(numbers);
-    csv.WriteRow(report.Captions());
-    csv.WriteRow(QStringList(report.Columns().size()));
+    CReportCsvRows rows(csv, report.Columns());
+    rows.WriteHeading();
     for (const ReportRow& row : report.Rows()) {
-        csv.WriteRow(row.cells);
+        rows.AddRow(row.RowKind(), row.Cells());
     }
 }
 

@@ -2,11 +2,17 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // A row of a report: one text per column, and what the row is, so that a chart can find the
 // group totals without reading the texts back.
-struct ReportRow
+//
+// The texts are kept in one string (their lengths first, then the texts one after another): a
+// report of a decade holds a million rows, and one block per row rather than one per cell keeps
+// it to a fraction of the memory and allocations.
+class ReportRow
 {
+public:
     enum class Kind
     {
         Heading,    // a product or category starts
@@ -25,8 +31,25 @@ struct ReportRow
         Tint
     };
 
-    Kind kind = Kind::Blank;
-    QStringList cells;
+    ReportRow() = default;
+    // Exactly `count` cells: those beyond are dropped, missing ones are empty.
+    ReportRow(Kind kind, const QStringList& cells, qsizetype count);
+
+    Kind RowKind() const { return m_kind; }
+    qsizetype CellCount() const { return m_count; }
+    // Empty beyond the last cell.
+    QStringView Cell(qsizetype column) const;
+    QStringList Cells() const;
 
     Shade RowShade() const;
+
+private:
+    // Each length takes two characters, so a cell of any length fits.
+    static constexpr qsizetype kLengthChars = 2;
+
+    Kind m_kind = Kind::Blank;
+    qsizetype m_count = 0;
+    QString m_packed;
 };
+
+Q_DECLARE_TYPEINFO(ReportRow, Q_RELOCATABLE_TYPE);

@@ -105,6 +105,10 @@ public:
     // How often a waiting BeginOperation tries again and asks its waiter.
     static constexpr int kLockAttemptMs = 200;
     void SetBusyTimeout(int milliseconds);
+    // While set, a statement of this connection that runs long asks stop() now and then and ends
+    // as failed when it returns true (a file book; a server book's statements run to their end).
+    // Called on the thread that uses the connection.
+    void SetInterruption(std::function<bool()> stop);
 
     // Names of the date-time columns of the book (lower case), for the dialect mapping.
     QSet<QString> DateTimeColumns();

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <vector>
@@ -54,6 +56,8 @@ public:
     virtual std::optional<qint64> DataVersion() = 0;
     // How long Begin (and any statement) waits for another program's lock.
     virtual void SetLockWait(int milliseconds) = 0;
+    // See CDbConnection::SetInterruption; an engine that cannot stop a statement midway ignores it.
+    virtual void SetInterruption(std::function<bool()> stop) { (void)stop; }
 
     // Names (lower case) of the date-time columns of the book's tables.
     virtual QSet<QString> DateTimeColumns() = 0;

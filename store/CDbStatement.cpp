@@ -39,7 +39,9 @@ bool CDbStatement::Next()
     if (m_query == nullptr || m_bindFailed) {
         return false;
     }
-    return m_query->Next() == CDbQuery::Step::Row;
+    const CDbQuery::Step step = m_query->Next();
+    m_failed = step == CDbQuery::Step::Error;
+    return step == CDbQuery::Step::Row;
 }
 
 bool CDbStatement::Run()

@@ -30,6 +30,8 @@ public:
 
     // Moves to the next row; false at the end or on an error (reported through the error hook).
     bool Next();
+    // True when the last Next ended on an error rather than after the last row.
+    bool Failed() const { return m_failed; }
     // Runs a statement that returns no rows; false on an error.
     bool Run();
 
@@ -50,4 +52,5 @@ private:
     // Owned with the connection: a reconnect while this statement lives must not end it.
     std::shared_ptr<CDbQuery> m_query;
     bool m_bindFailed = false;
+    bool m_failed = false;
 };

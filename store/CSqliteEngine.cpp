@@ -52,6 +52,7 @@ bool CSqliteEngine::Open()
     }
     m_db = db;
     sqlite3_busy_timeout(m_db, m_lockWaitMs);
+    InstallInterruption();
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
@@ -170,6 +171,28 @@ void CSqliteEngine::SetLockWait(int milliseconds)
     if (m_db != nullptr) {
         sqlite3_busy_timeout(m_db, milliseconds);
     }
+}
+
+void CSqliteEngine::SetInterruption(std::function<bool()> stop)
+{
+    m_stop = std::move(stop);
+    InstallInterruption();
+}
+
+void CSqliteEngine::InstallInterruption()
+{
+    if (m_db == nullptr) {
+        return;
+    }
+    if (!m_stop) {
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+        return;
+    }
+    // About every millisecond of work; a non-zero return interrupts the statement.
+    constexpr int kInstructionsPerCheck = 100000;
+    sqlite3_progress_handler(
+        m_db, kInstructionsPerCheck, [](void* engine) { return static_cast<CSqliteEngine*>(engine)->m_stop() ? 1 : 0; },
+        this);
 }
 
 bool CSqliteEngine::Begin()

@@ -36,6 +36,7 @@ public:
     qint64 TotalChanges() override;
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
+    void SetInterruption(std::function<bool()> stop) override;
 
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;
@@ -50,6 +51,7 @@ public:
                     const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
 
 private:
+    void InstallInterruption();
     sqlite3_stmt* Prepare(const QString& sql, unsigned flags);
     bool HoldsDataTables();
     void ConfigureDataFile();
@@ -62,6 +64,7 @@ private:
     bool m_lockBusy = false;
     QString m_lastError;
     int m_lockWaitMs = 0;
+    std::function<bool()> m_stop;
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
     QHash<QString, std::shared_ptr<CDbQuery>> m_statements;

@@ -39,8 +39,8 @@ QVariant CReportListModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole:
         // The report keeps plain texts for its saved file; a person reads the locale's grouping.
         return m_report->Columns()[index.column()].align == ReportColumn::Align::Right
-                   ? LocaleFormOfPlainNumber(row.cells[index.column()])
-                   : row.cells[index.column()];
+                   ? LocaleFormOfPlainNumber(row.Cell(index.column()).toString())
+                   : row.Cell(index.column()).toString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(m_report->Columns()[index.column()]));
     case ShadeRole:
