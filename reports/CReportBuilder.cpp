@@ -44,10 +44,11 @@ void ReadDate(const QString& text, ReportItem& item)
 
 void ReadItem(const CDbStatement& rows, int fieldCount, ReportItem& item)
 {
-    item.product = rows.Text(kProduct);
+    // A sorted read gives each product and name in long runs.
+    rows.ReadText(kProduct, item.product);
     ReadDate(rows.Text(kDate), item);
     item.type = rows.Int(kType);
-    item.name = rows.Text(kName);
+    rows.ReadText(kName, item.name);
     item.invoice = rows.Text(kInvoice);
     item.quantity = rows.Double(kQuantity);
     if (item.type == kTransSale) {

@@ -1,5 +1,7 @@
 #include "ReportRow.h"
 
+#include <algorithm>
+
 ReportRow::ReportRow(Kind kind, const QStringList& cells, qsizetype count) : m_kind(kind), m_count(count)
 {
     qsizetype textLength = 0;
@@ -9,14 +11,16 @@ ReportRow::ReportRow(Kind kind, const QStringList& cells, qsizetype count) : m_k
     if (textLength == 0) {
         return;
     }
-    m_packed.reserve(count * kLengthChars + textLength);
+    m_packed.resize(count * kLengthChars + textLength);
+    QChar* out = m_packed.data();
     for (qsizetype i = 0; i < count; ++i) {
         const auto length = static_cast<quint32>(i < cells.size() ? cells[i].size() : 0);
-        m_packed.append(QChar(static_cast<char16_t>(length >> 16)));
-        m_packed.append(QChar(static_cast<char16_t>(length & 0xffff)));
+        *out++ = QChar(static_cast<char16_t>(length >> 16));
+        *out++ = QChar(static_cast<char16_t>(length & 0xffff));
     }
     for (qsizetype i = 0; i < count && i < cells.size(); ++i) {
-        m_packed.append(cells[i]);
+        std::copy(cells[i].cbegin(), cells[i].cend(), out);
+        out += cells[i].size();
     }
 }
 

@@ -89,6 +89,11 @@ qint64 CDbStatement::Int64(int column) const
     return m_query->Int64(column);
 }
 
+void CDbStatement::ReadText(int column, QString& text) const
+{
+    m_query->ReadText(column, text);
+}
+
 QString CDbStatement::Text(int column) const
 {
     return m_query->Text(column);

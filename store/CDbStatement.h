@@ -47,6 +47,8 @@ public:
     int32_t Int(int column) const;
     qint64 Int64(int column) const;
     QString Text(int column) const;
+    // Text(column) into text, sparing the conversion when text holds it already.
+    void ReadText(int column, QString& text) const;
 
 private:
     // Owned with the connection: a reconnect while this statement lives must not end it.
