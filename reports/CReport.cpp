@@ -1,6 +1,8 @@
 #include "CReport.h"
 
-CReport::CReport(ReportKind kind, QList<ReportColumn> columns) : m_kind(kind), m_columns(std::move(columns)) {}
+CReport::CReport(ReportKind kind, QList<ReportColumn> columns)
+    : m_kind(kind), m_columns(std::move(columns)), m_longest(m_columns.size())
+{}
 
 QStringList CReport::Captions() const
 {
@@ -14,4 +16,9 @@ QStringList CReport::Captions() const
 void CReport::AddRow(ReportRow::Kind kind, const QStringList& cells)
 {
     m_rows.append(ReportRow(kind, cells, m_columns.size()));
+    for (qsizetype i = 0; i < cells.size() && i < m_longest.size(); ++i) {
+        if (cells[i].size() > m_longest[i].size()) {
+            m_longest[i] = cells[i];
+        }
+    }
 }

@@ -22,9 +22,13 @@ public:
     QStringList Captions() const;
 
     void AddRow(ReportRow::Kind kind, const QStringList& cells) override;
+    // The longest text of a column (the first of equal length): a list too long to measure
+    // every cell of sizes the column by it.
+    QString LongestCell(qsizetype column) const { return m_longest.value(column); }
 
 private:
     ReportKind m_kind;
     QList<ReportColumn> m_columns;
     QList<ReportRow> m_rows;
+    QStringList m_longest;
 };

@@ -38,11 +38,28 @@ void CReportListCtrl::SetColumnWidths()
 {
     const QFontMetrics metrics(CReportRowDelegate::ListFont());
     const int captionMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 1;
+    // Measuring every cell of a decade's report would hold the window for seconds.
+    const bool everyCell = m_model->rowCount() <= kMeasuredRows;
     for (int column = 0; column < m_model->columnCount(); ++column) {
         int widest = metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + captionMargins;
-        for (int row = 0; row < m_model->rowCount(); ++row) {
-            widest = std::max(widest, metrics.horizontalAdvance(m_model->index(row, column).data().toString()) +
-                                          CReportRowDelegate::TextInsets());
+        const auto fit = [&](const QString& text) {
+            widest = std::max(widest, metrics.horizontalAdvance(text) + CReportRowDelegate::TextInsets());
+        };
+        if (everyCell) {
+            for (int row = 0; row < m_model->rowCount(); ++row) {
+                fit(m_model->index(row, column).data().toString());
+            }
+        } else {
+            // The longest text, and as many digits (the widest in a number) or average letters,
+            // so that a shorter text of wider characters is not cut either.
+            const QString longest = m_model->DisplayText(column, m_model->Report()->LongestCell(column));
+            fit(longest);
+            if (m_model->IsNumberColumn(column)) {
+                fit(QString(longest.size(), QLatin1Char('8')));
+            } else {
+                widest = std::max(widest, metrics.averageCharWidth() * static_cast<int>(longest.size()) +
+                                              CReportRowDelegate::TextInsets());
+            }
         }
         horizontalHeader()->resizeSection(column, std::max(Scaled(m_model->ColumnWidth(column)), widest));
     }
