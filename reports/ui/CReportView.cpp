@@ -1,7 +1,7 @@
 #include "CReportView.h"
 
-#include "CIconPushButton.h"
 #include "CDbConnection.h"
+#include "CIconPushButton.h"
 #include "CInventoryDoc.h"
 #include "CPrompter.h"
 #include "CReportChartBuilder.h"
@@ -35,12 +35,11 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
       m_saveButton(new CIconPushButton(QStringLiteral("Save"), this)),
       m_chartButton(new CIconPushButton(QStringLiteral("Chart"), this)), m_model(new CReportListModel(this)),
       m_list(new CReportListCtrl(m_model, this)), m_calendar(new QCalendarWidget(this)), m_progress(new QLabel(this)),
-      m_progressDelay(new QTimer(this)),
-      m_job(
-          *this, [this](qint64 rowsRead) { BuildProgress(rowsRead); },
-          [this](CReportBuilder::Outcome outcome, std::optional<CReport> report) {
-              BuildDone(outcome, std::move(report));
-          })
+      m_progressDelay(new QTimer(this)), m_job(
+                                             *this, [this](qint64 rowsRead) { BuildProgress(rowsRead); },
+                                             [this](CReportBuilder::Outcome outcome, std::optional<CReport> report) {
+                                                 BuildDone(outcome, std::move(report));
+                                             })
 {
     setObjectName(QStringLiteral("reportView"));
     m_kindList->setObjectName(QStringLiteral("kindList"));
