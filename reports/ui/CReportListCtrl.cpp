@@ -50,15 +50,16 @@ void CReportListCtrl::SetColumnWidths()
                 fit(m_model->index(row, column).data().toString());
             }
         } else {
-            // The longest text, and as many digits (the widest in a number) or average letters,
-            // so that a shorter text of wider characters is not cut either.
-            const QString longest = m_model->DisplayText(column, m_model->Report()->LongestCell(column));
-            fit(longest);
+            // The longest text; for numbers as many digits (the widest characters of a number)
+            // with room for the grouping of any number that long, for other texts as many
+            // average letters.
+            const QString longest = m_model->Report()->LongestCell(column);
+            fit(m_model->DisplayText(column, longest));
+            const int length = static_cast<int>(longest.size());
             if (m_model->IsNumberColumn(column)) {
-                fit(QString(longest.size(), QLatin1Char('8')));
+                fit(QString(length + length / 3, QLatin1Char('8')));
             } else {
-                widest = std::max(widest, metrics.averageCharWidth() * static_cast<int>(longest.size()) +
-                                              CReportRowDelegate::TextInsets());
+                widest = std::max(widest, metrics.averageCharWidth() * length + CReportRowDelegate::TextInsets());
             }
         }
         horizontalHeader()->resizeSection(column, std::max(Scaled(m_model->ColumnWidth(column)), widest));

@@ -1,4 +1,5 @@
 #include "CGeneratedBook.h"
+#include "CReportRowDelegate.h"
 #include "CReportView.h"
 #include "CTestBook.h"
 #include "ModalDriver.h"
@@ -6,6 +7,8 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
@@ -88,7 +91,21 @@ private slots:
             30000));
         QTest::qWait(50);
         // The list shows every movement between its product headings and totals.
-        QVERIFY(Child<QTableView>(m_view.get(), "reportList")->model()->rowCount() > kMovements);
+        auto* list = Child<QTableView>(m_view.get(), "reportList");
+        QVERIFY(list->model()->rowCount() > kMovements);
+        // Too many rows to measure each, yet no cell is cut (a few stretches of rows, the totals last).
+        const QFontMetrics metrics(CReportRowDelegate::ListFont());
+        const int rows = list->model()->rowCount();
+        for (const int row : {0, rows / 3, rows / 2, rows - 1}) {
+            for (int near = row; near < std::min(rows, row + 200); ++near) {
+                for (int column = 0; column < list->model()->columnCount(); ++column) {
+                    const QString text = list->model()->index(near, column).data().toString();
+                    QVERIFY2(metrics.horizontalAdvance(text) + CReportRowDelegate::TextInsets() <=
+                                 list->horizontalHeader()->sectionSize(column),
+                             qPrintable(text));
+                }
+            }
+        }
         QCOMPARE(Child<QPushButton>(m_view.get(), "reportButton")->text(), QStringLiteral("Report"));
         QVERIFY(!progress->isVisible());
         qInfo("built in %lld ms, the longest stall %lld ms", took.elapsed(), meter.LongestMs());
