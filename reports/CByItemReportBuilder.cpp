@@ -68,7 +68,7 @@ void CByItemReportBuilder::Add(const ReportItem& item)
     m_groupAmount += RoundToCents(amount);
     m_rows.AddRow(ReportRow::Kind::Line,
                   {m_sales ? QStringLiteral(" Sale") : QStringLiteral(" Purchase"), m_days.Text(item.day), item.name,
-                   item.invoice, QuantityText(quantity), MoneyText(item.price), MoneyText(amount)});
+                   item.invoice, QuantityCell(quantity), MoneyCell(item.price), MoneyCell(amount)});
 }
 
 void CByItemReportBuilder::StartGroup(const QString& product)

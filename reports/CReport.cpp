@@ -13,12 +13,12 @@ QStringList CReport::Captions() const
     return captions;
 }
 
-void CReport::AddRow(ReportRow::Kind kind, const QStringList& cells)
+void CReport::AddCells(ReportRow::Kind kind, std::span<const QStringView> cells)
 {
     m_rows.append(ReportRow(kind, cells, m_columns.size()));
-    for (qsizetype i = 0; i < cells.size() && i < m_longest.size(); ++i) {
+    for (qsizetype i = 0; i < static_cast<qsizetype>(cells.size()) && i < m_longest.size(); ++i) {
         if (cells[i].size() > m_longest[i].size()) {
-            m_longest[i] = cells[i];
+            m_longest[i] = cells[i].toString();
         }
     }
 }

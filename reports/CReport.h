@@ -21,7 +21,7 @@ public:
     bool IsEmpty() const { return m_rows.isEmpty(); }
     QStringList Captions() const;
 
-    void AddRow(ReportRow::Kind kind, const QStringList& cells) override;
+    void AddCells(ReportRow::Kind kind, std::span<const QStringView> cells) override;
     // The longest text of a column (the first of equal length): a list too long to measure
     // every cell of sizes the column by it.
     QString LongestCell(qsizetype column) const { return m_longest.value(column); }

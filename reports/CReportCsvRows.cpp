@@ -26,16 +26,10 @@ void CReportCsvRows::WriteHeading()
     m_csv.WriteRow(QStringList(m_columns.size()));
 }
 
-void CReportCsvRows::AddRow(ReportRow::Kind kind, const QStringList& cells)
+void CReportCsvRows::AddCells(ReportRow::Kind kind, std::span<const QStringView> cells)
 {
     Q_UNUSED(kind);
     WriteHeading();
     ++m_rowCount;
-    if (cells.size() == m_columns.size()) {
-        m_csv.WriteRow(cells);
-        return;
-    }
-    QStringList fitted = cells;
-    fitted.resize(m_columns.size());
-    m_csv.WriteRow(fitted);
+    m_csv.WriteRow(cells.first(std::min(cells.size(), static_cast<size_t>(m_columns.size()))), m_columns.size());
 }

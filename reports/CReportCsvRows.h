@@ -16,7 +16,7 @@ public:
 
     // The captions and the line of commas; written by the first row unless written before.
     void WriteHeading();
-    void AddRow(ReportRow::Kind kind, const QStringList& cells) override;
+    void AddCells(ReportRow::Kind kind, std::span<const QStringView> cells) override;
     qsizetype RowCount() const { return m_rowCount; }
 
 private:

@@ -12,8 +12,13 @@ void WriteRows(const CReport& report, CCsvFileWriter& csv)
 {
     CReportCsvRows rows(csv, report.Columns());
     rows.WriteHeading();
+    QList<QStringView> cells;
     for (const ReportRow& row : report.Rows()) {
-        rows.AddRow(row.RowKind(), row.Cells());
+        cells.resize(0);
+        for (qsizetype i = 0; i < row.CellCount(); ++i) {
+            cells.append(row.Cell(i));
+        }
+        rows.AddCells(row.RowKind(), cells);
     }
 }
 

@@ -82,9 +82,9 @@ void CValuationDetailBuilder::Add(const ReportItem& item)
     }
     m_lastOnHand = item.onHand;
     m_rows.AddRow(ReportRow::Kind::Line,
-                  {MovementText(item), m_days.Text(item.day), item.name, item.invoice, QuantityText(item.quantity),
-                   item.type == kTransPurchase ? MoneyText(item.unitCost) : QString(), QuantityText(item.onHand),
-                   MoneyText(item.avgCost), MoneyText(m_running)});
+                  {MovementText(item), m_days.Text(item.day), item.name, item.invoice, QuantityCell(item.quantity),
+                   item.type == kTransPurchase ? MoneyCell(item.unitCost) : CNumberText(), QuantityCell(item.onHand),
+                   MoneyCell(item.avgCost), MoneyCell(m_running)});
 }
 
 void CValuationDetailBuilder::StartGroup(const ReportItem& item)

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 
-ReportRow::ReportRow(Kind kind, const QStringList& cells, qsizetype count) : m_kind(kind), m_count(count)
+ReportRow::ReportRow(Kind kind, std::span<const QStringView> cells, qsizetype count) : m_kind(kind), m_count(count)
 {
+    const auto given = std::min(count, static_cast<qsizetype>(cells.size()));
     qsizetype textLength = 0;
-    for (qsizetype i = 0; i < count && i < cells.size(); ++i) {
+    for (qsizetype i = 0; i < given; ++i) {
         textLength += cells[i].size();
     }
     if (textLength == 0) {
@@ -14,11 +15,11 @@ ReportRow::ReportRow(Kind kind, const QStringList& cells, qsizetype count) : m_k
     m_packed.resize(count * kLengthChars + textLength);
     QChar* out = m_packed.data();
     for (qsizetype i = 0; i < count; ++i) {
-        const auto length = static_cast<quint32>(i < cells.size() ? cells[i].size() : 0);
+        const auto length = static_cast<quint32>(i < given ? cells[i].size() : 0);
         *out++ = QChar(static_cast<char16_t>(length >> 16));
         *out++ = QChar(static_cast<char16_t>(length & 0xffff));
     }
-    for (qsizetype i = 0; i < count && i < cells.size(); ++i) {
+    for (qsizetype i = 0; i < given; ++i) {
         std::copy(cells[i].cbegin(), cells[i].cend(), out);
         out += cells[i].size();
     }

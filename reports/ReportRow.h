@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <span>
+
 // A row of a report: one text per column, and what the row is, so that a chart can find the
 // group totals without reading the texts back.
 //
@@ -33,7 +35,7 @@ public:
 
     ReportRow() = default;
     // Exactly `count` cells: those beyond are dropped, missing ones are empty.
-    ReportRow(Kind kind, const QStringList& cells, qsizetype count);
+    ReportRow(Kind kind, std::span<const QStringView> cells, qsizetype count);
 
     Kind RowKind() const { return m_kind; }
     qsizetype CellCount() const { return m_count; }
