@@ -39,6 +39,10 @@ bool CReportChartBuilder::HasChart(ReportKind kind)
 std::optional<ReportChart> CReportChartBuilder::Build(const CReport& report)
 {
     const QList<SeriesColumn> columns = SeriesColumns(report.Kind());
+    // The detail reports have no chart; their million rows need not be looked through.
+    if (columns.isEmpty()) {
+        return std::nullopt;
+    }
     ReportChart chart{ChartTitle(report.Kind()), {}, {}};
     for (const SeriesColumn& column : columns) {
         chart.series.append({QString::fromLatin1(column.name), {}});

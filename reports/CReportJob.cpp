@@ -8,13 +8,17 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 
 // What a build's thread shares with the job: whether it was cancelled and where to post.
 struct CReportJob::Run : std::enable_shared_from_this<CReportJob::Run>
 {
     std::mutex mutex;
+    std::condition_variable ended;
     std::atomic<bool> cancelled{false};
+    bool closed = false; // the thread let go of its connection
     QObject* receiver = nullptr;
 
     // Queues call on the receiver's thread unless cancelled by then (or before it runs there).
@@ -38,6 +42,17 @@ struct CReportJob::Run : std::enable_shared_from_this<CReportJob::Run>
         const std::lock_guard<std::mutex> lock(mutex);
         cancelled = true;
         receiver = nullptr;
+    }
+    void Close()
+    {
+        const std::lock_guard<std::mutex> lock(mutex);
+        closed = true;
+        ended.notify_all();
+    }
+    bool WaitClosed(int waitMs)
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return ended.wait_for(lock, std::chrono::milliseconds(waitMs), [this] { return closed; });
     }
 };
 
@@ -82,8 +97,16 @@ void CReportJob::Start(const QString& book, ReportKind kind, const ReportRange& 
         };
         const CReportBuilder::Outcome outcome = CReportBuilder::BuildRange(connection, kind, range, report, progress);
         connection.Close();
+        run->Close();
         run->Post([finish, outcome, report = std::move(report)]() mutable { finish(outcome, std::move(report)); });
     });
+}
+
+bool CReportJob::Stop(int waitMs)
+{
+    const std::shared_ptr<Run> run = m_running;
+    Cancel();
+    return run == nullptr || run->WaitClosed(waitMs);
 }
 
 void CReportJob::Cancel()

@@ -38,6 +38,10 @@ public:
     void Start(const QString& book, ReportKind kind, const ReportRange& range);
     // Stops the running build; nothing more is heard of it.
     void Cancel();
+    // Cancels, and waits until the build's thread has let go of its connection (a file's read
+    // stops at once), for a command that copies or replaces the book's file; false when it did
+    // not within waitMs.
+    bool Stop(int waitMs);
     bool IsRunning() const { return m_running != nullptr; }
 
 private:

@@ -235,6 +235,15 @@ void CReportView::BuildReport()
     ShowBuilding(true);
 }
 
+void CReportView::ReleaseStoreCursor()
+{
+    if (!IsBuilding()) {
+        return;
+    }
+    m_job.Stop(CDbConnection::kBusyTimeoutMs);
+    ShowBuilding(false);
+}
+
 void CReportView::CancelBuild()
 {
     if (!IsBuilding()) {

@@ -30,6 +30,8 @@ public:
 
     const CReportForm& Form() const { return m_form; }
     bool IsBuilding() const { return m_job.IsRunning(); }
+    // A build in progress ends, its connection to the file closed.
+    void ReleaseStoreCursor() override;
 
     // How long a build runs before its progress shows.
     static constexpr int kProgressDelayMs = 300;

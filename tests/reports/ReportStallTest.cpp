@@ -115,7 +115,8 @@ private slots:
                                                          .arg(took.elapsed())));
     }
 
-    // Cancel, another kind or closing the window drop the build; the screen stays as it was.
+    // Cancel, another kind, a whole-file command or closing the window drop the build; the screen
+    // stays as it was.
     void aBuildCanBeCancelledOrLeft()
     {
         Pick(ReportKind::SalesByItem, kFirstDay, kFirstDay);
@@ -142,6 +143,17 @@ private slots:
         Child<QComboBox>(m_view.get(), "kindList")->setCurrentIndex(static_cast<int>(ReportKind::ValuationDetail));
         QVERIFY(!m_view->IsBuilding());
         QCOMPARE(list->model()->rowCount(), 0);
+
+        // A command about to replace the file waits for the read to let go of it.
+        Click(m_view.get(), "reportButton");
+        QTest::qWait(50);
+        QVERIFY(m_view->IsBuilding());
+        QElapsedTimer released;
+        released.start();
+        m_view->ReleaseStoreCursor();
+        QVERIFY(!m_view->IsBuilding());
+        QVERIFY(released.elapsed() < 500);
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(500));
 
         Click(m_view.get(), "reportButton");
         QTest::qWait(50);
