@@ -255,6 +255,10 @@ void CReportView::CancelBuild()
 
 void CReportView::BuildProgress(qint64 rowsRead)
 {
+    // Until the store has sorted the movements none is read yet.
+    if (rowsRead == 0) {
+        return;
+    }
     m_progress->setText(QStringLiteral("Reading the movements... %1 read").arg(QLocale().toString(rowsRead)));
 }
 
