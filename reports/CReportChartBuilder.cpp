@@ -51,7 +51,7 @@ std::optional<ReportChart> CReportChartBuilder::Build(const CReport& report)
     QString category;
     for (const ReportRow& row : report.Rows()) {
         if (row.RowKind() == ReportRow::Kind::Heading) {
-            category = row.Cell(0).toString();
+            category = row.Cell(0);
         } else if (row.RowKind() == ReportRow::Kind::GroupTotal) {
             chart.categories << category;
             for (int i = 0; i < columns.size(); ++i) {

@@ -12,13 +12,14 @@ void WriteRows(const CReport& report, CCsvFileWriter& csv)
 {
     CReportCsvRows rows(csv, report.Columns());
     rows.WriteHeading();
-    QList<QStringView> cells;
+    QList<QStringView> views;
     for (const ReportRow& row : report.Rows()) {
-        cells.resize(0);
-        for (qsizetype i = 0; i < row.CellCount(); ++i) {
-            cells.append(row.Cell(i));
+        const QStringList cells = row.Cells();
+        views.resize(0);
+        for (const QString& cell : cells) {
+            views.append(cell);
         }
-        rows.AddCells(row.RowKind(), cells);
+        rows.AddCells(row.RowKind(), views);
     }
 }
 

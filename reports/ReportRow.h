@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -9,9 +10,9 @@
 // A row of a report: one text per column, and what the row is, so that a chart can find the
 // group totals without reading the texts back.
 //
-// The texts are kept in one string (their lengths first, then the texts one after another): a
-// report of a decade holds a million rows, and one block per row rather than one per cell keeps
-// it to a fraction of the memory and allocations.
+// The texts are kept in one block, as UTF-8 (their lengths first, then the texts one after
+// another): a report of a decade holds a million rows, and one small block per row rather than
+// one per cell keeps it to a fraction of the memory and allocations.
 class ReportRow
 {
 public:
@@ -40,18 +41,20 @@ public:
     Kind RowKind() const { return m_kind; }
     qsizetype CellCount() const { return m_count; }
     // Empty beyond the last cell.
-    QStringView Cell(qsizetype column) const;
+    QString Cell(qsizetype column) const;
     QStringList Cells() const;
 
     Shade RowShade() const;
 
 private:
-    // Each length takes two characters, so a cell of any length fits.
-    static constexpr qsizetype kLengthChars = 2;
+    // The bytes of a cell's text in the block.
+    QByteArrayView CellBytes(qsizetype column) const;
+    qsizetype LengthSize() const { return m_wide ? 4 : 2; }
 
     Kind m_kind = Kind::Blank;
+    bool m_wide = false; // a cell is longer than 65535 bytes: lengths take four bytes
     qsizetype m_count = 0;
-    QString m_packed;
+    QByteArray m_packed;
 };
 
 Q_DECLARE_TYPEINFO(ReportRow, Q_RELOCATABLE_TYPE);

@@ -48,7 +48,7 @@ QVariant CReportListModel::data(const QModelIndex& index, int role) const
     const ReportRow& row = m_report->Rows()[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        return DisplayText(index.column(), row.Cell(index.column()).toString());
+        return DisplayText(index.column(), row.Cell(index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(m_report->Columns()[index.column()]));
     case ShadeRole:

@@ -60,7 +60,7 @@ protected:
         QStringList cells;
         for (const ReportRow& row : report.Rows()) {
             if (row.RowKind() == ReportRow::Kind::Line) {
-                cells << row.Cell(column).toString();
+                cells << row.Cell(column);
             }
         }
         return cells;
