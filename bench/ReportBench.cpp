@@ -1,12 +1,15 @@
 // The six reports over generated books of 100,000 movements (two years) and 1,000,000 (a decade),
-// each over the whole book beside the floor: the same rows read by the same statement through plain
+// each over the whole book, built in memory (as the window shows it) and written to a file (as
+// the CLI does), beside the floor: the same rows read by the same statement through plain
 // SQLite, every column read, nothing built.
 
 #include "CBenchBook.h"
 #include "CByItemReportBuilder.h"
+#include "CCsvExportFile.h"
 #include "CDbConnection.h"
 #include "CPurchasesSummaryBuilder.h"
 #include "CReportBuilder.h"
+#include "CReportCsvRows.h"
 #include "CSalesSummaryBuilder.h"
 #include "CValuationDetailBuilder.h"
 #include "FloorReads.h"
@@ -68,6 +71,31 @@ void BuildReport(benchmark::State& state)
     state.SetLabel(ReportKindCommandName(KindOf(state)).toStdString());
 }
 
+// What `quillet-cli report KIND --out FILE` does: the rows go to a CSV file as they are made.
+void WriteReportFile(benchmark::State& state)
+{
+    CBenchBook book(MovementsOf(state));
+    const ReportRange range = WholeBook(book.Movements());
+    const QString path = book.Path() + QStringLiteral(".csv");
+    CReportBuilder builder(book.Doc());
+    qsizetype rows = 0;
+    for (auto _ : state) {
+        const bool written =
+            CCsvExportFile::Write(path, CCsvFileWriter::Quoting::WhereNeeded, [&](CCsvFileWriter& csv) {
+                CReportCsvRows out(csv, CReportBuilder::Columns(KindOf(state)));
+                builder.Build(KindOf(state), range, out);
+                rows = out.RowCount();
+            });
+        if (!written) {
+            state.SkipWithError("the file was not written");
+            return;
+        }
+    }
+    state.counters["report_rows"] = static_cast<double>(rows);
+    state.SetItemsProcessed(state.iterations() * book.Movements());
+    state.SetLabel(ReportKindCommandName(KindOf(state)).toStdString() + " to a file");
+}
+
 void BuildReportFloor(benchmark::State& state)
 {
     CBenchBook book(MovementsOf(state));
@@ -95,6 +123,9 @@ void BuildReportFloor(benchmark::State& state)
 
 // range(0): the kind.
 BENCHMARK(BuildReport)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, kReportKindCount - 1, 1), {100000, 1000000}})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteReportFile)
     ->ArgsProduct({benchmark::CreateDenseRange(0, kReportKindCount - 1, 1), {100000, 1000000}})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BuildReportFloor)

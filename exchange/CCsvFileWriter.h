@@ -3,6 +3,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <span>
 
 class QIODevice;
 
@@ -30,13 +33,18 @@ public:
     void SetNumberColumns(QList<qsizetype> columns) { m_numberColumns = std::move(columns); }
     // The first row written is preceded by the byte-order mark.
     void WriteRow(const QStringList& fields);
-    // False once a write failed.
+    // The same for fields held elsewhere, padded with empty fields to width.
+    void WriteRow(std::span<const QStringView> fields, qsizetype width);
+    // False once a write failed, or the rows were abandoned.
     bool Ok() const { return m_ok; }
+    // The rows turned out incomplete: what was written is not to be kept.
+    void Abandon() { m_ok = false; }
 
     // One field as it is written, as it is (for files that scripts read, not spreadsheets).
     static QString Field(const QString& text, Quoting quoting = Quoting::WhereNeeded);
 
 private:
+    static void AppendField(QString& line, QStringView text, Quoting quoting);
     void Write(const QByteArray& bytes);
 
     QIODevice& m_device;
@@ -44,4 +52,6 @@ private:
     QList<qsizetype> m_numberColumns;
     bool m_started = false;
     bool m_ok = true;
+    // Kept between rows so that a large report's lines reuse one block.
+    QString m_line;
 };

@@ -25,7 +25,7 @@ QString FromWindows1252(const QByteArray& bytes)
 
 // A cell a spreadsheet would take for a formula (or, after a tab or CR, may trim into one), with
 // any apostrophes already in front of it.
-bool StartsAsFormula(const QString& text)
+bool StartsAsFormula(QStringView text)
 {
     qsizetype at = 0;
     while (at < text.size() && text[at] == QLatin1Char('\'')) {
@@ -51,6 +51,11 @@ QString DecodeCsvText(const QByteArray& bytes)
     QStringDecoder utf8(QStringConverter::Utf8);
     const QString text = utf8(bytes);
     return utf8.hasError() ? FromWindows1252(bytes) : text;
+}
+
+bool SpreadsheetCellNeedsGuard(QStringView text)
+{
+    return StartsAsFormula(text);
 }
 
 QString SpreadsheetCellText(const QString& text)

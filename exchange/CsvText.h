@@ -12,6 +12,8 @@ QString DecodeCsvText(const QByteArray& bytes);
 // runs it: a text that starts with "=", "+", "-", "@", a tab or a CR, after any apostrophes, gets
 // one more apostrophe in front. Number cells are written as they are, never through this.
 QString SpreadsheetCellText(const QString& text);
+// True when SpreadsheetCellText puts an apostrophe in front of the text.
+bool SpreadsheetCellNeedsGuard(QStringView text);
 // The text a cell read from a spreadsheet stands for: one leading apostrophe fewer where
 // SpreadsheetCellText would have put one, so that what was exported is imported unchanged.
 QString TextOfSpreadsheetCell(const QString& cell);

@@ -9,8 +9,11 @@ namespace {
 
 using Align = ReportColumn::Align;
 
-QList<ReportColumn> Columns(bool sales)
+} // namespace
+
+QList<ReportColumn> CByItemReportBuilder::Columns(ReportKind kind)
 {
+    const bool sales = kind == ReportKind::SalesByItem;
     return {{QStringLiteral("Product"), 90},
             {QStringLiteral("Date"), 43},
             {QStringLiteral("Name"), sales ? 65 : 60},
@@ -20,29 +23,25 @@ QList<ReportColumn> Columns(bool sales)
             {QStringLiteral("Amount"), sales ? 55 : 50, Align::Right}};
 }
 
-} // namespace
-
 QString CByItemReportBuilder::Statement(ReportKind kind)
 {
-    const QString select =
-        kind == ReportKind::SalesByItem
-            ? QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                             "UnitsOnHand,Price FROM TransItem ")
-            : QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
-                             "UnitsOnHand, Price FROM TransItem ");
-    // Lines of one product and date in the order the history replay takes them, which is the register's.
-    return select +
-           QStringLiteral(
-               "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, ItemOrder, TransactionID, rowid");
+    // Only the lines of the report's type are read (and sorted); lines of one product and date in
+    // the order the history replay takes them, which is the register's.
+    return QStringLiteral("SELECT ProductID,TransDate,TransType,CompanyName,InvoiceNum,Quantity,UnitCost,AvgCost,"
+                          "UnitsOnHand,Price FROM TransItem "
+                          "where TransDate>=?1 and  TransDate<?2 and TransType=%1 "
+                          "order by ProductID, TransDate, ItemOrder, TransactionID, rowid")
+        .arg(kind == ReportKind::SalesByItem ? kTransSale : kTransPurchase);
 }
 
-CByItemReportBuilder::CByItemReportBuilder(ReportKind kind)
-    : m_report(kind, Columns(kind == ReportKind::SalesByItem)), m_sales(kind == ReportKind::SalesByItem)
+CByItemReportBuilder::CByItemReportBuilder(ReportKind kind, CReportRowSink& rows)
+    : m_rows(rows), m_sales(kind == ReportKind::SalesByItem)
 {}
 
-CReport CByItemReportBuilder::Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound)
+void CByItemReportBuilder::Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound,
+                                 CReportRowSink& rows)
 {
-    CByItemReportBuilder builder(kind);
+    CByItemReportBuilder builder(kind, rows);
     ReportItem item;
     while (items(item)) {
         if (builder.Takes(item, toBound)) {
@@ -50,7 +49,6 @@ CReport CByItemReportBuilder::Build(ReportKind kind, const ReportItemSource& ite
         }
     }
     builder.Finish();
-    return builder.m_report;
 }
 
 bool CByItemReportBuilder::Takes(const ReportItem& item, const QDateTime& toBound) const
@@ -68,9 +66,9 @@ void CByItemReportBuilder::Add(const ReportItem& item)
     }
     m_groupQuantity += RoundToCents(quantity);
     m_groupAmount += RoundToCents(amount);
-    m_report.AddRow(ReportRow::Kind::Line,
-                    {m_sales ? QStringLiteral(" Sale") : QStringLiteral(" Purchase"), DateCellText(item.day), item.name,
-                     item.invoice, QuantityText(quantity), MoneyText(item.price), MoneyText(amount)});
+    m_rows.AddRow(ReportRow::Kind::Line,
+                  {m_sales ? QStringLiteral(" Sale") : QStringLiteral(" Purchase"), m_days.Text(item.day), item.name,
+                   item.invoice, QuantityCell(quantity), MoneyCell(item.price), MoneyCell(amount)});
 }
 
 void CByItemReportBuilder::StartGroup(const QString& product)
@@ -80,7 +78,7 @@ void CByItemReportBuilder::StartGroup(const QString& product)
     m_groupProduct = product;
     m_groupQuantity = 0.0;
     m_groupAmount = 0.0;
-    m_report.AddRow(ReportRow::Kind::Heading, {product});
+    m_rows.AddRow(ReportRow::Kind::Heading, {product});
 }
 
 void CByItemReportBuilder::CloseGroup()
@@ -90,14 +88,14 @@ void CByItemReportBuilder::CloseGroup()
     }
     const double amount = RoundToCents(m_groupAmount);
     m_grandTotal += amount;
-    m_report.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + m_groupProduct,
-                                                  {},
-                                                  {},
-                                                  {},
-                                                  QuantityText(RoundToCents(m_groupQuantity)),
-                                                  {},
-                                                  MoneyText(amount)});
-    m_report.AddBlankRow();
+    m_rows.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + m_groupProduct,
+                                                {},
+                                                {},
+                                                {},
+                                                QuantityText(RoundToCents(m_groupQuantity)),
+                                                {},
+                                                MoneyText(amount)});
+    m_rows.AddBlankRow();
 }
 
 // The grand total is the sum of the product totals above it, each counted once.
@@ -107,6 +105,5 @@ void CByItemReportBuilder::Finish()
         return;
     }
     CloseGroup();
-    m_report.AddRow(ReportRow::Kind::GrandTotal,
-                    {QStringLiteral("Total"), {}, {}, {}, {}, {}, MoneyText(m_grandTotal)});
+    m_rows.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"), {}, {}, {}, {}, {}, MoneyText(m_grandTotal)});
 }

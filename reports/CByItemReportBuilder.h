@@ -1,7 +1,10 @@
 #pragma once
 
-#include "CReport.h"
+#include "CDayTexts.h"
+#include "CReportRowSink.h"
+#include "ReportColumn.h"
 #include "ReportItem.h"
+#include "ReportKind.h"
 
 #include <QDateTime>
 
@@ -13,11 +16,12 @@ public:
     // kind: ReportKind::SalesByItem or ReportKind::PurchasesByItem. The statement reads the
     // lines of a range (its bounds bound to ?1 and ?2) by product and date.
     static QString Statement(ReportKind kind);
+    static QList<ReportColumn> Columns(ReportKind kind);
     // Only sales (or purchases) dated before toBound are taken.
-    static CReport Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound);
+    static void Build(ReportKind kind, const ReportItemSource& items, const QDateTime& toBound, CReportRowSink& rows);
 
 private:
-    explicit CByItemReportBuilder(ReportKind kind);
+    CByItemReportBuilder(ReportKind kind, CReportRowSink& rows);
 
     bool Takes(const ReportItem& item, const QDateTime& toBound) const;
     void Add(const ReportItem& item);
@@ -25,8 +29,9 @@ private:
     void CloseGroup();
     void Finish();
 
-    CReport m_report;
+    CReportRowSink& m_rows;
     bool m_sales;
+    CDayTexts m_days;
     bool m_inGroup = false;
     QString m_groupProduct;
     double m_groupQuantity = 0.0;

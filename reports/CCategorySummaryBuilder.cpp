@@ -2,10 +2,6 @@
 
 #include "AsciiFold.h"
 
-CCategorySummaryBuilder::CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns)
-    : m_report(kind, std::move(columns))
-{}
-
 QString CCategorySummaryBuilder::Statement(int32_t transType)
 {
     // Each line rounded as RoundToCents rounds it (the same double operations), so the sums are
@@ -17,13 +13,12 @@ QString CCategorySummaryBuilder::Statement(int32_t transType)
         .arg(transType);
 }
 
-CReport CCategorySummaryBuilder::BuildFrom(const QList<ProductSums>& sums)
+void CCategorySummaryBuilder::BuildFrom(const QList<ProductSums>& sums)
 {
     for (const ProductSums& product : sums) {
         Add(product);
     }
     Finish();
-    return m_report;
 }
 
 // A product of another category is another product row, even under the same name: a product
@@ -37,11 +32,11 @@ void CCategorySummaryBuilder::Add(const ProductSums& item)
     }
     if (m_started && newCategory) {
         CloseCategory(m_category);
-        m_report.AddBlankRow();
+        m_rows.AddBlankRow();
     }
     if (newCategory) {
         m_category = item.category;
-        m_report.AddRow(ReportRow::Kind::Heading, {item.category});
+        m_rows.AddRow(ReportRow::Kind::Heading, {item.category});
     }
     if (newProduct) {
         m_product = item.product;
@@ -58,6 +53,6 @@ void CCategorySummaryBuilder::Finish()
     }
     CloseProduct(m_product);
     CloseCategory(m_category);
-    m_report.AddBlankRow();
+    m_rows.AddBlankRow();
     AddGrandTotal();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "CReport.h"
+#include "CReportRowSink.h"
+#include "ReportColumn.h"
+#include "ReportKind.h"
 
 #include <QList>
 
@@ -26,12 +28,12 @@ public:
     };
 
 protected:
-    CCategorySummaryBuilder(ReportKind kind, QList<ReportColumn> columns);
+    explicit CCategorySummaryBuilder(CReportRowSink& rows) : m_rows(rows) {}
 
     // The sums of the lines of one type (kTransSale or kTransPurchase) in a range (its bounds
     // bound to ?1 and ?2), by category and product, in the fields of ProductSums.
     static QString Statement(int32_t transType);
-    CReport BuildFrom(const QList<ProductSums>& sums);
+    void BuildFrom(const QList<ProductSums>& sums);
 
     // Sums of the current product; they start at zero after each CloseProduct.
     virtual void AddToProduct(const ProductSums& sums) = 0;
@@ -41,7 +43,7 @@ protected:
     virtual void CloseCategory(const QString& category) = 0;
     virtual void AddGrandTotal() = 0;
 
-    CReport m_report;
+    CReportRowSink& m_rows;
 
 private:
     void Add(const ProductSums& sums);

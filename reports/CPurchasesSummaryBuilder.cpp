@@ -8,26 +8,23 @@ namespace {
 
 using Align = ReportColumn::Align;
 
-QList<ReportColumn> Columns()
+} // namespace
+
+QList<ReportColumn> CPurchasesSummaryBuilder::Columns()
 {
     return {{QStringLiteral("Product"), 85},
             {QStringLiteral("Quantity"), 63, Align::Right},
             {QStringLiteral("Amount"), 85, Align::Right}};
 }
 
-} // namespace
-
-CPurchasesSummaryBuilder::CPurchasesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::PurchasesSummary, Columns())
-{}
-
 QString CPurchasesSummaryBuilder::Statement()
 {
     return CCategorySummaryBuilder::Statement(kTransPurchase);
 }
 
-CReport CPurchasesSummaryBuilder::Build(const QList<ProductSums>& sums)
+void CPurchasesSummaryBuilder::Build(const QList<ProductSums>& sums, CReportRowSink& rows)
 {
-    return CPurchasesSummaryBuilder().BuildFrom(sums);
+    CPurchasesSummaryBuilder(rows).BuildFrom(sums);
 }
 
 void CPurchasesSummaryBuilder::AddToProduct(const ProductSums& sums)
@@ -39,8 +36,8 @@ void CPurchasesSummaryBuilder::AddToProduct(const ProductSums& sums)
 void CPurchasesSummaryBuilder::CloseProduct(const QString& product)
 {
     const double amount = RoundToCents(m_productAmount);
-    m_report.AddRow(ReportRow::Kind::Line,
-                    {QLatin1Char(' ') + product, QuantityText(RoundToCents(m_productQuantity)), MoneyText(amount)});
+    m_rows.AddRow(ReportRow::Kind::Line,
+                  {QLatin1Char(' ') + product, QuantityText(RoundToCents(m_productQuantity)), MoneyText(amount)});
     m_categoryAmount += amount;
     m_productQuantity = 0.0;
     m_productAmount = 0.0;
@@ -48,13 +45,12 @@ void CPurchasesSummaryBuilder::CloseProduct(const QString& product)
 
 void CPurchasesSummaryBuilder::CloseCategory(const QString& category)
 {
-    m_report.AddRow(ReportRow::Kind::GroupTotal,
-                    {QStringLiteral("Total ") + category, {}, MoneyText(m_categoryAmount)});
+    m_rows.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + category, {}, MoneyText(m_categoryAmount)});
     m_grandAmount += m_categoryAmount;
     m_categoryAmount = 0.0;
 }
 
 void CPurchasesSummaryBuilder::AddGrandTotal()
 {
-    m_report.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"), {}, MoneyText(m_grandAmount)});
+    m_rows.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"), {}, MoneyText(m_grandAmount)});
 }

@@ -8,10 +8,11 @@ class CPurchasesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
     static QString Statement();
-    static CReport Build(const QList<ProductSums>& sums);
+    static QList<ReportColumn> Columns();
+    static void Build(const QList<ProductSums>& sums, CReportRowSink& rows);
 
 private:
-    CPurchasesSummaryBuilder();
+    explicit CPurchasesSummaryBuilder(CReportRowSink& rows) : CCategorySummaryBuilder(rows) {}
 
     void AddToProduct(const ProductSums& sums) override;
     void CloseProduct(const QString& product) override;

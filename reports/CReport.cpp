@@ -1,6 +1,8 @@
 #include "CReport.h"
 
-CReport::CReport(ReportKind kind, QList<ReportColumn> columns) : m_kind(kind), m_columns(std::move(columns)) {}
+CReport::CReport(ReportKind kind, QList<ReportColumn> columns)
+    : m_kind(kind), m_columns(std::move(columns)), m_longest(m_columns.size())
+{}
 
 QStringList CReport::Captions() const
 {
@@ -11,14 +13,12 @@ QStringList CReport::Captions() const
     return captions;
 }
 
-void CReport::AddRow(ReportRow::Kind kind, QStringList cells)
+void CReport::AddCells(ReportRow::Kind kind, std::span<const QStringView> cells)
 {
-    const qsizetype count = m_columns.size();
-    cells.resize(count);
-    m_rows.append({kind, std::move(cells)});
-}
-
-void CReport::AddBlankRow()
-{
-    AddRow(ReportRow::Kind::Blank, {});
+    m_rows.append(ReportRow(kind, cells, m_columns.size()));
+    for (qsizetype i = 0; i < static_cast<qsizetype>(cells.size()) && i < m_longest.size(); ++i) {
+        if (cells[i].size() > m_longest[i].size()) {
+            m_longest[i] = cells[i].toString();
+        }
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CReportRowSink.h"
 #include "ReportColumn.h"
 #include "ReportKind.h"
 #include "ReportRow.h"
@@ -9,7 +10,7 @@
 
 // A built report: its kind, its columns and its rows of cell texts, top to bottom. Every row has
 // exactly one text per column; cells a row does not fill are empty.
-class CReport
+class CReport final : public CReportRowSink
 {
 public:
     CReport(ReportKind kind, QList<ReportColumn> columns);
@@ -20,12 +21,14 @@ public:
     bool IsEmpty() const { return m_rows.isEmpty(); }
     QStringList Captions() const;
 
-    // Cells beyond the columns are dropped; missing ones are empty.
-    void AddRow(ReportRow::Kind kind, QStringList cells);
-    void AddBlankRow();
+    void AddCells(ReportRow::Kind kind, std::span<const QStringView> cells) override;
+    // The longest text of a column (the first of equal length): a list too long to measure
+    // every cell of sizes the column by it.
+    QString LongestCell(qsizetype column) const { return m_longest.value(column); }
 
 private:
     ReportKind m_kind;
     QList<ReportColumn> m_columns;
     QList<ReportRow> m_rows;
+    QStringList m_longest;
 };

@@ -39,6 +39,10 @@ bool CReportChartBuilder::HasChart(ReportKind kind)
 std::optional<ReportChart> CReportChartBuilder::Build(const CReport& report)
 {
     const QList<SeriesColumn> columns = SeriesColumns(report.Kind());
+    // The detail reports have no chart; their million rows need not be looked through.
+    if (columns.isEmpty()) {
+        return std::nullopt;
+    }
     ReportChart chart{ChartTitle(report.Kind()), {}, {}};
     for (const SeriesColumn& column : columns) {
         chart.series.append({QString::fromLatin1(column.name), {}});
@@ -46,12 +50,12 @@ std::optional<ReportChart> CReportChartBuilder::Build(const CReport& report)
     // A category's name is its heading; its numbers are on its total row.
     QString category;
     for (const ReportRow& row : report.Rows()) {
-        if (row.kind == ReportRow::Kind::Heading) {
-            category = row.cells.value(0);
-        } else if (row.kind == ReportRow::Kind::GroupTotal) {
+        if (row.RowKind() == ReportRow::Kind::Heading) {
+            category = row.Cell(0);
+        } else if (row.RowKind() == ReportRow::Kind::GroupTotal) {
             chart.categories << category;
             for (int i = 0; i < columns.size(); ++i) {
-                chart.series[i].values << row.cells.value(columns[i].column).toDouble();
+                chart.series[i].values << row.Cell(columns[i].column).toDouble();
             }
         }
     }

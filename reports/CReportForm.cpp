@@ -37,23 +37,31 @@ QString CReportForm::ToCaption() const
 
 bool CReportForm::BuildReport()
 {
+    const std::optional<Request> request = RequestReport();
+    if (!request) {
+        return false;
+    }
+    m_report = CReportBuilder(m_doc).Build(request->kind, request->range);
+    return true;
+}
+
+std::optional<CReportForm::Request> CReportForm::RequestReport()
+{
     const std::optional<ReportKind> kind = ReportKindAt(m_kind);
     if (!kind) {
-        return false;
+        return std::nullopt;
     }
     if (ReportKindNeedsDates(*kind)) {
         if (!m_from) {
             m_doc.Prompter().ShowMessage(QStringLiteral("Select From Date"));
-            return false;
+            return std::nullopt;
         }
         if (!m_to) {
             m_doc.Prompter().ShowMessage(QStringLiteral("Select To Date"));
-            return false;
+            return std::nullopt;
         }
     }
-    const ReportRange range = m_from && m_to ? ReportRange::Days(*m_from, *m_to) : ReportRange();
-    m_report = CReportBuilder(m_doc).Build(*kind, range);
-    return true;
+    return Request{*kind, m_from && m_to ? ReportRange::Days(*m_from, *m_to) : ReportRange()};
 }
 
 bool CReportForm::SaveReport()

@@ -2,6 +2,7 @@
 
 #include "CReport.h"
 #include "ReportKind.h"
+#include "ReportRange.h"
 
 #include <QDate>
 #include <QString>
@@ -39,6 +40,16 @@ public:
     // "Report": builds the chosen kind. A range kind without a picked From or To day shows
     // "Select From Date" or "Select To Date" and keeps the report shown before; false then.
     bool BuildReport();
+    // What "Report" builds, after the same checks; nothing (with the message shown) when a day is
+    // missing. For building elsewhere (on a worker) and handing the report to TakeReport.
+    struct Request
+    {
+        ReportKind kind;
+        ReportRange range;
+    };
+    std::optional<Request> RequestReport();
+    // Keeps a report built from RequestReport as the one built last.
+    void TakeReport(CReport report) { m_report = std::move(report); }
     // The report built last; nothing before the first.
     const std::optional<CReport>& Report() const { return m_report; }
     // "Save" of the report built last (whatever kind the list shows now).

@@ -4,23 +4,22 @@
 #include "CCsvFileWriter.h"
 #include "CPrompter.h"
 #include "CReport.h"
+#include "CReportCsvRows.h"
 
 namespace {
 
 void WriteRows(const CReport& report, CCsvFileWriter& csv)
 {
-    // Right-aligned columns hold the numbers; the others hold names and dates.
-    QList<qsizetype> numbers;
-    for (qsizetype i = 0; i < report.Columns().size(); ++i) {
-        if (report.Columns()[i].align == ReportColumn::Align::Right) {
-            numbers << i;
-        }
-    }
-    csv.SetNumberColumns(numbers);
-    csv.WriteRow(report.Captions());
-    csv.WriteRow(QStringList(report.Columns().size()));
+    CReportCsvRows rows(csv, report.Columns());
+    rows.WriteHeading();
+    QList<QStringView> views;
     for (const ReportRow& row : report.Rows()) {
-        csv.WriteRow(row.cells);
+        const QStringList cells = row.Cells();
+        views.resize(0);
+        for (const QString& cell : cells) {
+            views.append(cell);
+        }
+        rows.AddCells(row.RowKind(), views);
     }
 }
 

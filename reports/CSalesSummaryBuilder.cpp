@@ -8,7 +8,9 @@ namespace {
 
 using Align = ReportColumn::Align;
 
-QList<ReportColumn> Columns()
+} // namespace
+
+QList<ReportColumn> CSalesSummaryBuilder::Columns()
 {
     return {{QStringLiteral("Product"), 90},
             {QStringLiteral("QTY"), 43, Align::Right},
@@ -19,6 +21,8 @@ QList<ReportColumn> Columns()
             {QStringLiteral("Gross Margin"), 80, Align::Right},
             {QStringLiteral("Gross Margin %"), 85, Align::Right}};
 }
+
+namespace {
 
 double PerUnit(double total, double quantity)
 {
@@ -32,16 +36,14 @@ QString MarginPercentText(double amount, double cost)
 
 } // namespace
 
-CSalesSummaryBuilder::CSalesSummaryBuilder() : CCategorySummaryBuilder(ReportKind::SalesSummary, Columns()) {}
-
 QString CSalesSummaryBuilder::Statement()
 {
     return CCategorySummaryBuilder::Statement(kTransSale);
 }
 
-CReport CSalesSummaryBuilder::Build(const QList<ProductSums>& sums)
+void CSalesSummaryBuilder::Build(const QList<ProductSums>& sums, CReportRowSink& rows)
 {
-    return CSalesSummaryBuilder().BuildFrom(sums);
+    CSalesSummaryBuilder(rows).BuildFrom(sums);
 }
 
 void CSalesSummaryBuilder::AddToProduct(const ProductSums& sums)
@@ -56,10 +58,10 @@ void CSalesSummaryBuilder::CloseProduct(const QString& product)
     const double quantity = RoundToCents(m_product.quantity);
     const double amount = RoundToCents(m_product.amount);
     const double cost = m_product.cost;
-    m_report.AddRow(ReportRow::Kind::Line,
-                    {QLatin1Char(' ') + product, QuantityText(quantity), MoneyText(amount),
-                     MoneyText(PerUnit(amount, quantity)), MoneyText(cost), MoneyText(PerUnit(cost, quantity)),
-                     MoneyText(amount - RoundToCents(cost)), MarginPercentText(amount, cost)});
+    m_rows.AddRow(ReportRow::Kind::Line,
+                  {QLatin1Char(' ') + product, QuantityText(quantity), MoneyText(amount),
+                   MoneyText(PerUnit(amount, quantity)), MoneyText(cost), MoneyText(PerUnit(cost, quantity)),
+                   MoneyText(amount - RoundToCents(cost)), MarginPercentText(amount, cost)});
     m_category.amount += amount;
     m_category.cost += cost;
     m_product = {};
@@ -80,12 +82,12 @@ void CSalesSummaryBuilder::AddGrandTotal()
 
 void CSalesSummaryBuilder::AddTotalRow(ReportRow::Kind kind, const QString& first, const Sums& sums)
 {
-    m_report.AddRow(kind, {first,
-                           {},
-                           MoneyText(sums.amount),
-                           {},
-                           MoneyText(sums.cost),
-                           {},
-                           MoneyText(sums.amount - sums.cost),
-                           MarginPercentText(sums.amount, sums.cost)});
+    m_rows.AddRow(kind, {first,
+                         {},
+                         MoneyText(sums.amount),
+                         {},
+                         MoneyText(sums.cost),
+                         {},
+                         MoneyText(sums.amount - sums.cost),
+                         MarginPercentText(sums.amount, sums.cost)});
 }

@@ -9,7 +9,8 @@ class CSalesSummaryBuilder final : public CCategorySummaryBuilder
 {
 public:
     static QString Statement();
-    static CReport Build(const QList<ProductSums>& sums);
+    static QList<ReportColumn> Columns();
+    static void Build(const QList<ProductSums>& sums, CReportRowSink& rows);
 
 private:
     struct Sums
@@ -19,7 +20,7 @@ private:
         double cost = 0.0; // not rounded
     };
 
-    CSalesSummaryBuilder();
+    explicit CSalesSummaryBuilder(CReportRowSink& rows) : CCategorySummaryBuilder(rows) {}
 
     void AddToProduct(const ProductSums& sums) override;
     void CloseProduct(const QString& product) override;

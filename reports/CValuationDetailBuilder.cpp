@@ -9,7 +9,9 @@ namespace {
 
 using Align = ReportColumn::Align;
 
-QList<ReportColumn> Columns()
+} // namespace
+
+QList<ReportColumn> CValuationDetailBuilder::Columns()
 {
     return {{QStringLiteral("Product"), 90},
             {QStringLiteral("Date"), 43},
@@ -21,6 +23,8 @@ QList<ReportColumn> Columns()
             {QStringLiteral("Avg Cost"), 55, Align::Right},
             {QStringLiteral("Value"), 60, Align::Right}};
 }
+
+namespace {
 
 QString MovementText(const ReportItem& item)
 {
@@ -49,19 +53,18 @@ QString CValuationDetailBuilder::Statement()
         "where TransDate>=?1 and  TransDate<?2 order by ProductID, TransDate, ItemOrder, TransactionID, rowid");
 }
 
-CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound)
-    : m_report(ReportKind::ValuationDetail, Columns()), m_toBound(toBound)
+CValuationDetailBuilder::CValuationDetailBuilder(const QDateTime& toBound, CReportRowSink& rows)
+    : m_rows(rows), m_toBound(toBound)
 {}
 
-CReport CValuationDetailBuilder::Build(const ReportItemSource& items, const QDateTime& toBound)
+void CValuationDetailBuilder::Build(const ReportItemSource& items, const QDateTime& toBound, CReportRowSink& rows)
 {
-    CValuationDetailBuilder builder(toBound);
+    CValuationDetailBuilder builder(toBound, rows);
     ReportItem item;
     while (items(item)) {
         builder.Add(item);
     }
     builder.Finish();
-    return builder.m_report;
 }
 
 void CValuationDetailBuilder::Add(const ReportItem& item)
@@ -78,10 +81,10 @@ void CValuationDetailBuilder::Add(const ReportItem& item)
         m_running = RoundToCents(m_running) + item.quantity * cost;
     }
     m_lastOnHand = item.onHand;
-    m_report.AddRow(ReportRow::Kind::Line,
-                    {MovementText(item), DateCellText(item.day), item.name, item.invoice, QuantityText(item.quantity),
-                     item.type == kTransPurchase ? MoneyText(item.unitCost) : QString(), QuantityText(item.onHand),
-                     MoneyText(item.avgCost), MoneyText(m_running)});
+    m_rows.AddRow(ReportRow::Kind::Line,
+                  {MovementText(item), m_days.Text(item.day), item.name, item.invoice, QuantityCell(item.quantity),
+                   item.type == kTransPurchase ? MoneyCell(item.unitCost) : CNumberText(), QuantityCell(item.onHand),
+                   MoneyCell(item.avgCost), MoneyCell(m_running)});
 }
 
 void CValuationDetailBuilder::StartGroup(const ReportItem& item)
@@ -89,7 +92,7 @@ void CValuationDetailBuilder::StartGroup(const ReportItem& item)
     CloseGroup();
     m_inGroup = true;
     m_groupProduct = item.product;
-    m_report.AddRow(ReportRow::Kind::Heading, {item.product});
+    m_rows.AddRow(ReportRow::Kind::Heading, {item.product});
     m_running = item.value;
 }
 
@@ -100,16 +103,16 @@ void CValuationDetailBuilder::CloseGroup()
     }
     const double value = RoundToCents(m_running);
     m_grandTotal += value;
-    m_report.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + m_groupProduct,
-                                                  {},
-                                                  {},
-                                                  {},
-                                                  {},
-                                                  {},
-                                                  QuantityText(RoundToCents(m_lastOnHand)),
-                                                  {},
-                                                  MoneyText(value)});
-    m_report.AddBlankRow();
+    m_rows.AddRow(ReportRow::Kind::GroupTotal, {QStringLiteral("Total ") + m_groupProduct,
+                                                {},
+                                                {},
+                                                {},
+                                                {},
+                                                {},
+                                                QuantityText(RoundToCents(m_lastOnHand)),
+                                                {},
+                                                MoneyText(value)});
+    m_rows.AddBlankRow();
 }
 
 void CValuationDetailBuilder::Finish()
@@ -118,6 +121,6 @@ void CValuationDetailBuilder::Finish()
         return;
     }
     CloseGroup();
-    m_report.AddRow(ReportRow::Kind::GrandTotal,
-                    {QStringLiteral("Total"), {}, {}, {}, {}, {}, {}, {}, MoneyText(m_grandTotal)});
+    m_rows.AddRow(ReportRow::Kind::GrandTotal,
+                  {QStringLiteral("Total"), {}, {}, {}, {}, {}, {}, {}, MoneyText(m_grandTotal)});
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "CReport.h"
+#include "CDayTexts.h"
+#include "CReportRowSink.h"
+#include "ReportColumn.h"
 #include "ReportItem.h"
 
 #include <QDateTime>
@@ -13,19 +15,21 @@ public:
     // The statement that reads the movements of a range (its bounds bound to ?1 and ?2), by
     // product and date.
     static QString Statement();
+    static QList<ReportColumn> Columns();
     // Items dated at or after toBound are left out.
-    static CReport Build(const ReportItemSource& items, const QDateTime& toBound);
+    static void Build(const ReportItemSource& items, const QDateTime& toBound, CReportRowSink& rows);
 
 private:
-    explicit CValuationDetailBuilder(const QDateTime& toBound);
+    CValuationDetailBuilder(const QDateTime& toBound, CReportRowSink& rows);
 
     void Add(const ReportItem& item);
     void StartGroup(const ReportItem& item);
     void CloseGroup();
     void Finish();
 
-    CReport m_report;
+    CReportRowSink& m_rows;
     QDateTime m_toBound;
+    CDayTexts m_days;
     bool m_inGroup = false;
     QString m_groupProduct;
     double m_running = 0.0;

@@ -8,7 +8,9 @@ namespace {
 
 using Align = ReportColumn::Align;
 
-QList<ReportColumn> Columns()
+} // namespace
+
+QList<ReportColumn> CValuationSummaryBuilder::Columns()
 {
     return {{QStringLiteral("Product"), 90},
             {QStringLiteral("On Hand"), 55, Align::Right},
@@ -18,18 +20,13 @@ QList<ReportColumn> Columns()
             {QStringLiteral("Retail Value"), 80, Align::Right}};
 }
 
-} // namespace
-
-CValuationSummaryBuilder::CValuationSummaryBuilder() : m_report(ReportKind::ValuationSummary, Columns()) {}
-
-CReport CValuationSummaryBuilder::Build(const QList<ItemRecord>& products)
+void CValuationSummaryBuilder::Build(const QList<ItemRecord>& products, CReportRowSink& rows)
 {
-    CValuationSummaryBuilder builder;
+    CValuationSummaryBuilder builder(rows);
     for (const ItemRecord& product : products) {
         builder.Add(product);
     }
     builder.Finish();
-    return builder.m_report;
 }
 
 void CValuationSummaryBuilder::Add(const ItemRecord& product)
@@ -39,9 +36,9 @@ void CValuationSummaryBuilder::Add(const ItemRecord& product)
     }
     const double value = product.AvgCost * product.UnitsOnHand;
     const double retail = product.SalePrice * product.UnitsOnHand;
-    m_report.AddRow(ReportRow::Kind::Line,
-                    {QLatin1Char(' ') + product.ProductID, QuantityText(product.UnitsOnHand),
-                     MoneyText(product.AvgCost), MoneyText(value), MoneyText(product.SalePrice), MoneyText(retail)});
+    m_rows.AddRow(ReportRow::Kind::Line,
+                  {QLatin1Char(' ') + product.ProductID, QuantityText(product.UnitsOnHand), MoneyText(product.AvgCost),
+                   MoneyText(value), MoneyText(product.SalePrice), MoneyText(retail)});
     m_group.onHand += RoundToCents(product.UnitsOnHand);
     m_group.value += RoundToCents(value);
     m_group.retail += RoundToCents(retail);
@@ -53,7 +50,7 @@ void CValuationSummaryBuilder::StartGroup(const QString& category)
     m_inGroup = true;
     m_category = category;
     m_group = {};
-    m_report.AddRow(ReportRow::Kind::Heading, {category});
+    m_rows.AddRow(ReportRow::Kind::Heading, {category});
 }
 
 void CValuationSummaryBuilder::CloseGroup()
@@ -62,13 +59,13 @@ void CValuationSummaryBuilder::CloseGroup()
         return;
     }
     const Sums rounded{RoundToCents(m_group.onHand), RoundToCents(m_group.value), m_group.retail};
-    m_report.AddRow(
+    m_rows.AddRow(
         ReportRow::Kind::GroupTotal,
         {m_category, QuantityText(rounded.onHand), {}, MoneyText(rounded.value), {}, MoneyText(rounded.retail)});
     m_grand.onHand += rounded.onHand;
     m_grand.value += rounded.value;
     m_grand.retail += rounded.retail;
-    m_report.AddBlankRow();
+    m_rows.AddBlankRow();
 }
 
 void CValuationSummaryBuilder::Finish()
@@ -77,10 +74,10 @@ void CValuationSummaryBuilder::Finish()
         return;
     }
     CloseGroup();
-    m_report.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"),
-                                                  QuantityText(m_grand.onHand),
-                                                  {},
-                                                  MoneyText(m_grand.value),
-                                                  {},
-                                                  MoneyText(m_grand.retail)});
+    m_rows.AddRow(ReportRow::Kind::GrandTotal, {QStringLiteral("Total"),
+                                                QuantityText(m_grand.onHand),
+                                                {},
+                                                MoneyText(m_grand.value),
+                                                {},
+                                                MoneyText(m_grand.retail)});
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "CReport.h"
+#include "CReportRowSink.h"
 #include "ItemRecord.h"
+#include "ReportColumn.h"
 
 #include <QList>
 
@@ -12,7 +13,8 @@ class CValuationSummaryBuilder
 {
 public:
     // Products in the catalogue's order (category name, then product).
-    static CReport Build(const QList<ItemRecord>& products);
+    static QList<ReportColumn> Columns();
+    static void Build(const QList<ItemRecord>& products, CReportRowSink& rows);
 
 private:
     struct Sums
@@ -22,14 +24,14 @@ private:
         double retail = 0.0;
     };
 
-    CValuationSummaryBuilder();
+    explicit CValuationSummaryBuilder(CReportRowSink& rows) : m_rows(rows) {}
 
     void Add(const ItemRecord& product);
     void StartGroup(const QString& category);
     void CloseGroup();
     void Finish();
 
-    CReport m_report;
+    CReportRowSink& m_rows;
     bool m_inGroup = false;
     QString m_category;
     Sums m_group;

@@ -4,31 +4,40 @@
 
 #include <charconv>
 
-namespace {
-
 // std::to_chars rounds as printf does in the C locale, and no locale setting of the process
 // can change its decimal point.
-QString FixedText(double value, int decimals)
+CNumberText::CNumberText(double value, int decimals)
 {
-    char buffer[400];
+    char buffer[kCapacity];
     const std::to_chars_result result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
+    m_size = result.ec == std::errc() ? result.ptr - buffer : 0;
+    for (qsizetype i = 0; i < m_size; ++i) {
+        m_text[i] = static_cast<unsigned char>(buffer[i]);
+    }
 }
-
-} // namespace
 
 QString MoneyText(double value)
 {
-    return FixedText(value, 2);
+    return MoneyCell(value).ToString();
+}
+
+CNumberText MoneyCell(double value)
+{
+    return CNumberText(value, 2);
 }
 
 QString QuantityText(double value)
 {
-    return FixedText(value, IsWholeNumber(value) ? 0 : 2);
+    return QuantityCell(value).ToString();
+}
+
+CNumberText QuantityCell(double value)
+{
+    return CNumberText(value, IsWholeNumber(value) ? 0 : 2);
 }
 
 QString PercentText(double value)
 {
-    return FixedText(value, 2) + QLatin1Char('%');
+    return MoneyText(value) + QLatin1Char('%');
 }

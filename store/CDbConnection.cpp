@@ -242,6 +242,11 @@ void CDbConnection::SetBusyTimeout(int milliseconds)
     Engine().SetLockWait(LockAttemptMs());
 }
 
+void CDbConnection::SetInterruption(std::function<bool()> stop)
+{
+    Engine().SetInterruption(std::move(stop));
+}
+
 QSet<QString> CDbConnection::DateTimeColumns()
 {
     return Engine().DateTimeColumns();

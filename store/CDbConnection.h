@@ -106,6 +106,10 @@ public:
     // How often a waiting BeginOperation tries again and asks its waiter.
     static constexpr int kLockAttemptMs = 200;
     void SetBusyTimeout(int milliseconds);
+    // While set, a statement of this connection that runs long asks stop() now and then and ends
+    // as failed when it returns true (a file book; a server book's statements run to their end).
+    // Called on the thread that uses the connection.
+    void SetInterruption(std::function<bool()> stop);
 
     // Called about every kHeartbeatMs while a statement of this connection runs (on a server: while
     // its answer is awaited), so that a window keeps painting through a long write; empty stops

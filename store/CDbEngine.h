@@ -58,6 +58,8 @@ public:
     // Called often (every few milliseconds of work) while a statement runs or its answer is
     // awaited; empty stops it. It must not use the engine: the statement is still running.
     virtual void SetPulse(std::function<void()> pulse) = 0;
+    // See CDbConnection::SetInterruption; an engine that cannot stop a statement midway ignores it.
+    virtual void SetInterruption(std::function<bool()> stop) { (void)stop; }
 
     // Names (lower case) of the date-time columns of the book's tables.
     virtual QSet<QString> DateTimeColumns() = 0;

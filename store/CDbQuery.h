@@ -57,4 +57,7 @@ public:
     virtual double Double(int column) const = 0;
     virtual qint64 Int64(int column) const = 0;
     virtual QString Text(int column) const = 0;
+    // Sets text to Text(column); an engine may leave text as it is when it holds that already,
+    // sparing a conversion for the runs of equal texts of a sorted read.
+    virtual void ReadText(int column, QString& text) const { text = Text(column); }
 };

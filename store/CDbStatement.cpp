@@ -39,7 +39,9 @@ bool CDbStatement::Next()
     if (m_query == nullptr || m_bindFailed) {
         return false;
     }
-    return m_query->Next() == CDbQuery::Step::Row;
+    const CDbQuery::Step step = m_query->Next();
+    m_failed = step == CDbQuery::Step::Error;
+    return step == CDbQuery::Step::Row;
 }
 
 bool CDbStatement::Run()
@@ -85,6 +87,11 @@ int32_t CDbStatement::Int(int column) const
 qint64 CDbStatement::Int64(int column) const
 {
     return m_query->Int64(column);
+}
+
+void CDbStatement::ReadText(int column, QString& text) const
+{
+    m_query->ReadText(column, text);
 }
 
 QString CDbStatement::Text(int column) const

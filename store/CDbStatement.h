@@ -30,6 +30,8 @@ public:
 
     // Moves to the next row; false at the end or on an error (reported through the error hook).
     bool Next();
+    // True when the last Next ended on an error rather than after the last row.
+    bool Failed() const { return m_failed; }
     // Runs a statement that returns no rows; false on an error.
     bool Run();
 
@@ -45,9 +47,12 @@ public:
     int32_t Int(int column) const;
     qint64 Int64(int column) const;
     QString Text(int column) const;
+    // Text(column) into text, sparing the conversion when text holds it already.
+    void ReadText(int column, QString& text) const;
 
 private:
     // Owned with the connection: a reconnect while this statement lives must not end it.
     std::shared_ptr<CDbQuery> m_query;
     bool m_bindFailed = false;
+    bool m_failed = false;
 };

@@ -60,7 +60,7 @@ bool CSqliteEngine::Open()
     }
     m_db = db;
     sqlite3_busy_timeout(m_db, m_lockWaitMs);
-    InstallPulse();
+    InstallProgressHandler();
     // Connection settings only; they write nothing into the file.
     ExecuteQuietly("PRAGMA synchronous=NORMAL");
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
@@ -184,14 +184,23 @@ void CSqliteEngine::SetLockWait(int milliseconds)
 void CSqliteEngine::SetPulse(std::function<void()> pulse)
 {
     m_pulse = std::move(pulse);
-    InstallPulse();
+    InstallProgressHandler();
 }
 
-void CSqliteEngine::InstallPulse()
+void CSqliteEngine::SetInterruption(std::function<bool()> stop)
 {
-    if (m_db != nullptr) {
-        sqlite3_progress_handler(m_db, m_pulse ? kStepsPerPulse : 0, m_pulse ? &OnProgress : nullptr, this);
+    m_stop = std::move(stop);
+    InstallProgressHandler();
+}
+
+// One handler serves both: a window's pulse and a reader's way to stop its statement.
+void CSqliteEngine::InstallProgressHandler()
+{
+    if (m_db == nullptr) {
+        return;
     }
+    const bool wanted = m_pulse || m_stop;
+    sqlite3_progress_handler(m_db, wanted ? kStepsPerPulse : 0, wanted ? &OnProgress : nullptr, this);
 }
 
 // The commit of a large operation writes thousands of pages and then copies them into the file
@@ -211,18 +220,22 @@ int CSqliteEngine::ExecuteBesidePulse(const char* sql)
         m_pulse();
     }
     const int rc = done.get();
-    InstallPulse();
+    InstallProgressHandler();
     if (rc != SQLITE_OK) {
         m_lastError = QString::fromUtf8(sqlite3_errmsg(m_db));
     }
     return rc;
 }
 
-// Never interrupts: a statement stopped half-way would fail an operation nobody cancelled.
+// Interrupts only a statement whose reader asked to stop: a write stopped half-way would fail an
+// operation nobody cancelled.
 int CSqliteEngine::OnProgress(void* engine)
 {
-    static_cast<CSqliteEngine*>(engine)->m_pulse();
-    return 0;
+    auto* self = static_cast<CSqliteEngine*>(engine);
+    if (self->m_pulse) {
+        self->m_pulse();
+    }
+    return self->m_stop && self->m_stop() ? 1 : 0;
 }
 
 bool CSqliteEngine::Begin()

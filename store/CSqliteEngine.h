@@ -37,6 +37,7 @@ public:
     std::optional<qint64> DataVersion() override;
     void SetLockWait(int milliseconds) override;
     void SetPulse(std::function<void()> pulse) override;
+    void SetInterruption(std::function<bool()> stop) override;
 
     QSet<QString> DateTimeColumns() override;
     void NoteSchemaChange() override;
@@ -57,7 +58,7 @@ private:
     void ExecuteQuietly(const char* sql);
     int ExecuteChecked(const char* sql);
     int ExecuteBesidePulse(const char* sql);
-    void InstallPulse();
+    void InstallProgressHandler();
     static int OnProgress(void* engine);
 
     QString m_path;
@@ -67,6 +68,7 @@ private:
     QString m_lastError;
     int m_lockWaitMs = 0;
     std::function<void()> m_pulse;
+    std::function<bool()> m_stop;
     bool m_dateColumnsKnown = false;
     QSet<QString> m_dateTimeColumns;
     QHash<QString, std::shared_ptr<CDbQuery>> m_statements;

@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
 QString ColumnText(const char* text)
 {
@@ -137,6 +139,18 @@ double CSqliteQuery::Double(int column) const
 qint64 CSqliteQuery::Int64(int column) const
 {
     return sqlite3_column_int64(m_stmt, column);
+}
+
+void CSqliteQuery::ReadText(int column, QString& text) const
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column));
+    const int length = sqlite3_column_bytes(m_stmt, column);
+    // Only a text of ASCII reads the same as UTF-8 and as Latin-1.
+    const bool ascii = std::all_of(bytes, bytes + length, [](char byte) { return (byte & 0x80) == 0; });
+    if (ascii && text.size() == length && QStringView(text) == QLatin1StringView(bytes, length)) {
+        return;
+    }
+    text = QString::fromUtf8(bytes, length);
 }
 
 QString CSqliteQuery::Text(int column) const

@@ -36,6 +36,7 @@ public:
     double Double(int column) const override;
     qint64 Int64(int column) const override;
     QString Text(int column) const override;
+    void ReadText(int column, QString& text) const override;
 
 private:
     sqlite3_stmt* m_stmt;

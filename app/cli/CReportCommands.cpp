@@ -3,8 +3,9 @@
 #include "CCliArguments.h"
 #include "CCliContext.h"
 #include "CCsvExportFile.h"
+#include "CCsvFileWriter.h"
 #include "CReportBuilder.h"
-#include "CReportSaver.h"
+#include "CReportCsvRows.h"
 #include "ReportRange.h"
 
 #include <QFile>
@@ -16,10 +17,27 @@ const QString kReportUsage = QStringLiteral(
     "[--from YYYY-MM-DD --to YYYY-MM-DD] [--out FILE]");
 const QStringList kReportOptions = {QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("out")};
 
-bool WriteToStdout(const CReport& report)
+ReportRange RangeOf(const std::optional<QDate> (&days)[2])
+{
+    return days[0] && days[1] ? ReportRange::Days(*days[0], *days[1]) : ReportRange();
+}
+
+// The rows go out as they are made; nothing is written when the report has none.
+int WriteReport(CCliContext& context, ReportKind kind, const std::optional<QDate> (&days)[2])
 {
     QFile out;
-    return out.open(stdout, QIODevice::WriteOnly) && CReportSaver::Write(report, out) && out.flush();
+    if (!out.open(stdout, QIODevice::WriteOnly)) {
+        return context.Fail(QStringLiteral("report: writing to stdout failed"));
+    }
+    CCsvFileWriter csv(out);
+    CReportCsvRows rows(csv, CReportBuilder::Columns(kind));
+    if (CReportBuilder(context.Doc()).Build(kind, RangeOf(days), rows) != CReportBuilder::Outcome::Built) {
+        return CCliContext::kFailed;
+    }
+    if (rows.RowCount() == 0) {
+        return context.Fail(QStringLiteral("No Report to Save"));
+    }
+    return csv.Ok() && out.flush() ? 0 : context.Fail(QStringLiteral("report: writing to stdout failed"));
 }
 
 } // namespace
@@ -76,19 +94,33 @@ int CReportCommands::Report(CCliContext& context, const CCliArguments& arguments
     if (!context.LoadCatalogue(false)) {
         return CCliContext::kFailed;
     }
-    const ReportRange range = days[0] && days[1] ? ReportRange::Days(*days[0], *days[1]) : ReportRange();
-    const CReport report = CReportBuilder(context.Doc()).Build(*kind, range);
-    if (report.IsEmpty()) {
-        return context.Fail(QStringLiteral("No Report to Save"));
-    }
     if (!arguments.Has(QStringLiteral("out"))) {
-        return WriteToStdout(report) ? 0 : context.Fail(QStringLiteral("report: writing to stdout failed"));
+        return WriteReport(context, *kind, days);
     }
     const QString path = arguments.Value(QStringLiteral("out"));
     if (const QString refusal = CCsvExportFile::TargetRefusal(path); !refusal.isEmpty()) {
         return context.Fail(QStringLiteral("--out: %1").arg(refusal));
     }
-    if (!CReportSaver::WriteFile(report, path)) {
+    // The rows go to the file as they are made; the file replaces an existing one only when the
+    // report was read whole and has rows.
+    // Nothing when the file could not even be created.
+    std::optional<CReportBuilder::Outcome> outcome;
+    qsizetype rowCount = 0;
+    const bool written = CCsvExportFile::Write(path, CCsvFileWriter::Quoting::WhereNeeded, [&](CCsvFileWriter& csv) {
+        CReportCsvRows rows(csv, CReportBuilder::Columns(*kind));
+        outcome = CReportBuilder(context.Doc()).Build(*kind, RangeOf(days), rows);
+        rowCount = rows.RowCount();
+        if (*outcome != CReportBuilder::Outcome::Built || rowCount == 0) {
+            csv.Abandon();
+        }
+    });
+    if (outcome && *outcome != CReportBuilder::Outcome::Built) {
+        return CCliContext::kFailed;
+    }
+    if (outcome && rowCount == 0) {
+        return context.Fail(QStringLiteral("No Report to Save"));
+    }
+    if (!written) {
         return context.Fail(QStringLiteral("--out: Can not open the file %1").arg(path));
     }
     return 0;

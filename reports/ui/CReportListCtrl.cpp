@@ -38,11 +38,29 @@ void CReportListCtrl::SetColumnWidths()
 {
     const QFontMetrics metrics(CReportRowDelegate::ListFont());
     const int captionMargins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 1;
+    // Measuring every cell of a decade's report would hold the window for seconds.
+    const bool everyCell = m_model->rowCount() <= kMeasuredRows;
     for (int column = 0; column < m_model->columnCount(); ++column) {
         int widest = metrics.horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString()) + captionMargins;
-        for (int row = 0; row < m_model->rowCount(); ++row) {
-            widest = std::max(widest, metrics.horizontalAdvance(m_model->index(row, column).data().toString()) +
-                                          CReportRowDelegate::TextInsets());
+        const auto fit = [&](const QString& text) {
+            widest = std::max(widest, metrics.horizontalAdvance(text) + CReportRowDelegate::TextInsets());
+        };
+        if (everyCell) {
+            for (int row = 0; row < m_model->rowCount(); ++row) {
+                fit(m_model->index(row, column).data().toString());
+            }
+        } else {
+            // The longest text; for numbers as many digits (the widest characters of a number)
+            // with room for the grouping of any number that long, for other texts as many
+            // average letters.
+            const QString longest = m_model->Report()->LongestCell(column);
+            fit(m_model->DisplayText(column, longest));
+            const int length = static_cast<int>(longest.size());
+            if (m_model->IsNumberColumn(column)) {
+                fit(QString(length + length / 3, QLatin1Char('8')));
+            } else {
+                widest = std::max(widest, metrics.averageCharWidth() * length + CReportRowDelegate::TextInsets());
+            }
         }
         horizontalHeader()->resizeSection(column, std::max(Scaled(m_model->ColumnWidth(column)), widest));
     }

@@ -15,6 +15,9 @@ class CReportListCtrl final : public QTableView
 public:
     explicit CReportListCtrl(CReportListModel* model, QWidget* parent = nullptr);
 
+    // Up to this many rows every cell is measured for the column widths.
+    static constexpr int kMeasuredRows = 5000;
+
 private:
     void SetColumnWidths();
 

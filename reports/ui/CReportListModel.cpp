@@ -14,6 +14,17 @@ int CReportListModel::ColumnWidth(int column) const
     return m_report ? m_report->Columns().value(column).width : 0;
 }
 
+bool CReportListModel::IsNumberColumn(int column) const
+{
+    return m_report && m_report->Columns().value(column).align == ReportColumn::Align::Right;
+}
+
+QString CReportListModel::DisplayText(int column, const QString& text) const
+{
+    // The report keeps plain texts for its saved file; a person reads the locale's grouping.
+    return IsNumberColumn(column) ? LocaleFormOfPlainNumber(text) : text;
+}
+
 int CReportListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() || !m_report ? 0 : static_cast<int>(m_report->Rows().size());
@@ -37,10 +48,7 @@ QVariant CReportListModel::data(const QModelIndex& index, int role) const
     const ReportRow& row = m_report->Rows()[index.row()];
     switch (role) {
     case Qt::DisplayRole:
-        // The report keeps plain texts for its saved file; a person reads the locale's grouping.
-        return m_report->Columns()[index.column()].align == ReportColumn::Align::Right
-                   ? LocaleFormOfPlainNumber(row.cells[index.column()])
-                   : row.cells[index.column()];
+        return DisplayText(index.column(), row.Cell(index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(m_report->Columns()[index.column()]));
     case ShadeRole:

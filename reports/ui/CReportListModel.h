@@ -23,6 +23,9 @@ public:
     const std::optional<CReport>& Report() const { return m_report; }
     // The width of a column in handheld pixels.
     int ColumnWidth(int column) const;
+    // Number columns (right-aligned) show their texts in the locale's form.
+    bool IsNumberColumn(int column) const;
+    QString DisplayText(int column, const QString& text) const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

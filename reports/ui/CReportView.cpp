@@ -1,7 +1,9 @@
 #include "CReportView.h"
 
+#include "CDbConnection.h"
 #include "CIconPushButton.h"
 #include "CInventoryDoc.h"
+#include "CPrompter.h"
 #include "CReportChartBuilder.h"
 #include "CReportChartDlg.h"
 #include "CReportListCtrl.h"
@@ -13,7 +15,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,7 +34,12 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
       m_reportButton(new CIconPushButton(QStringLiteral("Report"), this)),
       m_saveButton(new CIconPushButton(QStringLiteral("Save"), this)),
       m_chartButton(new CIconPushButton(QStringLiteral("Chart"), this)), m_model(new CReportListModel(this)),
-      m_list(new CReportListCtrl(m_model, this)), m_calendar(new QCalendarWidget(this))
+      m_list(new CReportListCtrl(m_model, this)), m_calendar(new QCalendarWidget(this)), m_progress(new QLabel(this)),
+      m_progressDelay(new QTimer(this)), m_job(
+                                             *this, [this](qint64 rowsRead) { BuildProgress(rowsRead); },
+                                             [this](CReportBuilder::Outcome outcome, std::optional<CReport> report) {
+                                                 BuildDone(outcome, std::move(report));
+                                             })
 {
     setObjectName(QStringLiteral("reportView"));
     m_kindList->setObjectName(QStringLiteral("kindList"));
@@ -41,6 +50,12 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_calendar->hide();
+    m_progress->setObjectName(QStringLiteral("reportProgress"));
+    m_progress->setAlignment(Qt::AlignCenter);
+    m_progress->hide();
+    m_progressDelay->setSingleShot(true);
+    m_progressDelay->setInterval(kProgressDelayMs);
+    connect(m_progressDelay, &QTimer::timeout, m_progress, &QWidget::show);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, Scaled(kMargin), 0, 0);
@@ -50,6 +65,7 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
     kindRow->addWidget(m_kindList);
     layout->addLayout(kindRow);
     layout->addWidget(CreateButtonRow());
+    layout->addWidget(m_progress);
     layout->addWidget(m_list, 1);
 
     connect(m_kindList, &QComboBox::currentIndexChanged, this, &CReportView::KindChanged);
@@ -57,7 +73,7 @@ CReportView::CReportView(CInventoryDoc& doc, QWidget* parent)
     connect(m_toButton, &QPushButton::clicked, this, [this] { BeginPick(CReportForm::DateTarget::To); });
     connect(m_calendar, &QCalendarWidget::clicked, this, &CReportView::DayChosen);
     connect(m_calendar, &QCalendarWidget::activated, this, &CReportView::DayChosen);
-    connect(m_reportButton, &QPushButton::clicked, this, &CReportView::BuildReport);
+    connect(m_reportButton, &QPushButton::clicked, this, &CReportView::ReportClicked);
     connect(m_saveButton, &QPushButton::clicked, this, [this] { m_form.SaveReport(); });
     connect(m_chartButton, &QPushButton::clicked, this, &CReportView::ShowChart);
     m_saveButton->setEnabled(false);
@@ -93,6 +109,7 @@ QWidget* CReportView::CreateButtonRow()
 // The list never shows a report under another kind's title, nor does Chart or Save act on one.
 void CReportView::KindChanged(int index)
 {
+    CancelBuild();
     m_form.SelectKind(index);
     ShowReport();
     UpdateDateButtons();
@@ -192,12 +209,86 @@ void CReportView::resizeEvent(QResizeEvent* event)
     }
 }
 
+void CReportView::ReportClicked()
+{
+    if (IsBuilding()) {
+        CancelBuild();
+    } else {
+        BuildReport();
+    }
+}
+
 void CReportView::BuildReport()
 {
-    if (!m_form.BuildReport()) {
+    const std::optional<CReportForm::Request> request = m_form.RequestReport();
+    if (!request) {
         return;
     }
+    // The summary reads the catalogue in memory: nothing to wait for.
+    if (!ReportKindNeedsDates(request->kind)) {
+        m_form.BuildReport();
+        ShowReport();
+        return;
+    }
+    m_job.Start(m_doc.Connection().ConnectionText(), request->kind, request->range);
+    m_progress->setText(QStringLiteral("Reading the movements..."));
+    ShowBuilding(true);
+}
+
+void CReportView::ReleaseStoreCursor()
+{
+    if (!IsBuilding()) {
+        return;
+    }
+    m_job.Stop(CDbConnection::kBusyTimeoutMs);
+    ShowBuilding(false);
+}
+
+void CReportView::CancelBuild()
+{
+    if (!IsBuilding()) {
+        return;
+    }
+    m_job.Cancel();
+    ShowBuilding(false);
+}
+
+void CReportView::BuildProgress(qint64 rowsRead)
+{
+    // Until the store has sorted the movements none is read yet.
+    if (rowsRead == 0) {
+        return;
+    }
+    m_progress->setText(QStringLiteral("Reading the movements... %1 read").arg(QLocale().toString(rowsRead)));
+}
+
+void CReportView::BuildDone(CReportBuilder::Outcome outcome, std::optional<CReport> report)
+{
+    ShowBuilding(false);
+    if (outcome == CReportBuilder::Outcome::Cancelled || !report) {
+        return;
+    }
+    if (outcome == CReportBuilder::Outcome::Failed) {
+        // A report read in part would look whole; it is shown with its headings only.
+        m_doc.Prompter().ShowMessage(CReportBuilder::FailureMessage());
+        report = CReport(report->Kind(), report->Columns());
+    }
+    m_form.TakeReport(std::move(*report));
     ShowReport();
+}
+
+// While a report is read, "Report" cancels it and the days stay as they were asked for.
+void CReportView::ShowBuilding(bool building)
+{
+    m_reportButton->setText(building ? QStringLiteral("Cancel") : QStringLiteral("Report"));
+    m_fromButton->setEnabled(!building);
+    m_toButton->setEnabled(!building);
+    if (building) {
+        m_progressDelay->start();
+    } else {
+        m_progressDelay->stop();
+        m_progress->hide();
+    }
 }
 
 void CReportView::ShowChart()

@@ -59,8 +59,8 @@ protected:
         const CReport report = Build(kind, first, last);
         QStringList cells;
         for (const ReportRow& row : report.Rows()) {
-            if (row.kind == ReportRow::Kind::Line) {
-                cells << row.cells[column];
+            if (row.RowKind() == ReportRow::Kind::Line) {
+                cells << row.Cell(column);
             }
         }
         return cells;

@@ -9,7 +9,7 @@ inline QStringList ReportLines(const CReport& report)
 {
     QStringList lines;
     for (const ReportRow& row : report.Rows()) {
-        lines << row.cells.join(QLatin1Char('|'));
+        lines << row.Cells().join(QLatin1Char('|'));
     }
     return lines;
 }

@@ -1,5 +1,6 @@
 #include "ReportCellText.h"
 #include "ReportRange.h"
+#include "ReportRow.h"
 
 #include <QLocale>
 
@@ -7,6 +8,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -100,4 +102,26 @@ TEST(ReportRange, TheLastDayEndsAtTheNextMidnightWhenClocksChange)
     const ReportRange spring = ReportRange::Days(QDate(2026, 3, 29), QDate(2026, 3, 29));
     EXPECT_EQ(spring.from.secsTo(spring.to), 23 * 3600);
     EXPECT_EQ(spring.ToText(), "2026-03-30 00:00:00");
+}
+
+// A row keeps its cells in one block: every text comes back as it went in, whatever its
+// characters or length, padded or cut to the columns.
+TEST(ReportRowCells, TextsComeBackWholeAndFitTheColumns)
+{
+    const QString longName(70000, QLatin1Char('x'));
+    const QString accented = QStringLiteral("Caf\u00e9 \u20ac \U0001F600");
+    const QString cells[] = {QStringLiteral(" Sale"), accented, QString(), longName, QStringLiteral("12.50")};
+    const std::vector<QStringView> views(std::begin(cells), std::end(cells));
+    const ReportRow row(ReportRow::Kind::Line, views, 6);
+    EXPECT_EQ(row.Cells(), (QStringList{" Sale", accented, "", longName, "12.50", ""}));
+    EXPECT_EQ(row.RowShade(), ReportRow::Shade::Grey);
+
+    const ReportRow cut(ReportRow::Kind::Heading, views, 2);
+    EXPECT_EQ(cut.Cells(), (QStringList{" Sale", accented}));
+    EXPECT_EQ(cut.Cell(2), QString());
+
+    const QStringView heading[] = {u"Widget"};
+    EXPECT_EQ(ReportRow(ReportRow::Kind::Heading, heading, 3).RowShade(), ReportRow::Shade::Tint);
+    EXPECT_EQ(ReportRow(ReportRow::Kind::Blank, {}, 3).Cells(), (QStringList{"", "", ""}));
+    EXPECT_EQ(ReportRow(ReportRow::Kind::Blank, {}, 3).RowShade(), ReportRow::Shade::White);
 }

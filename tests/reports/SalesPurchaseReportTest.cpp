@@ -1,5 +1,9 @@
 #include "ReportFixture.h"
 
+#include "CDbConnection.h"
+#include "CGeneratedBook.h"
+#include "CTestBook.h"
+
 using Day = CBookScenario;
 
 TEST_F(ReportFixture, SalesByItemOfTwoSalesOfOneProduct)
@@ -158,4 +162,35 @@ TEST_F(ReportFixture, PurchasesSummarySumsPerProductAndCategory)
                                        "||",
                                        "Total||115.49",
                                    }));
+}
+
+// A read stopped midway is a cancelled or failed report, never a shorter one that looks whole.
+TEST(ReportRead, AReadCutShortIsCancelledOrFailedNotShorter)
+{
+    CTestBook book;
+    if (book.Connection().Handle() == nullptr) {
+        GTEST_SKIP() << "a server's statement runs to its end";
+    }
+    CGeneratedBook::Write(book.Doc(), 20000, QDate(2026, 1, 1), QDate(2026, 12, 31), 50, CGeneratedBook::Derive::No);
+    const ReportRange year = ReportRange::Days(QDate(2026, 1, 1), QDate(2026, 12, 31));
+    const auto read = [&](ReportKind kind, const CReportBuilder::Progress& progress) {
+        CReport report(kind, CReportBuilder::Columns(kind));
+        const CReportBuilder::Outcome outcome =
+            CReportBuilder::BuildRange(book.Connection(), kind, year, report, progress);
+        return std::make_pair(outcome, report.Rows().size());
+    };
+    for (const ReportKind kind : {ReportKind::ValuationDetail, ReportKind::SalesSummary}) {
+        const auto whole = read(kind, {});
+        EXPECT_EQ(whole.first, CReportBuilder::Outcome::Built);
+        EXPECT_GT(whole.second, 50);
+
+        int calls = 0;
+        EXPECT_EQ(read(kind, [&calls](qint64) { return ++calls < 2; }).first, CReportBuilder::Outcome::Cancelled);
+
+        // The store gives up mid-statement.
+        book.Connection().SetInterruption([] { return true; });
+        EXPECT_EQ(read(kind, {}).first, CReportBuilder::Outcome::Failed);
+        book.Connection().SetInterruption({});
+    }
+    EXPECT_TRUE(book.Prompter().Messages().isEmpty());
 }

@@ -1,10 +1,10 @@
 #include "CWholeFileCommands.h"
 #include "CDbRecordset.h"
 #include "CDbTransaction.h"
+#include "CGeneratedBook.h"
 #include "CSecondProgram.h"
 #include "CTestBook.h"
 #include "DataFileCopy.h"
-#include "GeneratedBook.h"
 #include "TestBooks.h"
 
 #include <QCryptographicHash>
@@ -177,8 +177,8 @@ TEST(WholeFileCommands, ABackupInSlicesBeatsAndIsOneStateOfTheBook)
         GTEST_SKIP() << "the book is written straight into a file";
     }
     CTestBook book;
-    ASSERT_TRUE(WriteGeneratedMovements(book.Doc(), 100, 100000, QDateTime(QDate(2024, 1, 1), QTime(8, 0)),
-                                        QDateTime(QDate(2025, 12, 31), QTime(18, 0))));
+    ASSERT_TRUE(CGeneratedBook::Write(book.Doc(), 100000, QDate(2024, 1, 1), QDate(2025, 12, 31), 100,
+                                      CGeneratedBook::Derive::No));
     const QString path = book.Path();
     book.Connection().Close();
     std::atomic<bool> stop = false;

@@ -1,10 +1,10 @@
 #include "CDbConnection.h"
 #include "CDbStatement.h"
 #include "CDocOperation.h"
+#include "CGeneratedBook.h"
 #include "CInventoryDoc.h"
 #include "CMainFrame.h"
 #include "CWidgetPrompter.h"
-#include "GeneratedBook.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -157,10 +157,10 @@ private slots:
         CInventoryDoc doc(connection, prompter);
         doc.SetDataFilePath(path);
         QCOMPARE(doc.LoadCatalogue([](const QString&) {}), CInventoryDoc::CatalogueLoad::Loaded);
-        QVERIFY(WriteGeneratedMovements(doc, kProducts, kMovements, QDateTime(QDate(2020, 1, 1), QTime(8, 0)),
-                                        QDateTime(QDate(2026, 12, 31), QTime(18, 0))));
+        QVERIFY(CGeneratedBook::Write(doc, kMovements, QDate(2020, 1, 1), QDate(2026, 12, 31), kProducts,
+                                      CGeneratedBook::Derive::No));
         doc.ReloadCatalogue();
-        const QString product = GeneratedProductCode(7);
+        const QString product = CGeneratedBook::ProductCode(7);
         {
             // The product's history derived, so that its last on-hand tells the purchase went through.
             CDocOperation derive(doc);
