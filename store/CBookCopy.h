@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class CDbConnection;
 
@@ -23,7 +24,7 @@ public:
 
 private:
     bool CopyTable(const struct SchemaTable& table);
-    bool CopyRows(const struct SchemaTable& table);
+    bool CopyRows(const struct SchemaTable& table, qint64 sourceRows);
     bool CountersCoverRows();
     bool Fail(const QString& error);
 
