@@ -13,9 +13,11 @@ class CDbStatement;
 
 // The rows of the transaction register: every TransItem row in register order (date, then item
 // order, then as written). Only the rows asked for are read, a page at a time, each page found by
-// walking the register-order index from the nearest page already read (or from either end), so
-// reaching any row costs about the same whatever the size of the book, and memory holds a few
-// pages only.
+// walking the register-order index from the nearest place known: a page already read, either end,
+// or a mark. Marks note the key of every kMarkRows-th row from either end; they are laid the first
+// time a read lands far from every known place (one walk over the index keys up to there), so a
+// later jump anywhere within them skips fewer than kMarkRows rows. Memory holds a few pages and
+// one key per kMarkRows rows.
 //
 // Between reads nothing is held open on the book. Open counts the rows; a row index means the
 // row at that place when its page was read, so a change made meanwhile by another program can
@@ -43,6 +45,8 @@ public:
     // Rows read from the book in one go, and how many pages are kept.
     static constexpr int kPageRows = 64;
     static constexpr int kCachedPages = 8;
+    // Rows between two marks.
+    static constexpr long kMarkRows = 1024;
 
 private:
     // A row's place in register order, its values as stored.
@@ -67,13 +71,24 @@ private:
         Backward
     };
 
+    // The nearest known place to start reading rows first to last: skip rows past from in direction.
+    struct Start
+    {
+        Direction direction = Direction::Forward;
+        std::optional<Key> from;
+        long skip = 0;
+    };
+    Start NearestStart(long first, long last) const;
+    // Lays marks from that end until wanted are known (fewer when the book holds fewer rows now).
+    void LayMarks(Direction direction, size_t wanted);
     const Page* FindPage(long number);
     const Page& ReadPage(long number);
-    // Up to limit rows after (Forward) or before (Backward) from in register order, skipping the
-    // first skip of them; from nothing starts at the first (or last) row. Backward rows come last
-    // row first.
-    void Seek(const std::optional<Key>& from, Direction direction, long skip, long limit,
-              std::vector<RegisterRow>& rows, std::vector<Key>& keys);
+    // Calls visit for each of up to limit rows after (Forward) or before (Backward) from in register
+    // order, skipping the first skip of them; from nothing starts at the first (or last) row.
+    // Backward rows come last row first. columns is the SELECT of the rows' statements.
+    template <typename Visit>
+    void Seek(const std::optional<Key>& from, Direction direction, long skip, long limit, const QString& columns,
+              Visit visit);
     // One range of the index: a condition with its values bound from ?1 on, and the key's rowid
     // after them when byRowId.
     struct Range
@@ -84,8 +99,13 @@ private:
     };
     // The ranges of the rows past from, nearest first (see Seek).
     static std::vector<Range> RangesPast(const Key& from, Direction direction);
+    static int BoundCount(const Range& range);
+    // Binds a range's values, and from's rowid after them when the range needs it.
+    static void BindRange(CDbStatement& statement, const Range& range, const Key& from);
     static RegisterRow RowOf(const CDbStatement& statement);
-    static Key KeyOf(const CDbStatement& statement);
+    // The key of the current row of a statement whose key columns start at column first (in
+    // the index's order) or are spread as the full row's columns (first < 0).
+    static Key KeyOf(const CDbStatement& statement, int first = -1);
 
     CDbConnection& m_connection;
     bool m_open = false;
@@ -93,4 +113,8 @@ private:
     long m_count = 0;
     quint64 m_uses = 0;
     std::vector<Page> m_pages;
+    // [k]: the key of row (k + 1) * kMarkRows - 1 from the start, and of row
+    // m_count - (k + 1) * kMarkRows from the end.
+    std::vector<Key> m_forwardMarks;
+    std::vector<Key> m_backwardMarks;
 };

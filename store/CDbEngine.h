@@ -79,7 +79,8 @@ public:
     // Appends rows with the given row identities, streamed: BeginAppend, AppendRow for each row,
     // EndAppend. Nothing else runs on the connection in between. Identities of rows added later
     // follow the largest.
-    virtual bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds) = 0;
+    virtual bool BeginAppend(const QString& table, const QStringList& columns,
+                             const std::vector<ColumnKind>& kinds) = 0;
     virtual bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) = 0;
     // The number of rows the store took; nothing when it refused them or complete is false (the
     // append is cancelled; the caller rolls back what went before).

@@ -865,8 +865,7 @@ bool CPgEngine::BeginAppend(const QString& table, const QStringList& columns, co
         targets << PgQuoted(m_catalog.Canonical(column));
     }
     const QString name = PgQuoted(m_catalog.Canonical(table));
-    const QString copy =
-        QStringLiteral("COPY %1 (%2) FROM STDIN").arg(name, targets.join(QLatin1String(", ")));
+    const QString copy = QStringLiteral("COPY %1 (%2) FROM STDIN").arg(name, targets.join(QLatin1String(", ")));
     const CPgSession::Outcome started = m_session.StartCopy(copy.toUtf8());
     if (!started.ok) {
         ReportFailure(started.result.get());

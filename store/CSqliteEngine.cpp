@@ -361,8 +361,8 @@ std::optional<qint64> CSqliteEngine::ReadRows(const QString& table, const QStrin
     for (const QString& column : columns) {
         names << Bracketed(column);
     }
-    const std::unique_ptr<CDbQuery> rows = Acquire(
-        QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(QLatin1Char(',')), Bracketed(table)));
+    const std::unique_ptr<CDbQuery> rows =
+        Acquire(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(QLatin1Char(',')), Bracketed(table)));
     if (rows == nullptr) {
         return std::nullopt;
     }

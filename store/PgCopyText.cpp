@@ -40,7 +40,8 @@ void AppendEscaped(QByteArray& row, const QByteArray& text)
     }
 }
 
-template <typename Number> void AppendNumber(QByteArray& row, Number value)
+template <typename Number>
+void AppendNumber(QByteArray& row, Number value)
 {
     // Fixed notation, as StoredText writes numbers; the largest double needs 309 digits.
     std::array<char, 400> buffer{};
