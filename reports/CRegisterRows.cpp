@@ -67,8 +67,6 @@ void CRegisterRows::Close()
     m_open = false;
     m_count = 0;
     m_pages.clear();
-    m_forwardMarks.clear();
-    m_backwardMarks.clear();
 }
 
 bool CRegisterRows::IsOpen()
@@ -133,15 +131,6 @@ CRegisterRows::Start CRegisterRows::NearestStart(long first, long last) const
     if (afterLast < start.skip) {
         start = {Direction::Backward, std::nullopt, afterLast};
     }
-    // The last mark before first, and the first mark after last.
-    const long forward = std::min(first / kMarkRows, static_cast<long>(m_forwardMarks.size()));
-    if (forward > 0 && first - forward * kMarkRows < start.skip) {
-        start = {Direction::Forward, m_forwardMarks[forward - 1], first - forward * kMarkRows};
-    }
-    const long backward = std::min(afterLast / kMarkRows, static_cast<long>(m_backwardMarks.size()));
-    if (backward > 0 && afterLast - backward * kMarkRows < start.skip) {
-        start = {Direction::Backward, m_backwardMarks[backward - 1], afterLast - backward * kMarkRows};
-    }
     for (const Page& page : m_pages) {
         if (page.rows.empty()) {
             continue;
@@ -157,35 +146,19 @@ CRegisterRows::Start CRegisterRows::NearestStart(long first, long last) const
     return start;
 }
 
-void CRegisterRows::LayMarks(Direction direction, size_t wanted)
+std::optional<CRegisterRows::Key> CRegisterRows::LastSkipped(const std::optional<Key>& from, Direction direction,
+                                                             long skip)
 {
-    std::vector<Key>& marks = direction == Direction::Forward ? m_forwardMarks : m_backwardMarks;
-    // Each mark is found from the one before by skipping the rows between on the index alone.
-    bool found = true;
-    while (found && marks.size() < wanted) {
-        found = false;
-        const std::optional<Key> from = marks.empty() ? std::nullopt : std::optional<Key>(marks.back());
-        Seek(from, direction, kMarkRows - 1, 1, kKeys, [&](const CDbStatement& statement) {
-            marks.push_back(KeyOf(statement, 0));
-            found = true;
-        });
-    }
+    std::optional<Key> last;
+    Seek(from, direction, skip - 1, 1, kKeys, [&last](const CDbStatement& statement) { last = KeyOf(statement, 0); });
+    return last;
 }
 
 const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
 {
     const long first = number * kPageRows;
     const long last = std::min(first + kPageRows, m_count) - 1;
-    Start start = NearestStart(first, last);
-    // Far from every known place: mark the way there once, so the next jump nearby is short.
-    if (start.skip > kMarkRows) {
-        if (first <= m_count - 1 - last) {
-            LayMarks(Direction::Forward, static_cast<size_t>(first / kMarkRows));
-        } else {
-            LayMarks(Direction::Backward, static_cast<size_t>((m_count - 1 - last) / kMarkRows));
-        }
-        start = NearestStart(first, last);
-    }
+    const Start start = NearestStart(first, last);
     const Direction direction = start.direction;
     if (m_pages.size() >= static_cast<size_t>(kCachedPages)) {
         m_pages.erase(std::min_element(m_pages.begin(), m_pages.end(),
@@ -215,6 +188,15 @@ template <typename Visit>
 void CRegisterRows::Seek(const std::optional<Key>& from, Direction direction, long skip, long limit,
                          const QString& columns, Visit visit)
 {
+    // Rows skipped are walked on the index alone (a row's other columns cost a look-up in the
+    // table each): the key of the last of them first, then the rows past it.
+    if (skip > 0 && columns != kKeys) {
+        const std::optional<Key> lastSkipped = LastSkipped(from, direction, skip);
+        if (lastSkipped) {
+            Seek(lastSkipped, direction, 0, limit, columns, visit);
+        }
+        return;
+    }
     const QString order = OrderBy(direction == Direction::Backward);
     const auto collect = [&](CDbStatement& statement) {
         while (statement.Next()) {

@@ -13,11 +13,9 @@ class CDbStatement;
 
 // The rows of the transaction register: every TransItem row in register order (date, then item
 // order, then as written). Only the rows asked for are read, a page at a time, each page found by
-// walking the register-order index from the nearest place known: a page already read, either end,
-// or a mark. Marks note the key of every kMarkRows-th row from either end; they are laid the first
-// time a read lands far from every known place (one walk over the index keys up to there), so a
-// later jump anywhere within them skips fewer than kMarkRows rows. Memory holds a few pages and
-// one key per kMarkRows rows.
+// walking the register-order index from the nearest page already read (or from either end). The
+// rows between are skipped on the index alone, never read from the table, so reaching any row
+// costs little whatever the size of the book, and memory holds a few pages only.
 //
 // Between reads nothing is held open on the book. Open counts the rows; a row index means the
 // row at that place when its page was read, so a change made meanwhile by another program can
@@ -45,8 +43,6 @@ public:
     // Rows read from the book in one go, and how many pages are kept.
     static constexpr int kPageRows = 64;
     static constexpr int kCachedPages = 8;
-    // Rows between two marks.
-    static constexpr long kMarkRows = 1024;
 
 private:
     // A row's place in register order, its values as stored.
@@ -79,10 +75,11 @@ private:
         long skip = 0;
     };
     Start NearestStart(long first, long last) const;
-    // Lays marks from that end until wanted are known (fewer when the book holds fewer rows now).
-    void LayMarks(Direction direction, size_t wanted);
+
     const Page* FindPage(long number);
     const Page& ReadPage(long number);
+    // The key of the skip-th row past from, found on the index alone; nothing when there is none.
+    std::optional<Key> LastSkipped(const std::optional<Key>& from, Direction direction, long skip);
     // Calls visit for each of up to limit rows after (Forward) or before (Backward) from in register
     // order, skipping the first skip of them; from nothing starts at the first (or last) row.
     // Backward rows come last row first. columns is the SELECT of the rows' statements.
@@ -113,8 +110,4 @@ private:
     long m_count = 0;
     quint64 m_uses = 0;
     std::vector<Page> m_pages;
-    // [k]: the key of row (k + 1) * kMarkRows - 1 from the start, and of row
-    // m_count - (k + 1) * kMarkRows from the end.
-    std::vector<Key> m_forwardMarks;
-    std::vector<Key> m_backwardMarks;
 };

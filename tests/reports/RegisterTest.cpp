@@ -378,11 +378,12 @@ TEST_F(RegisterTest, RowsReadInAnyOrderAreThoseOfTheFullRegisterOrder)
     ExpectRowsInFullOrder(order);
 }
 
-// Jumps far from every row read before (a drag of the scroll bar) over several marks' worth of
-// rows, from either end, at and beside the marks, and again after rows were written before them.
+// Jumps far from every row read before (a drag of the scroll bar), where the rows skipped span
+// many pages, from either end and from pages read before, and again after rows were written
+// before them.
 TEST_F(RegisterTest, FarJumpsReadTheRowsOfTheFullRegisterOrder)
 {
-    constexpr long kMark = CRegisterRows::kMarkRows;
+    constexpr long kMark = CRegisterRows::kPageRows * 16;
     constexpr int kRows = static_cast<int>(kMark * 5 + 300);
     ASSERT_TRUE(m_book.Book().Exec(RegisterRowsValues(kRows, 0)));
     std::vector<long> order = {kRows / 2, kRows - 1, 3 * kMark / 2, kRows - 3 * kMark, 4 * kMark + 7, 0};
