@@ -1,6 +1,7 @@
 // The transaction register over generated books of 100,000 and 1,000,000 movements: opening it and
 // producing the cell texts of its last screen, and producing one screen afresh at the start, the
-// end and the middle of the rows (a jump of the scroll bar). Each beside its floor in plain
+// end and the middle of the rows (a jump of the scroll bar), and screens along a drag of the scroll
+// bar after its first jump. Each beside its floor in plain
 // SQLite: for the open, the count and the last screen's rows read by one statement; for a screen,
 // its rows fetched by LIMIT and OFFSET from the nearer end. The *OnServer ones do the same on a
 // copy of the book on a PostgreSQL server, beside the same statements sent by plain libpq.
@@ -106,6 +107,32 @@ void RegisterScreenOf(benchmark::State& state, CBenchBook& book)
     state.SetLabel(ScreenName(state));
 }
 
+// A drag of the scroll bar's thumb: after its first jump to the middle (not timed), screens at
+// places spread over the middle 60% of the rows, none read before.
+void RegisterDragOf(benchmark::State& state, CBenchBook& book)
+{
+    CRegisterRows rows(book.Connection());
+    rows.Open();
+    const long count = rows.Count();
+    ShowScreen(rows, count / 2);
+    double place = 0.5;
+    for (auto _ : state) {
+        // Steps of the golden ratio never come back to a page read before.
+        place += 0.6180339887;
+        place -= static_cast<long>(place);
+        const long first = static_cast<long>(count * (0.2 + 0.6 * place));
+        benchmark::DoNotOptimize(ShowScreen(rows, first));
+    }
+    state.SetItemsProcessed(state.iterations() * kScreenRows);
+    state.SetLabel("drag");
+}
+
+void RegisterDrag(benchmark::State& state)
+{
+    CBenchBook book(static_cast<int>(state.range(0)));
+    RegisterDragOf(state, book);
+}
+
 void RegisterScreen(benchmark::State& state)
 {
     CBenchBook book(static_cast<int>(state.range(0)));
@@ -158,6 +185,14 @@ void RegisterOpenLastScreenOnServer(benchmark::State& state)
         benchmark::DoNotOptimize(ShowScreen(rows, rows.Count() - kScreenRows));
     }
     state.SetItemsProcessed(state.iterations() * kScreenRows);
+}
+
+void RegisterDragOnServer(benchmark::State& state)
+{
+    CBenchBook* book = ServerBook(state);
+    if (book != nullptr) {
+        RegisterDragOf(state, *book);
+    }
 }
 
 void RegisterScreenOnServer(benchmark::State& state)
@@ -227,8 +262,10 @@ void RegisterOnServerFloor(benchmark::State& state)
 BENCHMARK(RegisterOpenLastScreen)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterOpenLastScreenFloor)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScreen)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(RegisterDrag)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScreenFloor)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterOpenLastScreenOnServer)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RegisterScreenOnServer)->ArgsProduct({{100000, 1000000}, {0, 1, 2}})->Unit(benchmark::kMillisecond);
+BENCHMARK(RegisterDragOnServer)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 // range(1): -1 the open, else the screen as above.
 BENCHMARK(RegisterOnServerFloor)->ArgsProduct({{100000, 1000000}, {-1, 0, 1, 2}})->Unit(benchmark::kMillisecond);

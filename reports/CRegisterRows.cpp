@@ -26,6 +26,9 @@ const QString kColumns =
     QStringLiteral("SELECT TransactionID,TransDate,TransType,InvoiceNum,ProductID,CompanyName,UnitCost,Quantity,"
                    "LineTotal,Split,ItemOrder,rowid FROM TransItem");
 
+// Only the key columns: a walk over them reads the register-order index alone.
+const QString kKeys = QStringLiteral("SELECT TransDate,ItemOrder,TransactionID,rowid FROM TransItem");
+
 // Rows of one second and item order keep the order their transactions were made in, which is the
 // order the running value is summed in, so each balance follows from the one above it. The
 // register-order index holds these columns in this order, so every read below walks it.
@@ -86,6 +89,11 @@ std::optional<RegisterRow> CRegisterRows::Read(long index)
     }
     const long number = index / kPageRows;
     const Page* page = FindPage(number);
+    // A repaint while a long save runs may not read the book; the page is read once it is done,
+    // instead of being kept empty.
+    if (page == nullptr && m_connection.InHeartbeat()) {
+        return std::nullopt;
+    }
     if (page == nullptr) {
         page = &ReadPage(number);
     }
@@ -121,18 +129,12 @@ const CRegisterRows::Page* CRegisterRows::FindPage(long number)
     return nullptr;
 }
 
-const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
+CRegisterRows::Start CRegisterRows::NearestStart(long first, long last) const
 {
-    const long first = number * kPageRows;
-    const long last = std::min(first + kPageRows, m_count) - 1;
-    // The nearest place already known: either end, or a page read before (its key is where the
-    // index walk starts; only the rows between are skipped).
-    Direction direction = Direction::Forward;
-    std::optional<Key> from;
-    long skip = first;
-    if (m_count - 1 - last < skip) {
-        direction = Direction::Backward;
-        skip = m_count - 1 - last;
+    Start start{Direction::Forward, std::nullopt, first};
+    const long afterLast = m_count - 1 - last;
+    if (afterLast < start.skip) {
+        start = {Direction::Backward, std::nullopt, afterLast};
     }
     for (const Page& page : m_pages) {
         if (page.rows.empty()) {
@@ -140,16 +142,29 @@ const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
         }
         const long pageFirst = page.number * kPageRows;
         const long pageLast = pageFirst + static_cast<long>(page.rows.size()) - 1;
-        if (pageLast < first && first - pageLast - 1 < skip) {
-            direction = Direction::Forward;
-            from = page.lastKey;
-            skip = first - pageLast - 1;
-        } else if (pageFirst > last && pageFirst - 1 - last < skip) {
-            direction = Direction::Backward;
-            from = page.firstKey;
-            skip = pageFirst - 1 - last;
+        if (pageLast < first && first - pageLast - 1 < start.skip) {
+            start = {Direction::Forward, page.lastKey, first - pageLast - 1};
+        } else if (pageFirst > last && pageFirst - 1 - last < start.skip) {
+            start = {Direction::Backward, page.firstKey, pageFirst - 1 - last};
         }
     }
+    return start;
+}
+
+std::optional<CRegisterRows::Key> CRegisterRows::LastSkipped(const std::optional<Key>& from, Direction direction,
+                                                             long skip)
+{
+    std::optional<Key> last;
+    Seek(from, direction, skip - 1, 1, kKeys, [&last](const CDbStatement& statement) { last = KeyOf(statement, 0); });
+    return last;
+}
+
+const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
+{
+    const long first = number * kPageRows;
+    const long last = std::min(first + kPageRows, m_count) - 1;
+    const Start start = NearestStart(first, last);
+    const Direction direction = start.direction;
     if (m_pages.size() >= static_cast<size_t>(kCachedPages)) {
         m_pages.erase(std::min_element(m_pages.begin(), m_pages.end(),
                                        [](const Page& a, const Page& b) { return a.lastUse < b.lastUse; }));
@@ -158,7 +173,10 @@ const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
     page.number = number;
     page.lastUse = ++m_uses;
     std::vector<Key> keys;
-    Seek(from, direction, skip, last - first + 1, page.rows, keys);
+    Seek(start.from, direction, start.skip, last - first + 1, kColumns, [&](const CDbStatement& statement) {
+        page.rows.push_back(RowOf(statement));
+        keys.push_back(KeyOf(statement));
+    });
     if (direction == Direction::Backward) {
         std::reverse(page.rows.begin(), page.rows.end());
         std::reverse(keys.begin(), keys.end());
@@ -171,43 +189,44 @@ const CRegisterRows::Page& CRegisterRows::ReadPage(long number)
     return m_pages.back();
 }
 
+template <typename Visit>
 void CRegisterRows::Seek(const std::optional<Key>& from, Direction direction, long skip, long limit,
-                         std::vector<RegisterRow>& rows, std::vector<Key>& keys)
+                         const QString& columns, Visit visit)
 {
+    // Rows skipped are walked on the index alone (a row's other columns cost a look-up in the
+    // table each): the key of the last of them first, then the rows past it.
+    if (skip > 0 && columns != kKeys) {
+        const std::optional<Key> lastSkipped = LastSkipped(from, direction, skip);
+        if (lastSkipped) {
+            Seek(lastSkipped, direction, 0, limit, columns, visit);
+        }
+        return;
+    }
     const QString order = OrderBy(direction == Direction::Backward);
     const auto collect = [&](CDbStatement& statement) {
         while (statement.Next()) {
-            rows.push_back(RowOf(statement));
-            keys.push_back(KeyOf(statement));
+            visit(statement);
             --limit;
         }
     };
     if (!from) {
-        CDbStatement statement(m_connection, kColumns + order + QStringLiteral(" LIMIT ?1 OFFSET ?2"));
+        CDbStatement statement(m_connection, columns + order + QStringLiteral(" LIMIT ?1 OFFSET ?2"));
         statement.BindInt64(1, limit).BindInt64(2, skip);
         collect(statement);
         return;
     }
-    for (const Range& range : RangesPast(*from, direction)) {
-        if (limit <= 0) {
-            break;
-        }
-        const auto parameters = static_cast<int>(range.values.size()) + (range.byRowId ? 1 : 0);
-        const auto bind = [&](CDbStatement& statement) {
-            for (size_t i = 0; i < range.values.size(); ++i) {
-                statement.Bind(static_cast<int>(i) + 1, range.values[i]);
-            }
-            if (range.byRowId) {
-                statement.BindInt64(parameters, from->rowId);
-            }
-        };
-        if (skip > 0) {
-            // Only the size of the range up to the rows skipped matters.
+    const std::vector<Range> ranges = RangesPast(*from, direction);
+    for (size_t r = 0; r < ranges.size() && limit > 0; ++r) {
+        const Range& range = ranges[r];
+        const int parameters = BoundCount(range);
+        // Only the size of the range up to the rows skipped matters; rows the last range lacks
+        // are simply not there, so it needs no count.
+        if (skip > 0 && r + 1 < ranges.size()) {
             CDbStatement count(m_connection, QStringLiteral("SELECT count(*) FROM (SELECT 1 FROM TransItem WHERE %1 "
                                                             "LIMIT ?%2) AS Held")
                                                  .arg(range.condition)
                                                  .arg(parameters + 1));
-            bind(count);
+            BindRange(count, range, *from);
             count.BindInt64(parameters + 1, skip + 1);
             if (!count.Next()) {
                 return;
@@ -219,9 +238,9 @@ void CRegisterRows::Seek(const std::optional<Key>& from, Direction direction, lo
             }
         }
         CDbStatement statement(m_connection,
-                               kColumns + QStringLiteral(" WHERE ") + range.condition + order +
+                               columns + QStringLiteral(" WHERE ") + range.condition + order +
                                    QStringLiteral(" LIMIT ?%1 OFFSET ?%2").arg(parameters + 1).arg(parameters + 2));
-        bind(statement);
+        BindRange(statement, range, *from);
         statement.BindInt64(parameters + 1, limit).BindInt64(parameters + 2, skip);
         skip = 0;
         collect(statement);
@@ -280,6 +299,21 @@ std::vector<CRegisterRows::Range> CRegisterRows::RangesPast(const Key& from, Dir
     return ranges;
 }
 
+int CRegisterRows::BoundCount(const Range& range)
+{
+    return static_cast<int>(range.values.size()) + (range.byRowId ? 1 : 0);
+}
+
+void CRegisterRows::BindRange(CDbStatement& statement, const Range& range, const Key& from)
+{
+    for (size_t i = 0; i < range.values.size(); ++i) {
+        statement.Bind(static_cast<int>(i) + 1, range.values[i]);
+    }
+    if (range.byRowId) {
+        statement.BindInt64(BoundCount(range), from.rowId);
+    }
+}
+
 RegisterRow CRegisterRows::RowOf(const CDbStatement& statement)
 {
     // A null text (a row written by another program) reads as empty, not as the store's null marker.
@@ -301,8 +335,12 @@ RegisterRow CRegisterRows::RowOf(const CDbStatement& statement)
     return row;
 }
 
-CRegisterRows::Key CRegisterRows::KeyOf(const CDbStatement& statement)
+CRegisterRows::Key CRegisterRows::KeyOf(const CDbStatement& statement, int first)
 {
+    if (first >= 0) {
+        return {statement.StoredValue(first), statement.StoredValue(first + 1), statement.StoredValue(first + 2),
+                statement.Int64(first + 3)};
+    }
     return {statement.StoredValue(kTransDate), statement.StoredValue(kItemOrder), statement.StoredValue(kTransactionID),
             statement.Int64(kRowId)};
 }

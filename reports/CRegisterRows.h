@@ -13,9 +13,9 @@ class CDbStatement;
 
 // The rows of the transaction register: every TransItem row in register order (date, then item
 // order, then as written). Only the rows asked for are read, a page at a time, each page found by
-// walking the register-order index from the nearest page already read (or from either end), so
-// reaching any row costs about the same whatever the size of the book, and memory holds a few
-// pages only.
+// walking the register-order index from the nearest page already read (or from either end). The
+// rows between are skipped on the index alone, never read from the table, so reaching any row
+// costs little whatever the size of the book, and memory holds a few pages only.
 //
 // Between reads nothing is held open on the book. Open counts the rows; a row index means the
 // row at that place when its page was read, so a change made meanwhile by another program can
@@ -67,13 +67,25 @@ private:
         Backward
     };
 
+    // The nearest known place to start reading rows first to last: skip rows past from in direction.
+    struct Start
+    {
+        Direction direction = Direction::Forward;
+        std::optional<Key> from;
+        long skip = 0;
+    };
+    Start NearestStart(long first, long last) const;
+
     const Page* FindPage(long number);
     const Page& ReadPage(long number);
-    // Up to limit rows after (Forward) or before (Backward) from in register order, skipping the
-    // first skip of them; from nothing starts at the first (or last) row. Backward rows come last
-    // row first.
-    void Seek(const std::optional<Key>& from, Direction direction, long skip, long limit,
-              std::vector<RegisterRow>& rows, std::vector<Key>& keys);
+    // The key of the skip-th row past from, found on the index alone; nothing when there is none.
+    std::optional<Key> LastSkipped(const std::optional<Key>& from, Direction direction, long skip);
+    // Calls visit for each of up to limit rows after (Forward) or before (Backward) from in register
+    // order, skipping the first skip of them; from nothing starts at the first (or last) row.
+    // Backward rows come last row first. columns is the SELECT of the rows' statements.
+    template <typename Visit>
+    void Seek(const std::optional<Key>& from, Direction direction, long skip, long limit, const QString& columns,
+              Visit visit);
     // One range of the index: a condition with its values bound from ?1 on, and the key's rowid
     // after them when byRowId.
     struct Range
@@ -84,8 +96,13 @@ private:
     };
     // The ranges of the rows past from, nearest first (see Seek).
     static std::vector<Range> RangesPast(const Key& from, Direction direction);
+    static int BoundCount(const Range& range);
+    // Binds a range's values, and from's rowid after them when the range needs it.
+    static void BindRange(CDbStatement& statement, const Range& range, const Key& from);
     static RegisterRow RowOf(const CDbStatement& statement);
-    static Key KeyOf(const CDbStatement& statement);
+    // The key of the current row of a statement whose key columns start at column first (in
+    // the index's order) or are spread as the full row's columns (first < 0).
+    static Key KeyOf(const CDbStatement& statement, int first = -1);
 
     CDbConnection& m_connection;
     bool m_open = false;

@@ -10,9 +10,6 @@
 #include <vector>
 
 namespace {
-// Rows sent to the target in one go: few round trips, bounded memory.
-constexpr size_t kRowsPerBatch = 5000;
-
 QString RowsQuery(const SchemaTable& table)
 {
     return QStringLiteral("SELECT rowid, * FROM [%1] ORDER BY rowid").arg(table.name);
@@ -70,55 +67,63 @@ bool CBookCopy::CopyTable(const SchemaTable& table)
 {
     // A DROP of a table that is not there fails; that is no error.
     Execute(m_to, QStringLiteral("DROP TABLE [%1]").arg(table.name));
-    if (!RowCount(m_from, table.name)) {
+    const std::optional<qint64> sourceRows = RowCount(m_from, table.name);
+    if (!sourceRows) {
         return true;
     }
+    // The table first, its index once the rows are in: one build instead of an update per row.
     for (const QString& statement : table.statements) {
-        if (!Execute(m_to, statement)) {
+        if (!statement.startsWith(QLatin1String("CREATE INDEX")) && !Execute(m_to, statement)) {
             return Fail(QStringLiteral("the table %1 cannot be created").arg(table.name));
         }
     }
-    if (!CopyRows(table)) {
+    if (!CopyRows(table, *sourceRows)) {
         return false;
     }
-    if (RowCount(m_from, table.name) != RowCount(m_to, table.name)) {
+    for (const QString& statement : table.statements) {
+        if (statement.startsWith(QLatin1String("CREATE INDEX")) && !Execute(m_to, statement)) {
+            return Fail(QStringLiteral("the table %1 cannot be created").arg(table.name));
+        }
+    }
+    if (RowCount(m_to, table.name) != sourceRows) {
         return Fail(QStringLiteral("the rows of %1 were not all copied").arg(table.name));
     }
     return true;
 }
 
-bool CBookCopy::CopyRows(const SchemaTable& table)
+bool CBookCopy::CopyRows(const SchemaTable& table, qint64 sourceRows)
 {
-    CDbStatement rows(m_from, RowsQuery(table));
-    if (rows.ColumnCount() != table.columns.size() + 1) {
+    // Only described, never run: the rows come by ReadRows.
+    if (CDbStatement(m_from, RowsQuery(table)).ColumnCount() != table.columns.size() + 1) {
         return Fail(QStringLiteral("the table %1 has other columns than a book's").arg(table.name));
     }
     std::vector<ColumnKind> kinds;
     for (const QString& type : table.types) {
         kinds.push_back(ColumnKindOf(type));
     }
-    std::vector<qint64> rowIds;
-    std::vector<std::vector<CDbVariant>> values;
-    const auto flush = [&] {
-        const bool appended = m_to.AppendRows(table.name, table.columns, kinds, rowIds, values);
-        rowIds.clear();
-        values.clear();
-        return appended;
-    };
-    while (rows.Next()) {
-        rowIds.push_back(rows.Int64(0));
-        std::vector<CDbVariant> row;
-        row.reserve(table.columns.size());
-        for (int i = 0; i < table.columns.size(); ++i) {
-            row.push_back(rows.GetFieldValue(i + 1));
-        }
-        values.push_back(std::move(row));
-        if (rowIds.size() == kRowsPerBatch && !flush()) {
-            return Fail(QStringLiteral("the rows of %1 cannot be written").arg(table.name));
-        }
-    }
-    if (!flush()) {
+    if (!m_to.BeginAppend(table.name, table.columns, kinds)) {
         return Fail(QStringLiteral("the rows of %1 cannot be written").arg(table.name));
+    }
+    bool written = true;
+    const std::optional<qint64> read =
+        m_from.ReadRows(table.name, table.columns, [&](qint64 rowId, const std::vector<CDbVariant>& values) {
+            written = m_to.AppendRow(rowId, values);
+            return written;
+        });
+    const std::optional<qint64> appended = m_to.EndAppend(read.has_value() && written);
+    if (!written || (read && !appended)) {
+        return Fail(QStringLiteral("the rows of %1 cannot be written").arg(table.name));
+    }
+    if (!read) {
+        return Fail(QStringLiteral("the rows of %1 cannot be read").arg(table.name));
+    }
+    // Rows the target took must be the rows read, and those the rows the source holds.
+    if (*appended != *read || *read != sourceRows) {
+        return Fail(QStringLiteral("the rows of %1 were not all copied (%2 read, %3 written, %4 in the source)")
+                        .arg(table.name)
+                        .arg(*read)
+                        .arg(*appended)
+                        .arg(sourceRows));
     }
     return true;
 }

@@ -335,9 +335,22 @@ bool CDbConnection::UpdateRows(const QString& table, const QStringList& columns,
     return rowIds.empty() || (!m_inHeartbeat && Connect() && m_engine->UpdateRows(table, columns, rowIds, values));
 }
 
-bool CDbConnection::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                               const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
+std::optional<qint64> CDbConnection::ReadRows(const QString& table, const QStringList& columns, const RowSink& sink)
 {
-    return rowIds.empty() ||
-           (!m_inHeartbeat && Connect() && m_engine->AppendRows(table, columns, kinds, rowIds, values));
+    return !m_inHeartbeat && Connect() ? m_engine->ReadRows(table, columns, sink) : std::nullopt;
+}
+
+bool CDbConnection::BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds)
+{
+    return !m_inHeartbeat && Connect() && m_engine->BeginAppend(table, columns, kinds);
+}
+
+bool CDbConnection::AppendRow(qint64 rowId, const std::vector<CDbVariant>& values)
+{
+    return m_engine->AppendRow(rowId, values);
+}
+
+std::optional<qint64> CDbConnection::EndAppend(bool complete)
+{
+    return m_engine->EndAppend(complete);
 }

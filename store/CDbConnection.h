@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CDbEngine;
@@ -140,9 +141,13 @@ public:
     // Sets number columns of many rows of a table, each row named by its rowid, in one go.
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values);
-    // Appends rows keeping the given rowids.
-    bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                    const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values);
+    // Every row of a table in rowid order with its rowid (see CDbEngine::ReadRows); the rows read.
+    using RowSink = std::function<bool(qint64 rowId, const std::vector<CDbVariant>& values)>;
+    std::optional<qint64> ReadRows(const QString& table, const QStringList& columns, const RowSink& sink);
+    // Appends rows keeping the given rowids, streamed (see CDbEngine::BeginAppend).
+    bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds);
+    bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values);
+    std::optional<qint64> EndAppend(bool complete);
 
 private:
     CDbEngine& Engine();

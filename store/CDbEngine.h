@@ -75,8 +75,19 @@ public:
     // Sets columns (numbers) of many rows named by their row identity, in one go.
     virtual bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                             const std::vector<std::vector<double>>& values) = 0;
-    // Appends rows with the given row identities (rowIds[i] for values[i]); the identities of
-    // later rows follow the largest.
-    virtual bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                            const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) = 0;
+    // Called with each row of a whole-table read: its rowid and its values; false stops the read.
+    using RowSink = std::function<bool(qint64 rowId, const std::vector<CDbVariant>& values)>;
+    // Hands every row of a table to sink in rowid order, each column's value of its kind in the
+    // table. The number of rows read; nothing when the read failed or sink stopped it.
+    virtual std::optional<qint64> ReadRows(const QString& table, const QStringList& columns, const RowSink& sink) = 0;
+
+    // Appends rows with the given row identities, streamed: BeginAppend, AppendRow for each row,
+    // EndAppend. Nothing else runs on the connection in between. Identities of rows added later
+    // follow the largest.
+    virtual bool BeginAppend(const QString& table, const QStringList& columns,
+                             const std::vector<ColumnKind>& kinds) = 0;
+    virtual bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) = 0;
+    // The number of rows the store took; nothing when it refused them or complete is false (the
+    // append is cancelled; the caller rolls back what went before).
+    virtual std::optional<qint64> EndAppend(bool complete) = 0;
 };

@@ -3,11 +3,13 @@
 #include "CPgQuery.h"
 #include "ComIssueError.h"
 #include "PgColumns.h"
+#include "PgCopyText.h"
 
 #include <QElapsedTimer>
 #include <QThread>
 #include <QtDebug>
 
+#include <charconv>
 #include <utility>
 
 namespace {
@@ -181,21 +183,6 @@ QByteArray ArrayLiteral(const std::vector<QByteArray>& elements, const std::vect
     return array + '}';
 }
 
-QString ArrayType(ColumnKind kind)
-{
-    switch (kind) {
-    case ColumnKind::Integer:
-    case ColumnKind::Bool:
-        return QStringLiteral("integer[]");
-    case ColumnKind::Real:
-        return QStringLiteral("double precision[]");
-    case ColumnKind::DateTime:
-        return QStringLiteral("timestamp[]");
-    default:
-        return QStringLiteral("text[]");
-    }
-}
-
 } // namespace
 
 CPgEngine::~CPgEngine()
@@ -321,6 +308,7 @@ bool CPgEngine::PrepareStore(CPgSession& session)
 void CPgEngine::Close()
 {
     m_inOperation = false;
+    m_upkeepDue = false;
     if (m_session.InTransaction() && m_session.IsConnected()) {
         m_session.Exec("ROLLBACK");
     }
@@ -460,12 +448,17 @@ bool CPgEngine::BeginSnapshot()
 
 bool CPgEngine::Commit()
 {
-    m_inOperation = false;
     m_commitUnknown = false;
     if (!m_session.IsConnected()) {
+        m_inOperation = false;
+        m_upkeepDue = false;
         m_lastError = LostConnection();
         return false;
     }
+    if (std::exchange(m_upkeepDue, false)) {
+        UpkeepSchema();
+    }
+    m_inOperation = false;
     std::vector<PgResult> results =
         m_session.Exec("SELECT coalesce(current_setting('quillet.changed', true), ''); COMMIT");
     const bool committed =
@@ -537,6 +530,7 @@ bool CPgEngine::SettleLostCommit()
 void CPgEngine::Rollback()
 {
     m_inOperation = false;
+    m_upkeepDue = false;
     if (m_session.IsConnected() && m_session.InTransaction()) {
         m_session.Exec("ROLLBACK");
     }
@@ -574,6 +568,17 @@ void CPgEngine::NoteSchemaChange()
 {
     m_catalogKnown = false;
     m_described.clear();
+    // Inside an operation the extra indexes and statistics wait for its commit: rows it adds to
+    // a table made anew (a copy, a restore) then go in before them, and the work is done once.
+    if (m_inOperation) {
+        m_upkeepDue = true;
+        return;
+    }
+    UpkeepSchema();
+}
+
+void CPgEngine::UpkeepSchema()
+{
     if (m_session.IsConnected()) {
         EnsureExtraIndexes();
         // Tables made anew (a reset, a restore, a copied book) have no statistics yet; without
@@ -778,36 +783,150 @@ bool CPgEngine::UpdateRows(const QString& table, const QStringList& columns, con
     return RunNative(sql.toUtf8(), arguments) != nullptr;
 }
 
-bool CPgEngine::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                           const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
+void CPgEngine::ReportFailure(const PGresult* result)
 {
-    const QString name = PgQuoted(m_catalog.Canonical(table));
-    QStringList targets = {CPgCatalog::kRowId};
-    QStringList arrays = {QStringLiteral("$1::bigint[]")};
-    CPgSession::Command arguments;
-    std::vector<QByteArray> ids;
-    for (const qint64 id : rowIds) {
-        ids.push_back(QByteArray::number(id));
+    ComIssueError(kErrorServer);
+    qDebug().noquote() << "server:" << m_session.ErrorText(result);
+}
+
+std::optional<qint64> CPgEngine::ReadRows(const QString& table, const QStringList& columns, const RowSink& sink)
+{
+    if (!Open()) {
+        return std::nullopt;
     }
-    arguments.values.push_back(ArrayLiteral(ids, std::vector<bool>(rowIds.size(), false)));
-    for (int i = 0; i < columns.size(); ++i) {
-        targets << PgQuoted(m_catalog.Canonical(columns[i]));
-        arrays << QStringLiteral("$%1::%2").arg(i + 2).arg(ArrayType(kinds[i]));
-        std::vector<QByteArray> column;
-        std::vector<bool> nulls;
-        for (const std::vector<CDbVariant>& row : values) {
-            nulls.push_back(row[i].IsNull());
-            column.push_back(row[i].IsNull() ? QByteArray() : StoredText(row[i]).toUtf8());
+    EnsureCatalog();
+    const CPgCatalog::Table* stored = m_catalog.Find(table);
+    if (stored == nullptr) {
+        return std::nullopt;
+    }
+    QStringList names = {CPgCatalog::kRowId};
+    std::vector<ColumnKind> kinds;
+    for (const QString& column : columns) {
+        names << PgQuoted(m_catalog.Canonical(column));
+        kinds.push_back(CPgCatalog::KindOf(*stored, m_catalog.Canonical(column)));
+    }
+    // Streamed: the rows never wait whole in memory, and the server sends while they are stored.
+    const QString copy = QStringLiteral("COPY (SELECT %1 FROM %2 ORDER BY rowid) TO STDOUT")
+                             .arg(names.join(QLatin1String(", ")), PgQuoted(m_catalog.Canonical(table)));
+    const CPgSession::Outcome started = m_session.StartCopy(copy.toUtf8());
+    if (!started.ok) {
+        ReportFailure(started.result.get());
+        return std::nullopt;
+    }
+    std::vector<CopyField> fields;
+    std::vector<CDbVariant> values(columns.size());
+    qint64 count = 0;
+    bool stopped = false;
+    char* row = nullptr;
+    int length = 0;
+    while ((length = m_session.GetCopyRow(&row)) >= 0) {
+        if (!stopped) {
+            SplitCopyRow(row, length, fields);
+            stopped = fields.size() != values.size() + 1;
+            for (size_t i = 0; !stopped && i < values.size(); ++i) {
+                const CopyField& field = fields[i + 1];
+                values[i] = field.null ? CDbVariant() : CPgQuery::ValueOfText(field.text, InvalidOid, kinds[i]);
+            }
+            qint64 rowId = 0;
+            const QByteArray& id = fields[0].text;
+            stopped = stopped || std::from_chars(id.constData(), id.constData() + id.size(), rowId).ec != std::errc() ||
+                      !sink(rowId, values);
+            ++count;
+            if (stopped) {
+                m_session.CancelCopyOut();
+            }
         }
-        arguments.values.push_back(ArrayLiteral(column, nulls));
+        PQfreemem(row);
     }
-    const QString insert = QStringLiteral("INSERT INTO %1 (%2) SELECT * FROM unnest(%3)")
-                               .arg(name, targets.join(QLatin1String(", ")), arrays.join(QLatin1String(", ")));
+    const CPgSession::Outcome ended = m_session.EndCopyOut();
+    if (!ended.ok || length != -1) {
+        ReportFailure(ended.result.get());
+        return std::nullopt;
+    }
+    // Every row the server sent was taken.
+    if (stopped || QByteArray(PQcmdTuples(ended.result.get())).toLongLong() != count) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+bool CPgEngine::BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>&)
+{
+    m_appendTable.clear();
+    m_appendData.clear();
+    m_appendRows = 0;
+    m_appendFailed = false;
+    if (!Open()) {
+        return false;
+    }
+    EnsureCatalog();
+    QStringList targets = {CPgCatalog::kRowId};
+    for (const QString& column : columns) {
+        targets << PgQuoted(m_catalog.Canonical(column));
+    }
+    const QString name = PgQuoted(m_catalog.Canonical(table));
+    const QString copy = QStringLiteral("COPY %1 (%2) FROM STDIN").arg(name, targets.join(QLatin1String(", ")));
+    const CPgSession::Outcome started = m_session.StartCopy(copy.toUtf8());
+    if (!started.ok) {
+        ReportFailure(started.result.get());
+        return false;
+    }
+    m_appendTable = name;
+    return true;
+}
+
+// Pieces of this size keep both ends busy: the server parses one while the next is built.
+constexpr qsizetype kCopyPieceBytes = 256 * 1024;
+
+bool CPgEngine::FlushAppend()
+{
+    if (!m_appendData.isEmpty() && !m_session.PutCopyData(m_appendData)) {
+        m_appendFailed = true;
+    }
+    m_appendData.clear();
+    return !m_appendFailed;
+}
+
+bool CPgEngine::AppendRow(qint64 rowId, const std::vector<CDbVariant>& values)
+{
+    if (m_appendTable.isEmpty() || m_appendFailed) {
+        return false;
+    }
+    m_appendData += QByteArray::number(rowId);
+    for (const CDbVariant& value : values) {
+        m_appendData += '\t';
+        AppendCopyField(m_appendData, value);
+    }
+    m_appendData += '\n';
+    ++m_appendRows;
+    return m_appendData.size() < kCopyPieceBytes || FlushAppend();
+}
+
+std::optional<qint64> CPgEngine::EndAppend(bool complete)
+{
+    if (m_appendTable.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString name = std::exchange(m_appendTable, QString());
+    complete = complete && FlushAppend();
+    const CPgSession::Outcome ended = m_session.EndCopyIn(complete ? nullptr : "the copy was given up");
+    m_appendData.clear();
+    if (!ended.ok) {
+        if (complete) {
+            ReportFailure(ended.result.get());
+        }
+        return std::nullopt;
+    }
+    const qint64 copied = QByteArray(PQcmdTuples(ended.result.get())).toLongLong();
+    m_totalChanges += copied;
     // Rows added later take identities after the copied ones.
     const QString follow = QStringLiteral("SELECT setval(pg_get_serial_sequence($1, 'rowid'), m) FROM (SELECT "
                                           "max(rowid) AS m FROM %1) AS s WHERE m IS NOT NULL")
                                .arg(name);
     CPgSession::Command tableName;
     tableName.values.push_back(name.toUtf8());
-    return RunNative(insert.toUtf8(), arguments) != nullptr && RunNative(follow.toUtf8(), tableName) != nullptr;
+    if (!complete || RunNative(follow.toUtf8(), tableName) == nullptr) {
+        return std::nullopt;
+    }
+    return copied;
 }

@@ -55,8 +55,10 @@ public:
 
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values) override;
-    bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                    const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
+    std::optional<qint64> ReadRows(const QString& table, const QStringList& columns, const RowSink& sink) override;
+    bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds) override;
+    bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) override;
+    std::optional<qint64> EndAppend(bool complete) override;
 
     // For CPgQuery: runs it with its bound values (the rows it changed in changes); null after an
     // error, which has gone to the error hook.
@@ -68,6 +70,8 @@ public:
 
 private:
     bool Configure();
+    // The extra indexes and fresh statistics a changed schema needs.
+    void UpkeepSchema();
     // After the connection went during COMMIT: connects again and finds out whether the
     // operation's transaction committed; true when it did.
     bool SettleLostCommit();
@@ -80,6 +84,8 @@ private:
     std::shared_ptr<const PgStatement> Mapped(const QString& sql);
     CPgSession::Wrap WrapFor(const PgStatement& statement) const;
     PgResult RunNative(const QByteArray& sql, const CPgSession::Command& values);
+    void ReportFailure(const PGresult* result);
+    bool FlushAppend();
     bool ExecuteControl(const QByteArray& sql);
 
     QString m_uri;
@@ -93,6 +99,8 @@ private:
     QString m_schema;
     qint64 m_lockKey = 0;
     bool m_inOperation = false;
+    // A schema change inside the operation left UpkeepSchema for its commit.
+    bool m_upkeepDue = false;
     bool m_lockBusy = false;
     QByteArray m_operationXid;
     int m_operationBackend = 0;
@@ -105,4 +113,9 @@ private:
     QHash<QString, std::shared_ptr<const PgStatement>> m_mapped;
     QHash<QString, std::shared_ptr<const PgColumns>> m_described;
     QHash<QString, std::shared_ptr<CPgQuery>> m_cached;
+    // The COPY of the append under way: its table, rows not yet sent, rows given.
+    QString m_appendTable;
+    QByteArray m_appendData;
+    qint64 m_appendRows = 0;
+    bool m_appendFailed = false;
 };

@@ -28,6 +28,28 @@ bool IsTrue(const QByteArray& text)
 {
     return text == "t" || ParseDouble(text) != 0;
 }
+
+qint64 ParseInt64(const QByteArray& text)
+{
+    if (text == "t") {
+        return 1;
+    }
+    qint64 value = 0;
+    const auto result = std::from_chars(text.constData(), text.constData() + text.size(), value);
+    if (result.ptr == text.constData() + text.size()) {
+        return value;
+    }
+    const double number = ParseDouble(text);
+    return std::isfinite(number) ? static_cast<qint64>(number) : value;
+}
+
+QString TextOf(const QByteArray& text, Oid type)
+{
+    if (type == kBoolType) {
+        return text == "t" ? QStringLiteral("1") : QStringLiteral("0");
+    }
+    return QString::fromUtf8(text);
+}
 } // namespace
 
 CPgQuery::CPgQuery(CPgEngine& engine, std::shared_ptr<const PgStatement> statement, bool reused)
@@ -179,17 +201,21 @@ CDbVariant CPgQuery::Value(int column, ColumnKind kind) const
     if (IsNull(column)) {
         return CDbVariant();
     }
-    const Oid type = PQftype(m_result.get(), column);
+    return ValueOfText(Raw(column), PQftype(m_result.get(), column), kind);
+}
+
+CDbVariant CPgQuery::ValueOfText(const QByteArray& text, Oid type, ColumnKind kind)
+{
     switch (kind) {
     case ColumnKind::Integer:
-        return CDbVariant(static_cast<int32_t>(Int64(column)));
+        return CDbVariant(static_cast<int32_t>(ParseInt64(text)));
     case ColumnKind::Real:
-        return CDbVariant(Double(column));
+        return CDbVariant(ParseDouble(text));
     case ColumnKind::Bool:
-        return CDbVariant::FromBool(IsTrue(Raw(column)));
+        return CDbVariant::FromBool(IsTrue(text));
     case ColumnKind::Text:
     case ColumnKind::DateTime:
-        return ValueOfKind(CDbVariant(Text(column)), kind);
+        return ValueOfKind(CDbVariant(TextOf(text, type)), kind);
     case ColumnKind::Any:
         break;
     }
@@ -201,13 +227,13 @@ CDbVariant CPgQuery::Value(int column, ColumnKind kind) const
     case kInt8Type:
     case kOidType:
     case kBoolType:
-        return CDbVariant(static_cast<int32_t>(Int64(column)));
+        return CDbVariant(static_cast<int32_t>(ParseInt64(text)));
     case kFloat4Type:
     case kFloat8Type:
     case kNumericType:
-        return CDbVariant(Double(column));
+        return CDbVariant(ParseDouble(text));
     default:
-        return CDbVariant(Text(column));
+        return CDbVariant(TextOf(text, type));
     }
 }
 
@@ -218,23 +244,10 @@ double CPgQuery::Double(int column) const
 
 qint64 CPgQuery::Int64(int column) const
 {
-    const QByteArray text = Raw(column);
-    if (text == "t") {
-        return 1;
-    }
-    qint64 value = 0;
-    const auto result = std::from_chars(text.constData(), text.constData() + text.size(), value);
-    if (result.ptr == text.constData() + text.size()) {
-        return value;
-    }
-    const double number = ParseDouble(text);
-    return std::isfinite(number) ? static_cast<qint64>(number) : value;
+    return ParseInt64(Raw(column));
 }
 
 QString CPgQuery::Text(int column) const
 {
-    if (!IsNull(column) && PQftype(m_result.get(), column) == kBoolType) {
-        return Raw(column) == "t" ? QStringLiteral("1") : QStringLiteral("0");
-    }
-    return QString::fromUtf8(Raw(column));
+    return IsNull(column) ? QString::fromUtf8(Raw(column)) : TextOf(Raw(column), PQftype(m_result.get(), column));
 }

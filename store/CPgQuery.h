@@ -41,6 +41,9 @@ public:
     qint64 Int64(int column) const override;
     QString Text(int column) const override;
 
+    // A value the server sent as text, in a column of that type, read as Value reads it.
+    static CDbVariant ValueOfText(const QByteArray& text, Oid type, ColumnKind kind);
+
     const PgStatement& Statement() const { return *m_statement; }
     bool IsReused() const { return m_reused; }
     // The values bound so far, as the server takes them.

@@ -250,3 +250,79 @@ std::vector<PgResult> CPgSession::Exec(const QByteArray& sql)
     }
     return results;
 }
+
+CPgSession::Outcome CPgSession::StartCopy(const QByteArray& sql)
+{
+    Outcome outcome;
+    if (!IsConnected()) {
+        return outcome;
+    }
+    m_copyWrap = InTransaction() ? Wrap::Savepoint : Wrap::None;
+    if (m_copyWrap == Wrap::Savepoint) {
+        std::vector<PgResult> saved = Exec(kSavepoint);
+        if (saved.empty() || !PgSucceeded(saved.front().get())) {
+            outcome.result = saved.empty() ? nullptr : std::move(saved.front());
+            return outcome;
+        }
+    }
+    outcome.result.reset(PQexec(m_conn, sql.constData()));
+    const ExecStatusType status = PQresultStatus(outcome.result.get());
+    outcome.ok = outcome.result != nullptr && (status == PGRES_COPY_IN || status == PGRES_COPY_OUT);
+    if (!outcome.ok) {
+        UndoFailure(m_copyWrap);
+    }
+    return outcome;
+}
+
+bool CPgSession::PutCopyData(const QByteArray& data)
+{
+    return IsConnected() && PQputCopyData(m_conn, data.constData(), static_cast<int>(data.size())) == 1;
+}
+
+CPgSession::Outcome CPgSession::EndCopyIn(const char* cancel)
+{
+    if (IsConnected()) {
+        PQputCopyEnd(m_conn, cancel);
+    }
+    return FinishCopy();
+}
+
+int CPgSession::GetCopyRow(char** row)
+{
+    return IsConnected() ? PQgetCopyData(m_conn, row, 0) : -2;
+}
+
+void CPgSession::CancelCopyOut()
+{
+    if (PGcancel* cancel = PQgetCancel(m_conn)) {
+        char error[256];
+        PQcancel(cancel, error, sizeof error);
+        PQfreeCancel(cancel);
+    }
+}
+
+// The copy's result, then whatever else the server sends up to its end; the savepoint is let go
+// of, or the failure undone.
+CPgSession::Outcome CPgSession::FinishCopy()
+{
+    Outcome outcome;
+    while (IsConnected()) {
+        PGresult* result = PQgetResult(m_conn);
+        if (result == nullptr) {
+            break;
+        }
+        if (outcome.result == nullptr) {
+            outcome.result.reset(result);
+        } else {
+            PQclear(result);
+        }
+    }
+    outcome.ok = PgSucceeded(outcome.result.get());
+    if (!outcome.ok) {
+        UndoFailure(m_copyWrap);
+    } else if (m_copyWrap == Wrap::Savepoint) {
+        std::vector<PgResult> released = Exec(kRelease);
+        outcome.ok = !released.empty() && PgSucceeded(released.front().get());
+    }
+    return outcome;
+}

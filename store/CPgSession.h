@@ -73,6 +73,20 @@ public:
 
     // Called every few milliseconds while an answer of the server is awaited; empty stops it.
     void SetPulse(std::function<void()> pulse) { m_pulse = std::move(pulse); }
+    // COPY ... FROM STDIN or TO STDOUT, which cannot travel in a pipeline: inside a transaction
+    // under a savepoint like any statement. StartCopy is ok once the server is ready to copy.
+    Outcome StartCopy(const QByteArray& sql);
+    // One piece of a COPY FROM STDIN's data; false when the connection failed.
+    bool PutCopyData(const QByteArray& data);
+    // Ends a COPY FROM STDIN; with a reason, the server cancels it.
+    Outcome EndCopyIn(const char* cancel = nullptr);
+    // The next row of a COPY TO STDOUT in libpq's memory (free it with PQfreemem): its length,
+    // -1 after the last, -2 when the connection failed.
+    int GetCopyRow(char** row);
+    // Asks the server to stop a COPY TO STDOUT early; rows already sent still arrive.
+    void CancelCopyOut();
+    // After the last row of a COPY TO STDOUT: the copy's own outcome.
+    Outcome EndCopyOut() { return FinishCopy(); }
 
     // Why the connection or the last statement failed, as the server or libpq put it.
     QString ErrorText(const PGresult* result) const;
@@ -83,9 +97,11 @@ private:
     static bool TakeFirstFailure(std::vector<PgResult>& results, Outcome& outcome);
     void UndoFailure(Wrap wrap);
     void AwaitResult();
+    Outcome FinishCopy();
 
     PGconn* m_conn = nullptr;
     std::function<void()> m_pulse;
+    Wrap m_copyWrap = Wrap::None;
 };
 
 // True when the result is a success of its kind.

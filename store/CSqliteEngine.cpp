@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <future>
+#include <utility>
 
 namespace {
 // Texts with literals in them vary without end; the caches start afresh when they are full.
@@ -262,6 +263,9 @@ bool CSqliteEngine::Commit()
         m_lastError = QStringLiteral("the data file was closed");
         return false;
     }
+    if (std::exchange(m_upkeepDue, false) && HoldsDataTables()) {
+        ConfigureDataFile();
+    }
     if (ExecuteBesidePulse("COMMIT") == SQLITE_OK) {
         return true;
     }
@@ -279,6 +283,7 @@ void CSqliteEngine::Rollback()
         ExecuteQuietly("ROLLBACK");
     }
     m_inTransaction = false;
+    m_upkeepDue = false;
 }
 
 qint64 CSqliteEngine::TotalChanges()
@@ -323,6 +328,12 @@ QSet<QString> CSqliteEngine::DateTimeColumns()
 void CSqliteEngine::NoteSchemaChange()
 {
     m_dateColumnsKnown = false;
+    // Inside an operation the extra indexes wait for its commit: rows it adds to a table made
+    // anew (a copy, a restore) then go in before them, and each index is built once.
+    if (m_inTransaction) {
+        m_upkeepDue = true;
+        return;
+    }
     if (m_db != nullptr && HoldsDataTables()) {
         ConfigureDataFile();
     }
@@ -409,8 +420,37 @@ bool CSqliteEngine::UpdateRows(const QString& table, const QStringList& columns,
     return true;
 }
 
-bool CSqliteEngine::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>&,
-                               const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
+std::optional<qint64> CSqliteEngine::ReadRows(const QString& table, const QStringList& columns, const RowSink& sink)
+{
+    QStringList names = {QStringLiteral("rowid")};
+    for (const QString& column : columns) {
+        names << Bracketed(column);
+    }
+    const std::unique_ptr<CDbQuery> rows =
+        Acquire(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(names.join(QLatin1Char(',')), Bracketed(table)));
+    if (rows == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<ColumnKind> kinds;
+    for (int i = 0; i < columns.size(); ++i) {
+        kinds.push_back(rows->Kind(i + 1));
+    }
+    std::vector<CDbVariant> values(columns.size());
+    qint64 count = 0;
+    CDbQuery::Step step = CDbQuery::Step::Done;
+    while ((step = rows->Next()) == CDbQuery::Step::Row) {
+        for (size_t i = 0; i < values.size(); ++i) {
+            values[i] = rows->Value(static_cast<int>(i) + 1, kinds[i]);
+        }
+        ++count;
+        if (!sink(rows->Int64(0), values)) {
+            return std::nullopt;
+        }
+    }
+    return step == CDbQuery::Step::Done ? std::optional<qint64>(count) : std::nullopt;
+}
+
+bool CSqliteEngine::BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>&)
 {
     QStringList names = {QStringLiteral("rowid")};
     QStringList parameters = {QStringLiteral("?1")};
@@ -418,22 +458,32 @@ bool CSqliteEngine::AppendRows(const QString& table, const QStringList& columns,
         names << Bracketed(columns[i]);
         parameters << QStringLiteral("?%1").arg(i + 2);
     }
-    const std::shared_ptr<CDbQuery> insert =
-        Cached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                   .arg(Bracketed(table), names.join(QLatin1Char(',')), parameters.join(QLatin1Char(','))));
-    if (insert == nullptr) {
+    m_append = Cached(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(Bracketed(table), names.join(QLatin1Char(',')), parameters.join(QLatin1Char(','))));
+    m_appended = 0;
+    m_appendFailed = m_append == nullptr;
+    return !m_appendFailed;
+}
+
+bool CSqliteEngine::AppendRow(qint64 rowId, const std::vector<CDbVariant>& values)
+{
+    if (m_append == nullptr || m_appendFailed) {
         return false;
     }
-    for (size_t row = 0; row < rowIds.size(); ++row) {
-        insert->BindInt64(1, rowIds[row]);
-        for (int i = 0; i < columns.size(); ++i) {
-            insert->Bind(i + 2, values[row][i]);
-        }
-        const CDbQuery::Step step = insert->Next();
-        insert->Reset();
-        if (step == CDbQuery::Step::Error) {
-            return false;
-        }
+    m_append->BindInt64(1, rowId);
+    for (size_t i = 0; i < values.size(); ++i) {
+        m_append->Bind(static_cast<int>(i) + 2, values[i]);
     }
-    return true;
+    const CDbQuery::Step step = m_append->Next();
+    m_append->Reset();
+    m_appendFailed = step == CDbQuery::Step::Error;
+    m_appended += m_appendFailed ? 0 : 1;
+    return !m_appendFailed;
+}
+
+std::optional<qint64> CSqliteEngine::EndAppend(bool complete)
+{
+    const bool took = m_append != nullptr && !m_appendFailed && complete;
+    m_append.reset();
+    return took ? std::optional<qint64>(m_appended) : std::nullopt;
 }

@@ -48,8 +48,10 @@ public:
 
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values) override;
-    bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
-                    const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
+    std::optional<qint64> ReadRows(const QString& table, const QStringList& columns, const RowSink& sink) override;
+    bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds) override;
+    bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) override;
+    std::optional<qint64> EndAppend(bool complete) override;
 
 private:
     sqlite3_stmt* Prepare(const QString& sql, unsigned flags);
@@ -64,6 +66,8 @@ private:
     QString m_path;
     sqlite3* m_db = nullptr;
     bool m_inTransaction = false;
+    // A schema change inside the operation left the extra indexes for its commit.
+    bool m_upkeepDue = false;
     bool m_lockBusy = false;
     QString m_lastError;
     int m_lockWaitMs = 0;
@@ -73,4 +77,8 @@ private:
     QSet<QString> m_dateTimeColumns;
     QHash<QString, std::shared_ptr<CDbQuery>> m_statements;
     QMultiHash<QString, CDbQuery*> m_pool;
+    // The insert of the append under way, and the rows it wrote.
+    std::shared_ptr<CDbQuery> m_append;
+    qint64 m_appended = 0;
+    bool m_appendFailed = false;
 };

@@ -68,5 +68,29 @@ std::optional<QDateTime> ParseStoreDate(const QString& text)
 
 QString StoreDateText(const QDateTime& value)
 {
-    return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    // Written by hand for the years four digits hold: a whole-book copy writes one per row, and
+    // the format string costs more than the rest of the row.
+    const QDate day = value.date();
+    const QTime time = value.time();
+    if (!day.isValid() || !time.isValid() || day.year() < 0 || day.year() > 9999) {
+        return value.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    char16_t text[19];
+    const auto put = [&text](int at, int number, int digits) {
+        for (int i = digits - 1; i >= 0; --i, number /= 10) {
+            text[at + i] = static_cast<char16_t>(u'0' + number % 10);
+        }
+    };
+    put(0, day.year(), 4);
+    text[4] = u'-';
+    put(5, day.month(), 2);
+    text[7] = u'-';
+    put(8, day.day(), 2);
+    text[10] = u' ';
+    put(11, time.hour(), 2);
+    text[13] = u':';
+    put(14, time.minute(), 2);
+    text[16] = u':';
+    put(17, time.second(), 2);
+    return QString(reinterpret_cast<const QChar*>(text), 19);
 }

@@ -4,6 +4,7 @@
 #include "CCliRunner.h"
 #include "CDbConnection.h"
 #include "CDbStatement.h"
+#include "SchemaScripts.h"
 #include "TestBooks.h"
 
 #include <QProcess>
@@ -46,6 +47,33 @@ QString Counters(const QString& book)
         .arg(check.Int64(1))
         .arg(check.Int64(2))
         .arg(check.Int64(3));
+}
+
+// Every row of every table of a book on a file, each value with its storage class and its exact
+// bits or characters.
+QStringList RawRows(const QString& file)
+{
+    CDbConnection connection(file);
+    QStringList rows;
+    for (const SchemaTable& table : SchemaTables()) {
+        CDbStatement all(connection, QStringLiteral("SELECT rowid, * FROM [%1] ORDER BY rowid").arg(table.name));
+        while (all.Next()) {
+            QString row = table.name;
+            for (int i = 0; i < all.ColumnCount(); ++i) {
+                const CDbVariant value = all.StoredValue(i);
+                row += QStringLiteral("|%1:").arg(static_cast<int>(value.GetKind()));
+                if (value.GetKind() == CDbVariant::Kind::Double) {
+                    const double number = value.ToDouble();
+                    row +=
+                        QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(&number), sizeof number).toHex());
+                } else if (!value.IsNull()) {
+                    row += value.ToText();
+                }
+            }
+            rows << row;
+        }
+    }
+    return rows;
 }
 
 class CliSharedBook : public testing::Test
@@ -248,3 +276,77 @@ TEST_F(CliSharedBook, InitSetsUpAnEmptyDatabaseMadeInAnotherLocaleAndNamesCompar
 }
 
 } // namespace
+
+// Texts with the characters the server's copy format gives a meaning (tab, line feed, carriage
+// return, backslash, its end-of-data line, its null marker), control characters, quotes, other
+// scripts, empty against null, and numbers at the ends of what a double holds: all come back from
+// the server exactly as they were on the file.
+TEST_F(CliSharedBook, OddValuesComeBackFromTheServerExactlyAsTheyWere)
+{
+    const QStringList texts = {"tab\there",  "line\nfeed",     "cr\rreturn",    "back\\slash",      "\\.",        "\\N",
+                               "trailing\\", "\b\f\v\x01 ctl", "quotes ' \" `", "Ärger – 日本 ✓ 😀", "\\.\nafter", ""};
+    const std::vector<double> numbers = {1e12,
+                                         -1e12,
+                                         0.1 + 0.2,
+                                         -123456789.12345679,
+                                         5e-324,
+                                         -2.2250738585072014e-308,
+                                         1.7976931348623157e308,
+                                         1.0 / 3,
+                                         -0.5,
+                                         123456789012.34567};
+    {
+        CDbConnection book(m_file);
+        ASSERT_TRUE(book.BeginOperation());
+        for (int i = 0; i < texts.size(); ++i) {
+            CDbStatement customer(book,
+                                  "INSERT INTO Customer (PayeeID, CompanyName, Address, Note) VALUES (?1, ?2, ?3, ?4)");
+            customer.Bind(1, CDbVariant(100 + i)).Bind(2, CDbVariant(texts[i])).Bind(3, CDbVariant(texts[i]));
+            customer.Bind(4, i % 2 == 0 ? CDbVariant() : CDbVariant(QString()));
+            ASSERT_TRUE(customer.Run());
+        }
+        for (size_t i = 0; i < numbers.size(); ++i) {
+            CDbStatement line(book,
+                              "INSERT INTO TransItem (TransactionID, TransDate, TransType, InvoiceNum, ProductID, "
+                              "ProductName, CompanyName, Quantity, Price, UnitCost, LineTotal, AvgCost, "
+                              "CategoryName, ItemOrder) VALUES (1, '2026-01-09 10:00:00', 2, ?1, 'Rope', ?2, "
+                              "?3, ?4, ?5, ?4, ?5, ?6, ?7, 9)");
+            const QString text = texts[static_cast<int>(i) % texts.size()];
+            line.Bind(1, CDbVariant(text)).Bind(2, CDbVariant(text)).Bind(3, CDbVariant(QString()));
+            line.Bind(4, CDbVariant(numbers[i])).Bind(5, CDbVariant(-numbers[i]));
+            line.Bind(6, CDbVariant()).Bind(7, i % 2 == 0 ? CDbVariant() : CDbVariant(QString()));
+            ASSERT_TRUE(line.Run());
+        }
+        ASSERT_TRUE(book.CommitOperation());
+    }
+    const QStringList before = RawRows(m_file);
+    ASSERT_GT(before.size(), 30);
+    CCliRunner cli(m_file);
+    ASSERT_EQ(cli.Run({"copy-book", m_file, m_server}), 0) << cli.Err().toStdString();
+    const QString back = m_dir.filePath(QStringLiteral("back.cdb"));
+    ASSERT_EQ(cli.Run({"copy-book", m_server, back}), 0) << cli.Err().toStdString();
+    const QStringList after = RawRows(back);
+    ASSERT_EQ(after.size(), before.size());
+    for (int i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i], before[i]);
+    }
+}
+
+// A value the server cannot hold (a NUL inside a text) fails the copy, which says so and leaves
+// no book behind, rather than storing the text cut short.
+TEST_F(CliSharedBook, ACopyTheServerRefusesLeavesNothingBehind)
+{
+    {
+        CDbConnection book(m_file);
+        ASSERT_TRUE(book.BeginOperation());
+        CDbStatement customer(book, "INSERT INTO Customer (PayeeID, CompanyName) VALUES (200, ?1)");
+        customer.Bind(1, CDbVariant(QString::fromUtf8("nul\0inside", 11)));
+        ASSERT_TRUE(customer.Run());
+        ASSERT_TRUE(book.CommitOperation());
+    }
+    CCliRunner cli(m_file);
+    EXPECT_EQ(cli.Run({"copy-book", m_file, m_server}), 1);
+    EXPECT_TRUE(cli.Err().contains("was not changed")) << cli.Err().toStdString();
+    CCliRunner server(m_server);
+    EXPECT_EQ(server.Run({"list", "counters"}), 1);
+}

@@ -55,6 +55,7 @@ protected:
 
     // The TransactionID of the row now at index.
     int32_t IdAt(long index) { return m_register.Rows().Read(index)->TransactionID; }
+    void ExpectRowsInFullOrder(const std::vector<long>& order);
 
     CBookScenario m_book;
     QStringList m_opened;
@@ -318,33 +319,47 @@ TEST_F(RegisterTest, AfterAChangeEditAndDeleteActOnTheRowSelectedOrOnNone)
     EXPECT_EQ(m_register.Rows().Count(), 3);
 }
 
-// Enough rows for more pages than are kept, with many equal dates, item orders and transactions
-// and null parts of the order, read in any order: each index gives the row a full ordered read puts
-// there.
+namespace {
+// Rows with many equal dates, item orders and transactions and null parts of the order; from the
+// first date on, or all on one early date.
+QString RegisterRowsValues(int rows, int firstLine, bool early = false)
+{
+    QStringList values;
+    for (int i = 0; i < rows; ++i) {
+        const QString date =
+            i % 7 == 0
+                ? QStringLiteral("NULL")
+                : QStringLiteral("'2026-01-%1 10:00:00'").arg(early ? 1 : 1 + (i * 37) % 9, 2, 10, QLatin1Char('0'));
+        const QString order = i % 5 == 0 ? QStringLiteral("NULL") : QString::number(i % 3);
+        const QString id = i % 11 == 0 ? QStringLiteral("NULL") : QString::number(i % 4);
+        values << QStringLiteral("(%1, %2, 0, 'Gear', 1, 2, %3, 1, %4)").arg(id, date).arg(firstLine + i).arg(order);
+    }
+    return "INSERT INTO TransItem (TransactionID, TransDate, TransType, ProductID, Quantity, UnitCost, LineTotal, "
+           "Split, ItemOrder) values " +
+           values.join(',');
+}
+} // namespace
+
+// Reads the rows at order's indexes, each expected to be the row a full ordered read puts there.
+void RegisterTest::ExpectRowsInFullOrder(const std::vector<long>& order)
+{
+    const QStringList expected =
+        m_book.Book().Rows("SELECT LineTotal FROM TransItem order by TransDate,ItemOrder,TransactionID,rowid");
+    ASSERT_TRUE(m_register.Refill());
+    ASSERT_EQ(m_register.Rows().Count(), expected.size());
+    for (const long index : order) {
+        const std::optional<RegisterRow> row = m_register.Rows().Read(index);
+        ASSERT_EQ(row ? QString::number(row->LineTotal) : QStringLiteral("none"), expected.value(index, "none"))
+            << index;
+    }
+}
+
+// Enough rows for more pages than are kept, read in any order: each index gives the row a full
+// ordered read puts there.
 TEST_F(RegisterTest, RowsReadInAnyOrderAreThoseOfTheFullRegisterOrder)
 {
     constexpr int kRows = CRegisterRows::kPageRows * (CRegisterRows::kCachedPages + 3) + 17;
-    QStringList values;
-    for (int i = 0; i < kRows; ++i) {
-        const QString date =
-            i % 7 == 0 ? QStringLiteral("NULL")
-                       : QStringLiteral("'2026-01-%1 10:00:00'").arg(1 + (i * 37) % 9, 2, 10, QLatin1Char('0'));
-        const QString order = i % 5 == 0 ? QStringLiteral("NULL") : QString::number(i % 3);
-        const QString id = i % 11 == 0 ? QStringLiteral("NULL") : QString::number(i % 4);
-        values << QStringLiteral("(%1, %2, 0, 'Gear', 1, 2, %3, 1, %4)").arg(id, date).arg(i).arg(order);
-    }
-    ASSERT_TRUE(m_book.Book().Exec("INSERT INTO TransItem (TransactionID, TransDate, TransType, ProductID, Quantity, "
-                                   "UnitCost, LineTotal, Split, ItemOrder) values " +
-                                   values.join(',')));
-    const QStringList expected =
-        m_book.Book().Rows("SELECT LineTotal FROM TransItem order by TransDate,ItemOrder,TransactionID,rowid");
-    ASSERT_EQ(expected.size(), kRows);
-    ASSERT_TRUE(m_register.Refill());
-    ASSERT_EQ(m_register.Rows().Count(), kRows);
-    const auto lineAt = [this](long index) {
-        const std::optional<RegisterRow> row = m_register.Rows().Read(index);
-        return row ? QString::number(row->LineTotal) : QStringLiteral("none");
-    };
+    ASSERT_TRUE(m_book.Book().Exec(RegisterRowsValues(kRows, 0)));
     // The last screen first, as the window opens, then back to the start, jumps both ways, and
     // page edges.
     std::vector<long> order = {kRows - 1,  kRows - 12, 0,   1,   kRows / 2, kRows / 2 - 1, 63,  64,  65, 127, 128,
@@ -359,10 +374,32 @@ TEST_F(RegisterTest, RowsReadInAnyOrderAreThoseOfTheFullRegisterOrder)
     for (long i = 0; i < kRows; ++i) {
         order.push_back(i);
     }
-    for (const long index : order) {
-        ASSERT_EQ(lineAt(index), expected[index]) << index;
+    order.push_back(kRows);
+    ExpectRowsInFullOrder(order);
+}
+
+// Jumps far from every row read before (a drag of the scroll bar), where the rows skipped span
+// many pages, from either end and from pages read before, and again after rows were written
+// before them.
+TEST_F(RegisterTest, FarJumpsReadTheRowsOfTheFullRegisterOrder)
+{
+    constexpr long kMark = CRegisterRows::kPageRows * 16;
+    constexpr int kRows = static_cast<int>(kMark * 5 + 300);
+    ASSERT_TRUE(m_book.Book().Exec(RegisterRowsValues(kRows, 0)));
+    std::vector<long> order = {kRows / 2, kRows - 1, 3 * kMark / 2, kRows - 3 * kMark, 4 * kMark + 7, 0};
+    for (long mark = 1; mark <= 5; ++mark) {
+        for (const long place : {mark * kMark - 1, mark * kMark, kRows - mark * kMark, kRows - mark * kMark - 1}) {
+            order.push_back(place);
+        }
     }
-    EXPECT_EQ(lineAt(kRows), "none");
+    std::mt19937 random(11);
+    for (int i = 0; i < 80; ++i) {
+        order.push_back(std::uniform_int_distribution<long>(0, kRows - 1)(random));
+    }
+    ExpectRowsInFullOrder(order);
+    // Rows written before the marks move every row after them: the marks are laid again.
+    ASSERT_TRUE(m_book.Book().Exec(RegisterRowsValues(333, kRows, true)));
+    ExpectRowsInFullOrder({kRows / 2, 2 * kMark + 5, kRows - 2 * kMark, kRows + 300, 0, kRows + 332});
 }
 
 // What was selected is acted on by its identity: rows written elsewhere meanwhile may move it, and
