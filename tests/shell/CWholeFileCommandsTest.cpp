@@ -30,6 +30,51 @@ QByteArray FileHash(const QString& path)
     return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
 }
 
+// Another connection keeps adding a category and a customer in one transaction each, so every
+// consistent state holds as many new categories as customers.
+class CPairedWrites
+{
+public:
+    explicit CPairedWrites(const QString& path)
+        : m_thread([this, path] {
+              CDbConnection connection(path);
+              for (int id = 100; !m_stop; ++id) {
+                  CDbTransaction transaction(connection);
+                  Execute(connection,
+                          QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
+                  Execute(connection,
+                          QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
+                  transaction.Commit();
+                  ++m_written;
+              }
+          })
+    {}
+    ~CPairedWrites() { Stop(); }
+    CPairedWrites(const CPairedWrites&) = delete;
+    CPairedWrites& operator=(const CPairedWrites&) = delete;
+
+    void WaitFor(int pairs) const
+    {
+        while (m_written < pairs) {
+            std::this_thread::yield();
+        }
+    }
+    // The pairs written until now.
+    int Stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+        return m_written;
+    }
+
+private:
+    std::atomic<bool> m_stop = false;
+    std::atomic<int> m_written = 0;
+    std::thread m_thread;
+};
+
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -127,31 +172,15 @@ TEST(WholeFileCommands, BackupTakenDuringWritesIsConsistent)
 {
     CTestBook book;
     const QString path = book.Path();
-    std::atomic<bool> stop = false;
-    std::atomic<int> written = 0;
-    // Another connection keeps adding a category and a customer in one transaction each.
-    std::thread writer([&] {
-        CDbConnection connection(path);
-        for (int id = 100; !stop; ++id) {
-            CDbTransaction transaction(connection);
-            Execute(connection,
-                    QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
-            Execute(connection, QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
-            transaction.Commit();
-            ++written;
-        }
-    });
-    while (written < 20) {
-        std::this_thread::yield();
-    }
+    CPairedWrites writer(path);
+    writer.WaitFor(20);
     QStringList backups;
     for (int i = 0; i < 5; ++i) {
         backups << book.FolderPath(QStringLiteral("during%1.bak").arg(i));
         book.Prompter().AnswerFile(backups.last());
         EXPECT_EQ(CWholeFileCommands(book.Doc()).BackupDatabase(), Outcome::Done);
     }
-    stop = true;
-    writer.join();
+    writer.Stop();
 
     for (const QString& backup : backups) {
         ASSERT_TRUE(IsQuilletDataFile(backup));
@@ -181,22 +210,8 @@ TEST(WholeFileCommands, ABackupInSlicesBeatsAndIsOneStateOfTheBook)
                                       CGeneratedBook::Derive::No));
     const QString path = book.Path();
     book.Connection().Close();
-    std::atomic<bool> stop = false;
-    std::atomic<int> written = 0;
-    std::thread writer([&] {
-        CDbConnection connection(path);
-        for (int id = 100; !stop; ++id) {
-            CDbTransaction transaction(connection);
-            Execute(connection,
-                    QStringLiteral("INSERT INTO Categories(CategoryID,CategoryName) Values(%1,'W')").arg(id));
-            Execute(connection, QStringLiteral("INSERT INTO Customer (PayeeID, CompanyName) values (%1, 'W')").arg(id));
-            transaction.Commit();
-            ++written;
-        }
-    });
-    while (written < 5) {
-        std::this_thread::yield();
-    }
+    CPairedWrites writer(path);
+    writer.WaitFor(5);
     const QString backup = book.FolderPath("large.bak");
     QElapsedTimer clock;
     clock.start();
@@ -209,9 +224,7 @@ TEST(WholeFileCommands, ABackupInSlicesBeatsAndIsOneStateOfTheBook)
         ++beats;
     });
     const qint64 took = clock.elapsed();
-    const int writtenDuring = written;
-    stop = true;
-    writer.join();
+    const int writtenDuring = writer.Stop();
 
     ASSERT_TRUE(copied);
     EXPECT_GE(beats, took / 100) << took << " ms";
