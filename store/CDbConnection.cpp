@@ -284,6 +284,11 @@ bool CDbConnection::UpdateRows(const QString& table, const QStringList& columns,
     return rowIds.empty() || (Connect() && m_engine->UpdateRows(table, columns, rowIds, values));
 }
 
+bool CDbConnection::WriteRunningTotal(const RunningTotal& total)
+{
+    return Connect() && m_engine->WriteRunningTotal(total);
+}
+
 bool CDbConnection::AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
                                const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values)
 {

@@ -14,6 +14,7 @@
 class CDbEngine;
 class CDbQuery;
 class CDbVariant;
+struct RunningTotal;
 enum class ColumnKind;
 struct sqlite3;
 
@@ -126,6 +127,8 @@ public:
     // Sets number columns of many rows of a table, each row named by its rowid, in one go.
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values);
+    // Rewrites a column as a running total (RunningTotal.h), writing only the rows that change.
+    bool WriteRunningTotal(const RunningTotal& total);
     // Appends rows keeping the given rowids.
     bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
                     const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values);

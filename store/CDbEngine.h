@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDbQuery.h"
+#include "RunningTotal.h"
 
 #include <QSet>
 #include <QString>
@@ -69,6 +70,8 @@ public:
     // Sets columns (numbers) of many rows named by their row identity, in one go.
     virtual bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                             const std::vector<std::vector<double>>& values) = 0;
+    // Rewrites a column as a running total in one pass of the store; false when it fails.
+    virtual bool WriteRunningTotal(const RunningTotal& total) = 0;
     // Appends rows with the given row identities (rowIds[i] for values[i]); the identities of
     // later rows follow the largest.
     virtual bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,

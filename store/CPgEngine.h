@@ -54,6 +54,7 @@ public:
 
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values) override;
+    bool WriteRunningTotal(const RunningTotal& total) override;
     bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
                     const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
 

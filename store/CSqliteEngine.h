@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDbEngine.h"
+#include "CSqliteRunningTotal.h"
 
 #include <QHash>
 #include <QMultiHash>
@@ -46,6 +47,7 @@ public:
 
     bool UpdateRows(const QString& table, const QStringList& columns, const std::vector<qint64>& rowIds,
                     const std::vector<std::vector<double>>& values) override;
+    bool WriteRunningTotal(const RunningTotal& total) override;
     bool AppendRows(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds,
                     const std::vector<qint64>& rowIds, const std::vector<std::vector<CDbVariant>>& values) override;
 
@@ -66,4 +68,5 @@ private:
     QSet<QString> m_dateTimeColumns;
     QHash<QString, std::shared_ptr<CDbQuery>> m_statements;
     QMultiHash<QString, CDbQuery*> m_pool;
+    CSqliteRunningTotal m_runningTotal;
 };
