@@ -95,6 +95,7 @@ bool CSqliteRunningTotal::WriteInOnePass(CDbEngine& engine, const RunningTotal& 
     }
     BindAll(*update, total);
     Start(total);
+    m_pending.reserve(m_order.size());
     if (!RunToEnd(*update)) {
         return false;
     }
