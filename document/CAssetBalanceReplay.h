@@ -4,16 +4,17 @@
 
 class CInventoryDoc;
 
-// Rewrites the running inventory value, TransItem.LineTotal, over all rows in (TransDate,
-// ItemOrder) order from a point in time: the last row before it is the settled base, each later
-// row adds its rounded value (a sale subtracts it). Reads only the base row and the rows from
-// fromTime on, through the (TransDate, ItemOrder) index, and writes the changed ones in one go.
+// Rewrites the running inventory value, TransItem.LineTotal, over all rows in register order
+// (TransDate, ItemOrder, TransactionID, rowid) from a point in time: the last row before it is the
+// settled base, each later row adds its value rounded to cents (a sale subtracts it). The store
+// sums the whole cents in one pass and writes only the rows whose value changes, so a
+// back-dated save costs about one UPDATE of the later rows, with no row passing through here.
 class CAssetBalanceReplay
 {
 public:
     explicit CAssetBalanceReplay(CInventoryDoc& doc) : m_doc(doc) {}
 
-    // Shows "Unable to execute command" and writes nothing when the rows cannot be read.
+    // Shows "Unable to execute command" when the rows cannot be read or written.
     void Run(const QDateTime& fromTime);
 
 private:
@@ -21,9 +22,11 @@ private:
     {
         Found,
         None,
+        Empty,
         Unreadable
     };
-    Base ReadBase(const QString& from, double& running);
+    // The cents the running value starts from, before the first row the statement sums.
+    Base ReadBase(const QString& from, double& cents);
 
     CInventoryDoc& m_doc;
 };

@@ -139,11 +139,16 @@ QString FormatRate(double rate)
     return LocaleNumberForm(thousandths, decimals).value_or(thousandths);
 }
 
+double CentsOf(double value)
+{
+    return std::floor(value * 100 + 0.5);
+}
+
 double RoundToCents(double value)
 {
     // Dividing gives the double nearest to the whole cents; multiplying by 0.01 can miss it by a
     // unit in the last place (0.57 would be stored as 0.5700000000000001).
-    return std::floor(value * 100 + 0.5) / 100;
+    return CentsOf(value) / 100;
 }
 
 bool IsWholeNumber(double value)

@@ -23,7 +23,9 @@ QString LocaleFormOfPlainNumber(const QString& text);
 // "8.875"), in the locale's form; a finer rate shows rounded to three.
 QString FormatRate(double rate);
 
-// floor(x * 100 + 0.5) cents: the double nearest to that many hundredths.
+// floor(x * 100 + 0.5): the whole cents of an amount, halves rounded up (-0.125 gives -12).
+double CentsOf(double value);
+// CentsOf(x) cents: the double nearest to that many hundredths.
 double RoundToCents(double value);
 
 // True when the value has no fraction and lies within the numbers the book holds (NumberBounds.h).

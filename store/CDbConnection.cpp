@@ -335,6 +335,11 @@ bool CDbConnection::UpdateRows(const QString& table, const QStringList& columns,
     return rowIds.empty() || (!m_inHeartbeat && Connect() && m_engine->UpdateRows(table, columns, rowIds, values));
 }
 
+bool CDbConnection::WriteRunningTotal(const RunningTotal& total)
+{
+    return !m_inHeartbeat && Connect() && m_engine->WriteRunningTotal(total);
+}
+
 std::optional<qint64> CDbConnection::ReadRows(const QString& table, const QStringList& columns, const RowSink& sink)
 {
     return !m_inHeartbeat && Connect() ? m_engine->ReadRows(table, columns, sink) : std::nullopt;

@@ -16,6 +16,7 @@
 class CDbEngine;
 class CDbQuery;
 class CDbVariant;
+struct RunningTotal;
 enum class ColumnKind;
 struct sqlite3;
 
@@ -148,6 +149,8 @@ public:
     bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds);
     bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values);
     std::optional<qint64> EndAppend(bool complete);
+    // Rewrites a column as a running total (RunningTotal.h), writing only the rows that change.
+    bool WriteRunningTotal(const RunningTotal& total);
 
 private:
     CDbEngine& Engine();

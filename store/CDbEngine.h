@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDbQuery.h"
+#include "RunningTotal.h"
 
 #include <QSet>
 #include <QString>
@@ -90,4 +91,6 @@ public:
     // The number of rows the store took; nothing when it refused them or complete is false (the
     // append is cancelled; the caller rolls back what went before).
     virtual std::optional<qint64> EndAppend(bool complete) = 0;
+    // Rewrites a column as a running total in one pass of the store; false when it fails.
+    virtual bool WriteRunningTotal(const RunningTotal& total) = 0;
 };

@@ -783,6 +783,59 @@ bool CPgEngine::UpdateRows(const QString& table, const QStringList& columns, con
     return RunNative(sql.toUtf8(), arguments) != nullptr;
 }
 
+// The planner, left to itself, sorts every row for the window and hashes the whole table for the
+// join, which costs about half again what the UPDATE itself does. The register's index gives the
+// order already, and each row is reached again by its physical place (ctid) in one look-up, so
+// hash and merge joins and sorting are switched off for this one statement, and so is JIT, which
+// the join's estimate would set compiling for longer than the statement then runs.
+bool CPgEngine::WriteRunningTotal(const RunningTotal& total)
+{
+    const int start = static_cast<int>(total.parameters.size()) + 1;
+    const QString sql =
+        QStringLiteral("UPDATE %1 AS t SET %2 = r.v FROM (SELECT ctid AS tid, (CAST(?%3 AS DOUBLE PRECISION) + "
+                       "SUM(%4) OVER (ORDER BY %5 ROWS UNBOUNDED PRECEDING)) / CAST(?%6 AS DOUBLE PRECISION) AS v "
+                       "FROM %1%7) AS r WHERE t.ctid = r.tid AND t.%2 IS DISTINCT FROM r.v")
+            .arg(total.table, total.column)
+            .arg(start)
+            .arg(total.amount, total.order.join(QLatin1String(", ")))
+            .arg(start + 1)
+            .arg(total.filter.isEmpty() ? QString() : QStringLiteral(" WHERE (%1)").arg(total.filter));
+    const std::shared_ptr<CDbQuery> update = Cached(sql);
+    if (update == nullptr) {
+        return false;
+    }
+    for (size_t i = 0; i < total.parameters.size(); ++i) {
+        update->Bind(static_cast<int>(i) + 1, total.parameters[i]);
+    }
+    update->Bind(start, total.start);
+    update->Bind(start + 1, total.divisor);
+
+    static const QByteArrayList kSteered = {"enable_hashjoin", "enable_mergejoin", "enable_sort", "jit"};
+    QByteArrayList read;
+    QByteArrayList steer;
+    QByteArrayList restore;
+    for (int i = 0; i < kSteered.size(); ++i) {
+        read << "current_setting('" + kSteered[i] + "')";
+        steer << "set_config('" + kSteered[i] + "', 'off', true)";
+        restore << "set_config('" + kSteered[i] + "', $" + QByteArray::number(i + 1) + ", true)";
+    }
+    const PgResult before = RunNative("SELECT " + read.join(", "), {});
+    CPgSession::Command previous;
+    if (before != nullptr && PQntuples(before.get()) == 1) {
+        for (int i = 0; i < kSteered.size(); ++i) {
+            previous.values.push_back(PQgetvalue(before.get(), 0, i));
+        }
+        RunNative("SELECT " + steer.join(", "), {});
+    }
+    const CDbQuery::Step step = update->Next();
+    update->Reset();
+    update->ClearBindings();
+    if (!previous.values.empty()) {
+        RunNative("SELECT " + restore.join(", "), previous);
+    }
+    return step != CDbQuery::Step::Error;
+}
+
 void CPgEngine::ReportFailure(const PGresult* result)
 {
     ComIssueError(kErrorServer);

@@ -59,6 +59,7 @@ public:
     bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds) override;
     bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) override;
     std::optional<qint64> EndAppend(bool complete) override;
+    bool WriteRunningTotal(const RunningTotal& total) override;
 
     // For CPgQuery: runs it with its bound values (the rows it changed in changes); null after an
     // error, which has gone to the error hook.

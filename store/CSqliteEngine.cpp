@@ -67,6 +67,7 @@ bool CSqliteEngine::Open()
     ExecuteQuietly("PRAGMA foreign_keys=OFF");
     // A replay of a long history rewrites many pages in one transaction; keep them in memory.
     ExecuteQuietly("PRAGMA cache_size=-65536");
+    m_runningTotal.Register(m_db);
     m_dateColumnsKnown = false;
     // A file that is not ours (random bytes, another program's tables) is read but never written.
     if (HoldsDataTables()) {
@@ -418,6 +419,11 @@ bool CSqliteEngine::UpdateRows(const QString& table, const QStringList& columns,
         }
     }
     return true;
+}
+
+bool CSqliteEngine::WriteRunningTotal(const RunningTotal& total)
+{
+    return m_runningTotal.Write(*this, total);
 }
 
 std::optional<qint64> CSqliteEngine::ReadRows(const QString& table, const QStringList& columns, const RowSink& sink)

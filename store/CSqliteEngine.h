@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CDbEngine.h"
+#include "CSqliteRunningTotal.h"
 
 #include <QHash>
 #include <QMultiHash>
@@ -52,6 +53,7 @@ public:
     bool BeginAppend(const QString& table, const QStringList& columns, const std::vector<ColumnKind>& kinds) override;
     bool AppendRow(qint64 rowId, const std::vector<CDbVariant>& values) override;
     std::optional<qint64> EndAppend(bool complete) override;
+    bool WriteRunningTotal(const RunningTotal& total) override;
 
 private:
     sqlite3_stmt* Prepare(const QString& sql, unsigned flags);
@@ -81,4 +83,5 @@ private:
     std::shared_ptr<CDbQuery> m_append;
     qint64 m_appended = 0;
     bool m_appendFailed = false;
+    CSqliteRunningTotal m_runningTotal;
 };

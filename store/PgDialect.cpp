@@ -306,10 +306,24 @@ void ExpandStars(Tokens& tokens, const CPgCatalog& catalog)
     }
 }
 
-bool EndsOrderList(const SqlToken& token)
+// A window's frame ("ROWS UNBOUNDED PRECEDING") follows the last item of its ORDER BY; a column
+// that happens to be named "rows" does not start one.
+bool StartsFrame(const Tokens& tokens, int i)
+{
+    static const QSet<QString> kinds = {"rows", "range", "groups"};
+    static const QSet<QString> bounds = {"between", "unbounded", "current"};
+    const int next = SignificantToken(tokens, i, +1);
+    return tokens[i].type == Type::Word && kinds.contains(tokens[i].text.toLower()) && next >= 0 &&
+           ((tokens[next].type == Type::Word && bounds.contains(tokens[next].text.toLower())) ||
+            tokens[next].type == Type::Number || tokens[next].type == Type::Parameter);
+}
+
+bool EndsOrderList(const Tokens& tokens, int i)
 {
     static const QSet<QString> words = {"limit", "offset", "for", "fetch", "union", "except", "intersect"};
-    return (token.type == Type::Word && words.contains(token.text.toLower())) || token.text == QLatin1String(";");
+    const SqlToken& token = tokens[i];
+    return (token.type == Type::Word && words.contains(token.text.toLower())) || token.text == QLatin1String(";") ||
+           StartsFrame(tokens, i);
 }
 
 // SQLite takes nulls as the smallest values; PostgreSQL as the largest.
@@ -334,7 +348,7 @@ void PlaceNulls(Tokens& tokens)
         int j = by + 1;
         for (; j < static_cast<int>(tokens.size()); ++j) {
             depth += tokens[j].text == QLatin1String("(") ? 1 : tokens[j].text == QLatin1String(")") ? -1 : 0;
-            if (depth < 0 || (depth == 0 && EndsOrderList(tokens[j]))) {
+            if (depth < 0 || (depth == 0 && EndsOrderList(tokens, j))) {
                 break;
             }
             if (depth == 0 && tokens[j].text == QLatin1String(",")) {

@@ -56,6 +56,12 @@ TEST_F(PgDialect, NullsSortFirstAsOnTheFile)
               "rowid DESC NULLS LAST LIMIT 1");
     EXPECT_EQ(Mapped("SELECT 1 FROM TransItem order by coalesce(ItemOrder, 0)"),
               "SELECT 1 FROM \"TransItem\" order by coalesce(\"ItemOrder\", 0) NULLS FIRST");
+    // A window's frame follows its order; a column that is only named like a frame does not.
+    EXPECT_EQ(Mapped("SELECT SUM(ItemOrder) OVER (ORDER BY TransDate, rowid ROWS UNBOUNDED PRECEDING) FROM TransItem"),
+              "SELECT SUM(\"ItemOrder\") OVER (ORDER BY \"TransDate\" NULLS FIRST, rowid NULLS FIRST ROWS UNBOUNDED "
+              "PRECEDING) FROM \"TransItem\"");
+    EXPECT_EQ(Mapped("SELECT 1 FROM TransItem ORDER BY ItemOrder, rows"),
+              "SELECT 1 FROM \"TransItem\" ORDER BY \"ItemOrder\" NULLS FIRST, rows NULLS FIRST");
 }
 
 TEST_F(PgDialect, NewTablesGetTheServersTypesAndARowid)
