@@ -19,10 +19,8 @@ class RecordsetTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_path = NewBookLocation(m_dir, QStringLiteral("store.cdb"));
-        CDbRecordset creator(m_connection);
-        ASSERT_TRUE(creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(m_path)));
-        m_connection.Open(m_path);
+        m_path = OpenEmptyStore(m_connection, m_dir, QStringLiteral("store.cdb"));
+        ASSERT_FALSE(m_path.isEmpty());
         ASSERT_TRUE(Execute(m_connection, "CREATE TABLE [T] ([ID] INT, [Name] TEXT, [Amount] FLOAT, [When] DATETIME, "
                                           "[Paid] BIT)"));
     }

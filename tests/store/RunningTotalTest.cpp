@@ -17,10 +17,8 @@ class RunningTotalTest : public testing::Test
 protected:
     void SetUp() override
     {
-        m_path = NewBookLocation(m_dir, QStringLiteral("store.cdb"));
-        CDbRecordset creator(m_connection);
-        ASSERT_TRUE(creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(m_path)));
-        m_connection.Open(m_path);
+        m_path = OpenEmptyStore(m_connection, m_dir, QStringLiteral("store.cdb"));
+        ASSERT_FALSE(m_path.isEmpty());
         ASSERT_TRUE(Execute(m_connection, "CREATE TABLE [T] ([Day] INT, [Amount] FLOAT, [Total] FLOAT)"));
         for (const char* values : {"3, 5", "1, 7", "2, -2", "NULL, 1", "2, 4"}) {
             ASSERT_TRUE(

@@ -1,5 +1,8 @@
 #include "TestBooks.h"
 
+#include "CDbConnection.h"
+#include "CDbRecordset.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -29,6 +32,17 @@ QString NewBookLocation(const QTemporaryDir& folder, const QString& fileName)
     }
     static std::atomic<int> counter = 0;
     return TestServerBase() + QStringLiteral("book_%1_%2").arg(getpid()).arg(++counter);
+}
+
+QString OpenEmptyStore(CDbConnection& connection, const QTemporaryDir& folder, const QString& fileName)
+{
+    const QString path = NewBookLocation(folder, fileName);
+    CDbRecordset creator(connection);
+    if (!creator.OpenWithoutFile(QStringLiteral("CREATE DATABASE '%1'").arg(path))) {
+        return QString();
+    }
+    connection.Open(path);
+    return path;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CDbConnection;
 class QTemporaryDir;
 
 // Where the tests' books live. A test program runs on files unless QUILLET_TEST_SERVER names the
@@ -16,6 +17,9 @@ QString TestServerBase();
 // A location for a new book: the file name in folder, or an unused database on the server
 // (neither created yet).
 QString NewBookLocation(const QTemporaryDir& folder, const QString& fileName);
+// An empty store (no tables) made at NewBookLocation and opened on connection; its location, or
+// nothing when it cannot be made.
+QString OpenEmptyStore(CDbConnection& connection, const QTemporaryDir& folder, const QString& fileName);
 // Removes a server book's database, ending any connection still on it; nothing for a file.
 void RemoveBook(const QString& location);
 // Runs SQL of the server's own dialect on a server book's database, outside the store (to set up
