@@ -53,7 +53,10 @@ bool CSqliteEngine::Open()
         return false;
     }
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Serialized whatever the library's default: a long commit runs on a thread of its own while
+    // the window's thread goes on (ExecuteBesidePulse).
+    const int rc = sqlite3_open_v2(QFile::encodeName(m_path).constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         sqlite3_close_v2(db);
         m_lastError = QStringLiteral("the data file cannot be opened");
